@@ -1,0 +1,52 @@
+#pragma once
+// What the program has exactly one of. Created by main (or a test) and passed by reference.
+
+#include <filesystem>
+#include <string>
+
+#include "app/clock.hpp"
+#include "app/dialogs.hpp"
+#include "app/settings.hpp"
+#include "database/horse_store.hpp"
+#include "database/race_card.hpp"
+#include "engine/yosou_result.hpp"
+#include "text/line_file.hpp"
+
+namespace korvane {
+
+struct Folders {
+  std::filesystem::path data;     // all-horses files, smpuma.um0, korvane.ini
+  std::filesystem::path race;     // starting folder of the race file dialogs
+  std::filesystem::path custom;   // custom marking files
+  std::filesystem::path desktop;  // default folder of output files
+};
+
+// The name under which the all-horses set is edited (as opposed to a race file's full path).
+const std::filesystem::path& allHorsesFileName();  // "全競走馬.um0"
+
+struct AppState {
+  AppState(Dialogs& dialogs, const Clock& clock, LineWriter& writer)
+      : dialogs(dialogs), clock(clock), writer(writer) {}
+
+  Dialogs& dialogs;
+  const Clock& clock;
+  LineWriter& writer;
+
+  HorseStore store;
+  TRaceCard card;
+  TYosouResult result;
+  Settings settings;
+  Folders folders;
+
+  // allHorsesFileName() while the all-horses set is edited, else the race file's full path.
+  std::filesystem::path editedFile = allHorsesFileName();
+
+  int currentHorse = 0;    // main window and horse record editor
+  int selectedSlot = 0;    // main window runner list
+  int selectedRunner = 0;  // prediction views
+  std::string currentScreen;  // "メイン", "入力", "予想" (cp932)
+
+  bool editingAllHorses() const { return editedFile == allHorsesFileName(); }
+};
+
+}  // namespace korvane

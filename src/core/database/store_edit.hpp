@@ -1,0 +1,25 @@
+#pragma once
+// Adding, replacing and deleting horse blocks while keeping the pages packed, the display order
+// and the runner slots consistent.
+
+#include <span>
+#include <string>
+
+#include "database/horse_store.hpp"
+#include "database/race_card.hpp"
+
+namespace korvane {
+
+// Appends a horse from its 41 record lines (requires count < 12000), computes its style, puts it
+// into the display order by name and returns its index.
+int appendHorse(HorseStore& store, std::span<const std::string> record);
+void insertIntoOrder(HorseStore& store, int n);
+void sortOrderByName(HorseStore& store);
+// Overwrites lines 1-41 of horse n and recomputes its style.
+void replaceHorse(HorseStore& store, int n, std::span<const std::string> record);
+// Removes horse n, closes the gap across the pages, fixes the order and the runner slots (a slot
+// of the deleted horse becomes scratched). Returns the horse now at n's former position in the
+// display order (0 when n was last): the new current horse.
+int deleteHorse(HorseStore& store, TRaceCard& card, int n);
+
+}  // namespace korvane

@@ -1,0 +1,24 @@
+#pragma once
+// Conversion between cp932 (the files and all domain text) and UTF-8 (the screen, the terminal,
+// file names). Text that cannot be converted is reported, never dropped or replaced.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+struct Converted {
+  bool ok = false;
+  std::string text;          // the converted text when ok
+  std::size_t badOffset = 0;  // byte offset in the input of the first unconvertible sequence
+};
+
+Converted cp932ToUtf8(std::string_view cp932);
+Converted utf8ToCp932(std::string_view utf8);
+
+// For messages only: a UTF-8 text (such as a file name) in cp932, with every character that cp932
+// cannot hold shown as "?".
+std::string utf8ToCp932Lossy(std::string_view utf8);
+
+}  // namespace korvane

@@ -1,0 +1,97 @@
+#include "text/sjis.hpp"
+
+#include <stdexcept>
+
+#include "text/encoding.hpp"
+
+namespace korvane {
+
+namespace {
+constexpr std::string_view kZenSpace = "\x81\x40";  // "　" in cp932
+}
+
+bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+std::size_t charBytesAt(std::string_view s, std::size_t pos) {
+  return (isLeadByte(static_cast<unsigned char>(s[pos])) && pos + 1 < s.size()) ? 2 : 1;
+}
+
+std::string cutBytes(std::string_view s, std::size_t n) {
+  std::size_t pos = 0;
+  while (pos < s.size()) {
+    const std::size_t width = charBytesAt(s, pos);
+    if (pos + width > n) break;
+    pos += width;
+  }
+  return std::string(s.substr(0, pos));
+}
+
+std::string fitBytes(std::string_view s, std::size_t n) {
+  std::string out = cutBytes(s, n);
+  out.append(n - out.size(), ' ');
+  return out;
+}
+
+std::string fitBytesZen(std::string_view s, std::size_t n) {
+  std::string out = cutBytes(s, n);
+  while (out.size() + 2 <= n) out += kZenSpace;
+  if (out.size() < n) out += ' ';
+  return out;
+}
+
+std::string padLeft(std::string_view s, std::size_t n) {
+  std::string out;
+  if (s.size() < n) out.assign(n - s.size(), ' ');
+  out += s;
+  return out;
+}
+
+std::string halfSpacesToZen(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  std::size_t pos = 0;
+  while (pos < s.size()) {
+    if (s[pos] == ' ' && pos + 1 < s.size() && s[pos + 1] == ' ') {
+      out += kZenSpace;
+      pos += 2;
+      continue;
+    }
+    const std::size_t width = charBytesAt(s, pos);
+    out.append(s.substr(pos, width));
+    pos += width;
+  }
+  return out;
+}
+
+std::string zenToHalfSpaces(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  std::size_t pos = 0;
+  while (pos < s.size()) {
+    const std::size_t width = charBytesAt(s, pos);
+    if (s.substr(pos, width) == kZenSpace) {
+      out += "  ";
+    } else {
+      out.append(s.substr(pos, width));
+    }
+    pos += width;
+  }
+  return out;
+}
+
+std::string fullWidthDigit(int digit) {
+  // "０" is 0x82 0x4F; the digits follow in order.
+  return std::string{'\x82', static_cast<char>(0x4F + digit)};
+}
+
+std::string slotNumber(int slot) {
+  return slot <= 9 ? fullWidthDigit(slot) : std::to_string(slot);
+}
+
+std::string sj(std::string_view utf8) {
+  Converted c = utf8ToCp932(utf8);
+  if (!c.ok) throw std::invalid_argument("literal not representable in cp932");
+  return std::move(c.text);
+}
+
+}  // namespace korvane

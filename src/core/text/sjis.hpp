@@ -1,0 +1,48 @@
+#pragma once
+// Shift-JIS (cp932) byte helpers. Every width and position in the program's files and columns is
+// counted in these bytes: a full-width character is two bytes, a half-width one (ASCII or
+// half-width katakana) one byte.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+// True for the first byte of a double-byte cp932 character (0x81-0x9F, 0xE0-0xFC).
+bool isLeadByte(unsigned char c);
+
+// Bytes of the character that starts at pos: 2 for a lead byte followed by another byte, else 1.
+std::size_t charBytesAt(std::string_view s, std::size_t pos);
+
+// The longest prefix of at most n bytes that does not split a double-byte character.
+std::string cutBytes(std::string_view s, std::size_t n);
+
+// Exactly n bytes: cut as cutBytes, then padded with half-width spaces (so a character that
+// would have been split leaves a blank in its place).
+std::string fitBytes(std::string_view s, std::size_t n);
+
+// Exactly n bytes: cut as cutBytes, then padded with full-width spaces "　" (a half-width space
+// fills a last odd byte).
+std::string fitBytesZen(std::string_view s, std::size_t n);
+
+// Text right-aligned in n bytes with half-width spaces in front; longer text is kept whole.
+std::string padLeft(std::string_view s, std::size_t n);
+
+// Every pair of half-width spaces becomes one full-width space "　", character by character.
+std::string halfSpacesToZen(std::string_view s);
+
+// Every full-width space "　" becomes two half-width spaces.
+std::string zenToHalfSpaces(std::string_view s);
+
+// "０" .. "９" for 0..9.
+std::string fullWidthDigit(int digit);
+
+// A runner slot number as shown in every list: "１" .. "９", then "10" .. "18".
+std::string slotNumber(int slot);
+
+// A UTF-8 literal of the program (messages, captions, file texts) in cp932. The literal must be
+// representable; the program's own literals always are.
+std::string sj(std::string_view utf8);
+
+}  // namespace korvane

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "text/encoding.hpp"
+#include "text/line_file.hpp"
+#include "text/sjis.hpp"
+
+namespace korvane {
+namespace {
+
+TEST(Sjis, CutNeverSplitsADoubleByteCharacter) {
+  const std::string name = "AB" + sj("サクラ");  // 2 + 6 bytes
+  EXPECT_EQ(cutBytes(name, 5), "AB" + sj("サ"));
+  EXPECT_EQ(fitBytes(name, 5), "AB" + sj("サ") + " ");
+  EXPECT_EQ(fitBytes(name, 9), name + " ");
+  EXPECT_EQ(fitBytesZen(sj("サ"), 7), sj("サ") + sj("　　") + " ");
+  // A lone lead byte at the end is one byte wide and never joins the next text.
+  EXPECT_EQ(cutBytes("A\x82", 2), "A\x82");
+}
+
+TEST(Sjis, SpacesAndDigits) {
+  EXPECT_EQ(halfSpacesToZen("A   B"), "A" + sj("　") + " B");
+  EXPECT_EQ(zenToHalfSpaces(sj("サ　ラ")), sj("サ") + "  " + sj("ラ"));
+  // The trail byte 0x40 of "　" inside another character must not be mistaken for a space pair.
+  EXPECT_EQ(halfSpacesToZen(sj("ア") + "  "), sj("ア　"));
+  EXPECT_EQ(fullWidthDigit(1) + fullWidthDigit(9), sj("１９"));
+  EXPECT_EQ(slotNumber(9), sj("９"));
+  EXPECT_EQ(slotNumber(10), "10");
+  EXPECT_EQ(padLeft("800", 4), " 800");
+}
+
+TEST(Encoding, RoundTripAndRefusal) {
+  const Converted sjis = utf8ToCp932("◎○▲△×注ｾﾝ");
+  ASSERT_TRUE(sjis.ok);
+  EXPECT_EQ(sjis.text, "\x81\x9d\x81\x9b\x81\xa3\x81\xa2\x81\x7e\x92\x8d\xbe\xdd");
+  EXPECT_EQ(cp932ToUtf8(sjis.text).text, "◎○▲△×注ｾﾝ");
+
+  const Converted emoji = utf8ToCp932("AB😀C");
+  EXPECT_FALSE(emoji.ok);
+  EXPECT_EQ(emoji.badOffset, 2u);
+  EXPECT_EQ(utf8ToCp932Lossy("AB😀C"), "AB?C");
+
+  EXPECT_FALSE(cp932ToUtf8("\x82").ok);  // a cut double-byte character
+  EXPECT_FALSE(cp932ToUtf8("A\xa0").ok);  // 0xA0 is no character in cp932
+}
+
+class LineFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("korvane_text_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string contents(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  }
+  std::filesystem::path dir_;
+};
+
+TEST_F(LineFileTest, ReadsCrLfLfAndAMissingLastLineEnd) {
+  const auto path = dir_ / "a.txt";
+  std::ofstream(path, std::ios::binary) << "one\r\ntwo\nthree\r\n\r\nlast";
+  const auto lines = readLines(path);
+  ASSERT_TRUE(lines);
+  EXPECT_EQ(*lines, (std::vector<std::string>{"one", "two", "three", "", "last"}));
+  EXPECT_FALSE(readLines(dir_ / "missing.txt"));
+}
+
+TEST_F(LineFileTest, WritesCrLfAfterEveryLineAndReplacesAtomically) {
+  const auto path = dir_ / "b.txt";
+  AtomicLineWriter writer;
+  const std::vector<std::string> lines{"a", "", sj("無")};
+  ASSERT_TRUE(writer.writeLines(path, lines));
+  EXPECT_EQ(contents(path), "a\r\n\r\n" + sj("無") + "\r\n");
+  EXPECT_EQ(*readLines(path), lines);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "b.txt.tmp"));
+}
+
+TEST_F(LineFileTest, FailedWriteLeavesThePreviousFile) {
+  const auto path = dir_ / "c.txt";
+  AtomicLineWriter writer;
+  ASSERT_TRUE(writer.writeLines(path, std::vector<std::string>{"old"}));
+  // A folder in the way of the temporary file makes the write fail before anything is replaced.
+  std::filesystem::create_directory(dir_ / "c.txt.tmp");
+  EXPECT_FALSE(writer.writeLines(path, std::vector<std::string>{"new"}));
+  EXPECT_EQ(contents(path), "old\r\n");
+  EXPECT_FALSE(writer.writeLines(dir_ / "no_such_folder" / "d.txt", std::vector<std::string>{"x"}));
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,87 @@
+#pragma once
+// Test doubles of the platform: dialogs that answer from a script and record what they showed,
+// a fixed clock, and a writer that can be made to fail.
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/clock.hpp"
+#include "app/dialogs.hpp"
+#include "text/line_file.hpp"
+
+namespace korvane::testing {
+
+class ScriptedDialogs : public Dialogs {
+ public:
+  // Answers, used in order; an unscripted confirmation answers いいえ, an unscripted file dialog
+  // cancels.
+  std::deque<bool> confirmAnswers;
+  std::deque<std::optional<std::filesystem::path>> fileAnswers;
+
+  // What was shown, in order.
+  std::vector<std::vector<std::string>> messages;
+  std::vector<std::pair<std::string, std::string>> confirmations;
+  std::vector<std::string> waits;
+  std::vector<FileDialogRequest> fileRequests;
+  bool waitShown = false;
+
+  void message(const std::vector<std::string>& lines) override { messages.push_back(lines); }
+  bool confirm(const std::string& line1, const std::string& line2) override {
+    confirmations.emplace_back(line1, line2);
+    if (confirmAnswers.empty()) return false;
+    const bool answer = confirmAnswers.front();
+    confirmAnswers.pop_front();
+    return answer;
+  }
+  void showWait(const std::string& text) override {
+    waits.push_back(text);
+    waitShown = true;
+  }
+  void hideWait() override { waitShown = false; }
+  std::optional<std::filesystem::path> saveFile(const FileDialogRequest& request) override {
+    return nextFile(request);
+  }
+  std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) override {
+    return nextFile(request);
+  }
+
+ private:
+  std::optional<std::filesystem::path> nextFile(const FileDialogRequest& request) {
+    fileRequests.push_back(request);
+    if (fileAnswers.empty()) return std::nullopt;
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+  }
+};
+
+class FixedClock : public Clock {
+ public:
+  explicit FixedClock(Date date = {2009, 3, 15}) : date(date) {}
+  Date today() const override { return date; }
+  Date date;
+};
+
+// Writes through the real atomic writer until told to fail: then every write (or only writes to
+// files of one name) fails as a full disk would, leaving the old file.
+class FailingWriter : public LineWriter {
+ public:
+  bool failAll = false;
+  std::optional<std::filesystem::path> failName;  // fail only files with this file name
+  int writes = 0;
+
+  bool writeLines(const std::filesystem::path& path,
+                  std::span<const std::string> lines) override {
+    ++writes;
+    if (failAll || (failName && path.filename() == *failName)) return false;
+    return real_.writeLines(path, lines);
+  }
+
+ private:
+  AtomicLineWriter real_;
+};
+
+}  // namespace korvane::testing
