@@ -47,6 +47,9 @@ struct AppState {
   std::string currentScreen;  // "メイン", "入力", "予想" (cp932)
 
   bool editingAllHorses() const { return editedFile == allHorsesFileName(); }
+  // The file label of the main and prediction windows: "全競走馬" for the all-horses set, else
+  // the race file's name (cp932).
+  std::string fileLabel() const;
 };
 
 }  // namespace korvane
