@@ -1,0 +1,47 @@
+// Fuzz target of the main-format reader (all-horses main file and race files): whatever the bytes,
+// reading either succeeds with a consistent store or reports the file and the line.
+
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <variant>
+
+#include "database/store_files.hpp"
+
+namespace {
+
+const std::filesystem::path& scratchFolder() {
+  static const std::filesystem::path folder = [] {
+    auto dir = std::filesystem::temp_directory_path() /
+               ("korvane_fuzz_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    return dir;
+  }();
+  return folder;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const auto file = scratchFolder() / "race.uma";
+  {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  }
+  const auto result = korvane::readPageZeroFile(file, scratchFolder());
+  if (const auto* set = std::get_if<korvane::LoadedSet>(&result)) {
+    const korvane::HorseStore& store = set->store;
+    // A set that was accepted must hold every block it announces.
+    if (store.count < 0 || store.count > korvane::kMaxHorses) std::abort();
+    if (store.count > 0 && store.block(store.count).size() != korvane::kBlockLines) std::abort();
+    if (set->card.runnerCount < 0 || set->card.runnerCount > korvane::kMaxRunners) std::abort();
+  } else if (std::get<korvane::LoadError>(result).reason.empty()) {
+    std::abort();
+  }
+  return 0;
+}
