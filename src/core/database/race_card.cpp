@@ -23,11 +23,10 @@ std::string standardDevelopment(std::string_view surface, std::string_view cours
   static const std::string turf = sj("芝"), tokyo = sj("東京"), kyotoOuter = sj("京都(外)"),
                            niigataOuter = sj("新潟(外)"), hanshinOuter = sj("阪神(外)"),
                            heavy = sj("重"), bad = sj("不良");
-  const bool open =
-      surface == turf &&
-      (distance >= 3000 || (course == tokyo && distance >= 1600) ||
-       ((course == kyotoOuter || course == niigataOuter || course == hanshinOuter) &&
-        distance >= 1800));
+  const bool open = surface == turf &&
+                    (distance >= 3000 || (course == tokyo && distance >= 1600) ||
+                     ((course == kyotoOuter || course == niigataOuter || course == hanshinOuter) &&
+                      distance >= 1800));
   const bool softGround = going == heavy || going == bad;
   return developments()[open && !softGround ? 2 : 1];
 }
@@ -57,6 +56,8 @@ void swapSlots(TRaceCard& card, int a, int b) {
 }  // namespace
 
 bool addRunner(TRaceCard& card, int horse) {
+  // The 18-runner limit has its own message at the caller; the test here only keeps the slot
+  // arrays safe.
   if (hasRunner(card, horse) || card.runnerCount >= kMaxRunners) return false;
   const int k = ++card.runnerCount;
   card.runner[k] = horse;
@@ -65,19 +66,30 @@ bool addRunner(TRaceCard& card, int horse) {
   return true;
 }
 
+// Popularity is kept per slot, so every change of the slot order ranks the field again: a
+// favourite moved to another horse number must stay the favourite, and taking out the one runner
+// without odds completes the odds of the rest.
 void removeRunner(TRaceCard& card, int slot) {
   if (slot < 1 || slot > card.runnerCount) return;
   for (int k = slot; k < card.runnerCount; ++k) swapSlots(card, k, k + 1);
-  --card.runnerCount;
+  // The freed slot must not hand the removed horse's odds or disregards to the next entry.
+  const int freed = card.runnerCount--;
+  card.runner[freed] = 0;
+  clearSlot(card, freed);
   recomputeAnyDisregard(card);
+  recomputeOdds(card);
 }
 
 void moveUp(TRaceCard& card, int slot) {
-  if (slot >= 2 && slot <= card.runnerCount) swapSlots(card, slot, slot - 1);
+  if (slot < 2 || slot > card.runnerCount) return;
+  swapSlots(card, slot, slot - 1);
+  recomputeOdds(card);
 }
 
 void moveDown(TRaceCard& card, int slot) {
-  if (slot >= 1 && slot < card.runnerCount) swapSlots(card, slot, slot + 1);
+  if (slot < 1 || slot >= card.runnerCount) return;
+  swapSlots(card, slot, slot + 1);
+  recomputeOdds(card);
 }
 
 void scratch(TRaceCard& card, int slot) {
@@ -94,6 +106,7 @@ void clearCard(TRaceCard& card) {
   for (int k = 1; k <= kMaxRunners; ++k) clearSlot(card, k);
   card.anyDisregard = false;
   card.oddsComplete = false;
+  card.popularity = {};
 }
 
 void recomputeOdds(TRaceCard& card) {
