@@ -1,0 +1,35 @@
+#pragma once
+// The page "予想結果表の出力": the prediction table as the output window writes it to a text or
+// CSV file (and prints it), built from the strings the prediction screen shows. Lines are cp932
+// without line ends; the writer adds CR LF.
+
+#include <string>
+#include <vector>
+
+#include "views/prediction_columns.hpp"
+
+namespace korvane {
+
+struct AppState;
+
+// What the prediction screen shows around the table and every page repeats.
+struct PageFrame {
+  std::string raceLabel;           // "東京 芝1600m（良）"
+  std::string fileLabel;           // "全競走馬" or the race file's name
+  std::string reliabilityCaption;  // first mark symbol + "の信頼度"
+  std::string customFileLabel;  // custom marking file in use, or "コルバン指数による印付け"
+};
+
+// The frame of the prediction screen over the program's state (no custom file in use).
+PageFrame predictionPageFrame(const AppState& app);
+
+// Every output page: the race label (with the file label unless the all-horses set is in use),
+// an empty line, the body, an empty line and the footer.
+std::vector<std::string> framedPage(const PageFrame& frame, std::vector<std::string> body);
+
+std::vector<std::string> predictionTextPage(const PredictionColumns& columns,
+                                            const PageFrame& frame);
+std::vector<std::string> predictionCsvPage(const PredictionColumns& columns,
+                                           const PageFrame& frame);
+
+}  // namespace korvane
