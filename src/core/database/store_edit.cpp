@@ -1,0 +1,197 @@
+#include "database/store_edit.hpp"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <numeric>
+#include <string_view>
+
+#include "text/sjis.hpp"
+
+namespace korvane {
+
+namespace {
+
+constexpr std::size_t kNameBytes = 18;
+using NameKey = std::array<unsigned char, kNameBytes>;
+
+std::string_view nameField(std::string_view line1) {
+  return line1.substr(0, std::min(line1.size(), kNameBytes));
+}
+
+// The display form of a name (pairs of half-width spaces as "　", padded with "　"), produced
+// one byte at a time so that a comparison can stop at the first differing byte: the horse list
+// is searched this way for every new horse, across up to 12000 names.
+class DisplayBytes {
+ public:
+  explicit DisplayBytes(std::string_view line1) : name_(nameField(line1)) {}
+
+  // The next byte of the 18; call at most 18 times.
+  unsigned char next() {
+    if (pendingTrail_) {
+      pendingTrail_ = false;
+      ++out_;
+      return trail_;
+    }
+    if (pos_ < name_.size()) {
+      if (name_[pos_] == ' ' && pos_ + 1 < name_.size() && name_[pos_ + 1] == ' ') {
+        pos_ += 2;
+        return emit2(0x81, 0x40);
+      }
+      if (charBytesAt(name_, pos_) == 2) {
+        const auto lead = static_cast<unsigned char>(name_[pos_]);
+        const auto trail = static_cast<unsigned char>(name_[pos_ + 1]);
+        pos_ += 2;
+        return emit2(lead, trail);
+      }
+      ++out_;
+      return static_cast<unsigned char>(name_[pos_++]);
+    }
+    // Padding: full-width spaces, and a half-width one for a last odd byte.
+    if (out_ + 2 <= kNameBytes) return emit2(0x81, 0x40);
+    ++out_;
+    return ' ';
+  }
+
+ private:
+  unsigned char emit2(unsigned char lead, unsigned char trail) {
+    pendingTrail_ = true;
+    trail_ = trail;
+    ++out_;
+    return lead;
+  }
+
+  std::string_view name_;
+  std::size_t pos_ = 0;
+  std::size_t out_ = 0;
+  bool pendingTrail_ = false;
+  unsigned char trail_ = 0;
+};
+
+NameKey displayKey(std::string_view line1) {
+  NameKey key;
+  DisplayBytes bytes(line1);
+  for (unsigned char& b : key) b = bytes.next();
+  return key;
+}
+
+NameKey storedKey(std::string_view line1) {
+  const std::string stored = storedName(nameField(line1));
+  NameKey key;
+  std::copy(stored.begin(), stored.end(), key.begin());
+  return key;
+}
+
+bool displayGreater(std::string_view line1, const NameKey& than) {
+  DisplayBytes bytes(line1);
+  for (unsigned char b : than) {
+    const unsigned char mine = bytes.next();
+    if (mine != b) return mine > b;
+  }
+  return false;
+}
+
+void setCountLine(HorseStore& store) {
+  store.headerLine(kHeaderLines) = std::to_string(store.count);
+}
+
+}  // namespace
+
+int appendHorse(HorseStore& store, std::span<const std::string> record) {
+  if (store.count >= kMaxHorses) return 0;
+  // Whatever the caller gives, the block stays 42 lines: missing lines keep the empty-run text.
+  std::vector<std::string> block = placeholderRecord({});
+  const std::size_t given = std::min<std::size_t>(record.size(), kRecordLines);
+  std::copy_n(record.begin(), given, block.begin());
+  block.push_back(computeStyle(block));
+
+  const int n = ++store.count;
+  std::vector<std::string>& page = store.page[(n - 1) / kHorsesPerPage];
+  page.insert(page.end(), std::make_move_iterator(block.begin()),
+              std::make_move_iterator(block.end()));
+  setCountLine(store);
+  store.order.push_back(n);
+  insertIntoOrder(store, n);
+  store.modified = true;
+  return n;
+}
+
+void insertIntoOrder(HorseStore& store, int n) {
+  if (n < 1 || n > store.count) return;
+  std::vector<int>& order = store.order;
+  // The newest horse normally stands last; taking it out wherever it is keeps a repeated call
+  // from listing it twice.
+  if (auto it = std::find(order.rbegin(), order.rend(), n); it != order.rend()) {
+    order.erase(std::next(it).base());
+  }
+  const NameKey name = storedKey(store.line(n, 1));
+  auto at = std::find_if(order.begin(), order.end(),
+                         [&](int other) { return displayGreater(store.line(other, 1), name); });
+  order.insert(at, n);
+}
+
+void sortOrderByName(HorseStore& store) {
+  std::vector<NameKey> keys(static_cast<std::size_t>(store.count));
+  for (int n = 1; n <= store.count; ++n) keys[n - 1] = displayKey(store.line(n, 1));
+  store.order.resize(keys.size());
+  std::iota(store.order.begin(), store.order.end(), 1);
+  std::stable_sort(store.order.begin(), store.order.end(),
+                   [&](int a, int b) { return keys[a - 1] < keys[b - 1]; });
+}
+
+void replaceHorse(HorseStore& store, int n, std::span<const std::string> record) {
+  if (n < 1 || n > store.count) return;
+  const int given = static_cast<int>(std::min<std::size_t>(record.size(), kRecordLines));
+  for (int L = 1; L <= given; ++L) store.setLine(n, L, record[L - 1]);
+  store.setLine(n, kStyleLine, computeStyle(store.block(n)));
+  store.modified = true;
+}
+
+int deleteHorse(HorseStore& store, TRaceCard& card, int n) {
+  if (n < 1 || n > store.count) return 0;
+
+  std::vector<int>& order = store.order;
+  std::size_t q = order.size();
+  if (auto it = std::find(order.begin(), order.end(), n); it != order.end()) {
+    q = static_cast<std::size_t>(it - order.begin());
+    order.erase(it);
+  }
+  for (int& h : order) {
+    if (h > n) --h;
+  }
+
+  // Take the block out and pull the first block of every following page back by one page, so
+  // that the pages stay packed and every later horse moves down by one index.
+  const int p = (n - 1) / kHorsesPerPage;
+  const int k = (n - 1) % kHorsesPerPage;
+  const std::ptrdiff_t start = (p == 0 ? kHeaderLines : 0) + kBlockLines * k;
+  store.page[p].erase(store.page[p].begin() + start, store.page[p].begin() + start + kBlockLines);
+  for (int next = p + 1; next < kPageCount && kHorsesPerPage * next < store.count; ++next) {
+    std::vector<std::string>& from = store.page[next];
+    std::vector<std::string>& to = store.page[next - 1];
+    to.insert(to.end(), std::make_move_iterator(from.begin()),
+              std::make_move_iterator(from.begin() + kBlockLines));
+    from.erase(from.begin(), from.begin() + kBlockLines);
+  }
+
+  // A runner that was this horse is scratched (odds 9999.0, no disregarded runs, as a scratch
+  // from the runner list gives), so the prediction and the bets never count a horse that is gone.
+  for (int slot = 1; slot <= kMaxRunners; ++slot) {
+    if (card.runner[slot] == n) {
+      if (slot <= card.runnerCount) {
+        scratch(card, slot);
+      } else {
+        card.runner[slot] = 0;
+      }
+    } else if (card.runner[slot] > n) {
+      --card.runner[slot];
+    }
+  }
+
+  --store.count;
+  setCountLine(store);
+  store.modified = true;
+  return q < order.size() ? order[q] : 0;
+}
+
+}  // namespace korvane
