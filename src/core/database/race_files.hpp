@@ -1,6 +1,8 @@
 #pragma once
 // The race card header (lines 1-61 of the main file and of race files) and the race-file flows.
 
+#include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
@@ -23,5 +25,31 @@ void writeRaceHeader(const TRaceCard& card, std::span<std::string> header);
 bool saveRace(AppState& app);
 bool loadRace(AppState& app);
 bool addLoadRace(AppState& app);
+
+// The race-file save dialog, also used when old horses are moved out: the chosen path with ".uma"
+// added to a bare name, or nothing after a cancel or a refused name (the message is shown).
+std::optional<std::filesystem::path> askRaceSavePath(AppState& app,
+                                                     const std::filesystem::path& proposedName);
+
+// A race file of the card: the header with every running slot renumbered to its block's position
+// in the file, then the blocks of the runners in slot order.
+std::vector<std::string> raceFileLines(const HorseStore& store, const TRaceCard& card);
+
+// The number of horse blocks a race file announces on line 61, once every block it announces is
+// there and its strictly read fields are numbers.
+std::variant<int, LoadError> checkRaceFileBlocks(std::span<const std::string> lines,
+                                                 const std::filesystem::path& file);
+
+// What the add-load did with the blocks of a file.
+struct AddLoadTally {
+  int replaced = 0;  // a stored horse of the same name had older form
+  int kept = 0;      // the stored horse had newer form
+  int appended = 0;
+  int refused = 0;  // no room left below 12000 horses
+};
+
+// Merges `blocks` checked blocks (from line 62 of `lines`) into the store; the race card is not
+// touched.
+AddLoadTally mergeRaceBlocks(HorseStore& store, std::span<const std::string> lines, int blocks);
 
 }  // namespace korvane
