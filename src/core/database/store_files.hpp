@@ -40,7 +40,9 @@ std::variant<LoadedSet, LoadError> readPageZeroFile(const std::filesystem::path&
 bool loadPageZeroFile(AppState& app, const std::filesystem::path& path);
 bool loadAllHorses(AppState& app);
 bool saveStore(AppState& app);
-void askSaveIfModified(AppState& app);
+// False only when the user chose to save and the save failed (the caller should not go on to
+// replace the data).
+bool askSaveIfModified(AppState& app);
 void saveButton(AppState& app);    // 保存
 void reloadAllHorses(AppState& app);  // 全競走馬読込
 

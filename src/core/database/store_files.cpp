@@ -1,0 +1,355 @@
+#include "database/store_files.hpp"
+
+#include <algorithm>
+#include <numeric>
+#include <optional>
+#include <string_view>
+#include <system_error>
+
+#include "app/app_state.hpp"
+#include "database/horse_fields.hpp"
+#include "database/race_files.hpp"
+#include "database/store_edit.hpp"
+#include "text/encoding.hpp"
+#include "text/line_file.hpp"
+#include "text/sjis.hpp"
+
+namespace korvane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path& orderFileName() {
+  static const fs::path name(u8"馬並び順.um0");
+  return name;
+}
+
+// 全競走馬2.um0 … 全競走馬16.um0 hold pages 1 … 15.
+fs::path continuationName(int page) {
+  const std::string number = std::to_string(page + 1);
+  return fs::path(u8"全競走馬" + std::u8string(number.begin(), number.end()) + u8".um0");
+}
+
+std::string nameInMessage(const fs::path& file) {
+  return utf8ToCp932Lossy(file.filename().string());
+}
+
+LoadError errorAt(const fs::path& file, int line, std::string_view reasonUtf8) {
+  return LoadError{file, line, sj(reasonUtf8)};
+}
+
+LoadError missingOrUnreadable(const fs::path& file) {
+  std::error_code ec;
+  return errorAt(
+      file, 0,
+      fs::exists(file, ec) ? "ファイルを読み込めませんでした。" : "ファイルがありません。");
+}
+
+LoadError shortFile(const fs::path& file, std::size_t lines, int horses) {
+  return LoadError{file, static_cast<int>(lines) + 1,
+                   sj("ファイルが途中で終わっています（") + std::to_string(horses) +
+                       sj("頭分の競走馬データが必要です）。")};
+}
+
+// The numbers that the prediction reads without a fallback must be numbers in every run that
+// holds data; an empty run ("無") is never read past its surface line.
+std::optional<LoadError> checkBlocks(const std::vector<std::string>& lines, std::size_t first,
+                                     int blocks, const fs::path& file) {
+  static const std::string none = sj("無");
+  const std::string_view notANumber = "数字ではありません。";
+  for (int k = 0; k < blocks; ++k) {
+    const std::size_t base = first + static_cast<std::size_t>(kBlockLines * k);
+    const auto fileLine = [&](int L) { return static_cast<int>(base) + L; };
+    for (int r = 1; r <= kRuns; ++r) {
+      if (lines[base + runLine(r, RunField::Surface) - 1] == none) continue;
+      const std::string_view corners = lines[base + runLine(r, RunField::Corners) - 1];
+      if (!parseStrict(corners.size() >= 4 ? corners.substr(2, 2) : std::string_view())) {
+        return errorAt(file, fileLine(runLine(r, RunField::Corners)), notANumber);
+      }
+      for (RunField f : {RunField::Last3F, RunField::Finish}) {
+        if (!parseStrict(lines[base + runLine(r, f) - 1])) {
+          return errorAt(file, fileLine(runLine(r, f)), notANumber);
+        }
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+int blocksOnPage(int count, int page) {
+  return std::clamp(count - kHorsesPerPage * page, 0, kHorsesPerPage);
+}
+
+// The order file, when it lists every horse exactly once; otherwise nothing.
+std::optional<std::vector<int>> readOrderFile(const fs::path& file, int count) {
+  const auto lines = readLines(file);
+  if (!lines || lines->size() < static_cast<std::size_t>(count)) return std::nullopt;
+  std::vector<int> order(static_cast<std::size_t>(count));
+  std::vector<bool> seen(static_cast<std::size_t>(count) + 1, false);
+  for (int i = 0; i < count; ++i) {
+    const std::optional<int> n = parseStrict((*lines)[i]);
+    if (!n || *n < 1 || *n > count || seen[*n]) return std::nullopt;
+    seen[*n] = true;
+    order[i] = *n;
+  }
+  return order;
+}
+
+std::variant<LoadedSet, LoadError> readAllHorses(const fs::path& dataFolder) {
+  auto result = readPageZeroFile(dataFolder / allHorsesFileName(), dataFolder);
+  if (auto* set = std::get_if<LoadedSet>(&result)) {
+    if (auto order = readOrderFile(dataFolder / orderFileName(), set->store.count)) {
+      set->store.order = std::move(*order);
+    } else {
+      // Without a usable order file the list is rebuilt from the names.
+      sortOrderByName(set->store);
+    }
+  }
+  return result;
+}
+
+void swapIn(AppState& app, LoadedSet&& set) {
+  app.store = std::move(set.store);
+  app.card = std::move(set.card);
+}
+
+std::string editedName(const AppState& app) {
+  return app.editingAllHorses() ? sj("全競走馬ファイル") : nameInMessage(app.editedFile);
+}
+
+void showSaveFailure(AppState& app, const fs::path& file) {
+  app.dialogs.message({sj("「") + nameInMessage(file) + sj("」に保存できませんでした。"),
+                       sj("ディスクの空き容量と、フォルダに書き込めるかを確かめて下さい。")});
+}
+
+struct OutFile {
+  fs::path name;
+  std::span<const std::string> lines;
+};
+
+// Every file of the set is first written complete into a folder beside the data, and only when
+// all of them are on disk do they replace the old ones, so a full disk midway never leaves a
+// main file whose count does not match its continuation files.
+bool writeFileSet(AppState& app, const std::vector<OutFile>& files) {
+  const fs::path& data = app.folders.data;
+  const fs::path staging = data / ".korvane-saving";
+  std::error_code ec;
+  fs::remove_all(staging, ec);
+  fs::create_directory(staging, ec);
+  for (const OutFile& file : files) {
+    if (!app.writer.writeLines(staging / file.name, file.lines)) {
+      fs::remove_all(staging, ec);
+      showSaveFailure(app, file.name);
+      return false;
+    }
+  }
+  // The main file goes last: until it is in place the old count still describes the set.
+  for (auto it = files.rbegin(); it != files.rend(); ++it) {
+    fs::rename(staging / it->name, data / it->name, ec);
+    if (ec) {
+      fs::remove_all(staging, ec);
+      showSaveFailure(app, it->name);
+      return false;
+    }
+  }
+  fs::remove_all(staging, ec);
+  return true;
+}
+
+bool mainFileExists(const AppState& app) {
+  std::error_code ec;
+  return fs::exists(app.folders.data / allHorsesFileName(), ec);
+}
+
+void showFirstRunNotice(AppState& app) {
+  app.dialogs.message({sj("初めての起動なので、"), sj("全競走馬ファイルが作られていません。"),
+                       sj("「コルバン」を終了するときに、"),
+                       sj("全競走馬を保存するか聞いてきますので、"),
+                       sj("「はい」ボタンを押して保存して下さい。"),
+                       sj("そうすると、全競走馬ファイルが作られます。")});
+}
+
+}  // namespace
+
+std::vector<std::string> loadErrorMessage(const LoadError& error) {
+  std::vector<std::string> lines{sj("「") + nameInMessage(error.file) +
+                                 sj("」を読み込めませんでした。")};
+  lines.push_back(error.line > 0 ? std::to_string(error.line) + sj("行目：") + error.reason
+                                 : error.reason);
+  lines.push_back(sj("データは読み込む前のままです。"));
+  return lines;
+}
+
+std::variant<LoadedSet, LoadError> readPageZeroFile(const fs::path& file,
+                                                    const fs::path& dataFolder) {
+  std::optional<std::vector<std::string>> read = readLines(file);
+  if (!read) return missingOrUnreadable(file);
+  std::vector<std::string>& lines = *read;
+  if (lines.size() < static_cast<std::size_t>(kHeaderLines)) {
+    return errorAt(file, static_cast<int>(lines.size()) + 1, "ファイルが途中で終わっています。");
+  }
+
+  const std::optional<int> announced = parseStrict(lines[kHeaderLines - 1]);
+  if (!announced) return errorAt(file, kHeaderLines, "数字ではありません。");
+  if (*announced > kMaxHorses) {
+    return errorAt(file, kHeaderLines, "登録馬が12000頭を越えています。");
+  }
+  const int count = *announced;
+
+  auto parsed = parseRaceHeader(lines, file);
+  if (auto* error = std::get_if<LoadError>(&parsed)) return std::move(*error);
+  LoadedSet set{HorseStore(), std::move(std::get<TRaceCard>(parsed))};
+  TRaceCard& card = set.card;
+  for (int k = 1; k <= card.runnerCount; ++k) {
+    if (card.runner[k] > count) {
+      return errorAt(file, 6 + k, "出走馬の番号に当たる競走馬がファイルにありません。");
+    }
+  }
+
+  // A race file that grew past one page while it was edited carries all its horses itself;
+  // otherwise the horses after the first page stand in the continuation files of the data folder.
+  const std::size_t wholeSet = static_cast<std::size_t>(kHeaderLines + kBlockLines * count);
+  const bool selfContained =
+      count > kHorsesPerPage && file.filename() != allHorsesFileName() && lines.size() >= wholeSet;
+  const int blocksHere = selfContained ? count : blocksOnPage(count, 0);
+  const std::size_t needed = static_cast<std::size_t>(kHeaderLines + kBlockLines * blocksHere);
+  if (lines.size() < needed) return shortFile(file, lines.size(), blocksHere);
+  // Whatever follows the last block is not data; keeping it would misplace later appends.
+  lines.resize(needed);
+  if (auto error = checkBlocks(lines, kHeaderLines, blocksHere, file)) return std::move(*error);
+
+  HorseStore& store = set.store;
+  if (selfContained) {
+    for (int p = 1; kHorsesPerPage * p < count; ++p) {
+      const auto from = lines.begin() + kHeaderLines + kBlockLines * kHorsesPerPage * p;
+      const auto to = from + kBlockLines * blocksOnPage(count, p);
+      store.page[p].assign(std::make_move_iterator(from), std::make_move_iterator(to));
+    }
+    lines.resize(kHeaderLines + kBlockLines * kHorsesPerPage);
+  } else {
+    for (int p = 1; kHorsesPerPage * p < count; ++p) {
+      const fs::path part = dataFolder / continuationName(p);
+      std::optional<std::vector<std::string>> pageLines = readLines(part);
+      if (!pageLines) return missingOrUnreadable(part);
+      const int blocks = blocksOnPage(count, p);
+      const std::size_t pageNeeded = static_cast<std::size_t>(kBlockLines * blocks);
+      if (pageLines->size() < pageNeeded) return shortFile(part, pageLines->size(), blocks);
+      pageLines->resize(pageNeeded);
+      if (auto error = checkBlocks(*pageLines, 0, blocks, part)) return std::move(*error);
+      store.page[p] = std::move(*pageLines);
+    }
+  }
+  store.page[0] = std::move(lines);
+  store.count = count;
+  store.order.resize(static_cast<std::size_t>(count));
+  std::iota(store.order.begin(), store.order.end(), 1);
+  // Every loaded horse carries the style of its current runs, whatever the file said.
+  for (int n = 1; n <= count; ++n) updateStyle(store, n);
+  store.modified = false;
+
+  recomputeOdds(card);
+  recomputeAnyDisregard(card);
+  return set;
+}
+
+bool loadPageZeroFile(AppState& app, const fs::path& path) {
+  const fs::path file = path == allHorsesFileName() ? app.folders.data / path : path;
+  auto result = readPageZeroFile(file, app.folders.data);
+  if (auto* error = std::get_if<LoadError>(&result)) {
+    app.dialogs.message(loadErrorMessage(*error));
+    return false;
+  }
+  swapIn(app, std::get<LoadedSet>(std::move(result)));
+  return true;
+}
+
+bool loadAllHorses(AppState& app) {
+  auto result = readAllHorses(app.folders.data);
+  if (auto* error = std::get_if<LoadError>(&result)) {
+    app.dialogs.message(loadErrorMessage(*error));
+    return false;
+  }
+  swapIn(app, std::get<LoadedSet>(std::move(result)));
+  app.editedFile = allHorsesFileName();
+  return true;
+}
+
+bool saveStore(AppState& app) {
+  WaitWindow wait(app.dialogs, sj("      データを保存しています"));
+  HorseStore& store = app.store;
+  std::span<std::string> header(store.page[0].data(), kHeaderLines);
+  writeRaceHeader(app.card, header);
+  header[kHeaderLines - 1] = std::to_string(store.count);
+
+  bool saved = false;
+  if (app.editingAllHorses()) {
+    std::vector<std::string> orderLines;
+    orderLines.reserve(store.order.size());
+    for (int n : store.order) orderLines.push_back(std::to_string(n));
+
+    std::vector<OutFile> files{{allHorsesFileName(), store.page[0]}};
+    for (int p = 1; kHorsesPerPage * p < store.count; ++p) {
+      files.push_back({continuationName(p), store.page[p]});
+    }
+    files.push_back({orderFileName(), orderLines});
+    saved = writeFileSet(app, files);
+  } else {
+    // A race file keeps every one of its horses in the one file, even past the first page.
+    std::vector<std::string> joined;
+    std::span<const std::string> lines = store.page[0];
+    if (store.count > kHorsesPerPage) {
+      for (int p = 0; p < kPageCount; ++p) {
+        joined.insert(joined.end(), store.page[p].begin(), store.page[p].end());
+      }
+      lines = joined;
+    }
+    saved = app.writer.writeLines(app.editedFile, lines);
+    if (!saved) showSaveFailure(app, app.editedFile);
+  }
+  if (saved) store.modified = false;
+  return saved;
+}
+
+bool askSaveIfModified(AppState& app) {
+  if (!app.store.modified) return true;
+  if (!app.dialogs.confirm(editedName(app), sj("は変更されています。保存しますか？"))) return true;
+  return saveStore(app);
+}
+
+void saveButton(AppState& app) {
+  if (app.dialogs.confirm(editedName(app) + sj("を"), sj("上書き保存します。"))) saveStore(app);
+}
+
+void reloadAllHorses(AppState& app) {
+  if (!app.editingAllHorses()) {
+    // The changes to the race file are saved if the user wants; a failed save stops the reload
+    // rather than throw the changes away.
+    if (!askSaveIfModified(app)) return;
+    if (!mainFileExists(app)) {
+      showFirstRunNotice(app);
+      return;
+    }
+  } else {
+    if (!mainFileExists(app)) {
+      showFirstRunNotice(app);
+      return;
+    }
+    if (!app.dialogs.confirm(sj("全競走馬"), sj("を読込直します。よろしいですか？"))) return;
+  }
+
+  std::variant<LoadedSet, LoadError> result = [&] {
+    WaitWindow wait(app.dialogs, sj("    データを読み込んでいます"));
+    return readAllHorses(app.folders.data);
+  }();
+  if (auto* error = std::get_if<LoadError>(&result)) {
+    app.dialogs.message(loadErrorMessage(*error));
+    return;
+  }
+  swapIn(app, std::get<LoadedSet>(std::move(result)));
+  app.editedFile = allHorsesFileName();
+  app.currentHorse = 0;
+  app.selectedSlot = 0;
+}
+
+}  // namespace korvane
