@@ -9,6 +9,7 @@
 #include "app/settings.hpp"
 #include "database/horse_store.hpp"
 #include "database/race_card.hpp"
+#include "engine/prediction_engine.hpp"
 #include "engine/yosou_result.hpp"
 #include "text/line_file.hpp"
 
@@ -35,6 +36,7 @@ struct AppState {
   HorseStore store;
   TRaceCard card;
   TYosouResult result;
+  PredictionEngine engine;  // the tables of the last prediction, read by the detail views
   Settings settings;
   Folders folders;
 

@@ -13,10 +13,10 @@ namespace korvane {
 inline constexpr int kMaxMarks = 7;
 
 struct RunnerResult {
-  std::int32_t ability = 500, abilityRank = 0;          // 能力
-  std::int32_t power = 500, powerRank = 0;              // 底力
-  std::int32_t loseP = 9999, losePRank = 0;             // 負Ｐ, 9999 = no data
-  bool losePZero = false;                               // 負Ｐ 0 or no data, not scratched, form > 0
+  std::int32_t ability = 500, abilityRank = 0;  // 能力
+  std::int32_t power = 500, powerRank = 0;      // 底力
+  std::int32_t loseP = 9999, losePRank = 0;     // 負Ｐ, 9999 = no data
+  bool losePZero = false;                       // 負Ｐ 0 or no data, not scratched, form > 0
   std::int32_t allDistance = 500, allDistanceRank = 0;  // 全距離
   std::array<std::int32_t, 6> runScore{};               // [run 1..5], 500 = no score
   std::int32_t best = 500, bestRank = 0;                // ベスト
@@ -40,9 +40,11 @@ struct TYosouResult {
       losePOrder;
   std::array<std::int32_t, kMaxMarks> markOrder{};  // marked slots, ◎ first
   std::int32_t markCount = 0;
-  std::int32_t confidence = 0;       // ◎の信頼度 in per cent
-  std::int32_t confidenceClass = 0;  // 0, 30, 40 or 90, after the bet display setting
+  std::int32_t confidence = 0;                    // ◎の信頼度 in per cent
+  std::int32_t confidenceClass = 0;               // 0, 30, 40 or 90, after the bet display setting
   std::int32_t distanceMin = 0, distanceMax = 0;  // distance window of the race distance
+  // The development the race conditions call for; the card's own is "標準" when equal to it.
+  std::string standardDevelopment;
 };
 
 }  // namespace korvane

@@ -10,7 +10,7 @@ namespace korvane {
 struct AppState;
 
 struct PredictionColumns {
-  std::vector<std::string> umaban;       // "１" .. "９", "10" .. "18"
+  std::vector<std::string> umaban;       // "１" .. "９", "10" .. "18": always all 18 numbers
   std::vector<std::string> name;         // 18 bytes; scratched: "（ 出 走 取 消 ） "
   std::vector<std::string> mark;         // " ◎ ", " ？ ", " 　 "
   std::vector<std::string> style;        // "+逃+"

@@ -1,0 +1,185 @@
+#include "engine/indexes.hpp"
+
+#include <algorithm>
+
+namespace korvane {
+
+int slotCount(const TRaceCard& card) {
+  return std::clamp(card.runnerCount, 0, kMaxRunners);
+}
+
+std::int32_t shownRank(std::int32_t points, std::int32_t rank, int n) {
+  return points <= 500 ? n : rank;
+}
+
+void abilityPowerLoseP(const Tallies& t, const TRaceCard& card, TYosouResult& result,
+                       SlotValues& abilityRanks) {
+  const int n = slotCount(card);
+  SlotValues points{}, first{};
+  pairPoints(t.win, t.loss, t.rank, n, true, points);
+  rankDescending(points, first, n);
+  pairPoints(t.win, t.loss, first, n, true, points);
+  rankDescending(points, abilityRanks, n);
+  for (int i = 1; i <= n; ++i) {
+    RunnerResult& r = result.runner[i];
+    r.ability = points[i];
+    r.abilityRank = shownRank(points[i], abilityRanks[i], n);
+  }
+
+  // 底力 trusts only what the good runs proved: a level record earns nothing.
+  SlotValues power{}, powerRanks{};
+  pairPoints(t.win2, t.loss2, abilityRanks, n, false, power);
+  rankDescending(power, powerRanks, n);
+  for (int i = 1; i <= n; ++i) {
+    RunnerResult& r = result.runner[i];
+    r.power = power[i];
+    r.powerRank = shownRank(power[i], powerRanks[i], n);
+  }
+
+  // 負Ｐ: defeats by runners ranked low weigh least, by runners ranked high most.
+  SlotValues loseP{}, losePRanks{};
+  for (int i = 1; i <= n; ++i) {
+    std::int32_t value = 0;
+    for (int k = 1; k <= n; ++k) {
+      if (k == i) continue;
+      if (t.win[i][k] < t.loss[i][k]) {
+        value += 2 * abilityRanks[k];
+      } else if (t.win[i][k] == t.loss[i][k] && t.win[i][k] > 0) {
+        value += (abilityRanks[k] + abilityRanks[i]) / 2;
+      }
+    }
+    if (value == 0 && result.runner[i].ability == 500) value = 9999;
+    loseP[i] = value;
+  }
+  rankAscending(loseP, losePRanks, n);
+  for (int i = 1; i <= n; ++i) {
+    RunnerResult& r = result.runner[i];
+    r.loseP = loseP[i];
+    r.losePRank = loseP[i] == 9999 ? n : losePRanks[i];
+    r.losePZero = (loseP[i] == 0 || loseP[i] == 9999) && card.runner[i] != 0;
+  }
+}
+
+void allDistanceFromPass(Tallies& t, const TRaceCard& card, TYosouResult& result) {
+  const int n = slotCount(card);
+  pairPoints(t.win2, t.loss2, t.rank, n, true, t.score);
+  rankDescending(t.score, t.rank, n);
+  for (int i = 1; i <= n; ++i) {
+    RunnerResult& r = result.runner[i];
+    r.allDistance = t.score[i];
+    r.allDistanceRank = shownRank(t.score[i], t.rank[i], n);
+  }
+}
+
+void runScores(const RunCache& cache, const TRaceCard& card, DistanceWindow window,
+               const SlotValues& abilityRanks, TYosouResult& result,
+               const std::function<void(int)>& afterRun) {
+  const int n = slotCount(card);
+  const bool withLast3F = last3FVotes(card);
+  SlotValues best{};
+  for (int j = 1; j <= kRuns; ++j) {
+    for (int i = 1; i <= n; ++i) {
+      std::int32_t score = 500;
+      const CachedRun& own = cache[i][j];
+      if (usableRun(own, card.disregard[i][j], card.distance, window)) {
+        std::int32_t plus = 0, minus = 0;
+        for (int k = 1; k <= n; ++k) {
+          if (k == i) continue;
+          int wins = 0, losses = 0, draws = 0;
+          for (int s = 1; s <= kRuns; ++s) {
+            const CachedRun& other = cache[k][s];
+            if (card.disregard[k][s] || other.distance != own.distance ||
+                !sameMeeting(own, other)) {
+              continue;
+            }
+            const int y = verdict(own, other, withLast3F);
+            wins += y > 0;
+            losses += y < 0;
+            draws += y == 0;
+          }
+          if (losses > 0) {
+            minus += 2 * abilityRanks[k];
+          } else if (draws > 0) {
+            plus += n - (abilityRanks[i] + abilityRanks[k]) / 2 + 1;
+          } else if (wins > 0) {
+            plus += 2 * (n - abilityRanks[k] + 1);
+          }
+        }
+        score = pointsOf(plus, minus);
+      }
+      result.runner[i].runScore[j] = score;
+      if (score > best[i] && score != 500) best[i] = score;
+    }
+    if (afterRun) afterRun(j);
+  }
+
+  SlotValues lastRun{}, ranks{};
+  for (int i = 1; i <= n; ++i) {
+    if (best[i] == 0) best[i] = 500;
+    const auto& scores = result.runner[i].runScore;
+    lastRun[i] = scores[1];
+    for (int j = 2; j <= kRuns && lastRun[i] == 500; ++j) lastRun[i] = scores[j];
+  }
+  rankDescending(best, ranks, n);
+  for (int i = 1; i <= n; ++i) {
+    result.runner[i].best = best[i];
+    // Only a ベスト of exactly 500 (no scored run) is put last; a weak score keeps its place.
+    result.runner[i].bestRank = best[i] == 500 ? n : ranks[i];
+  }
+  rankDescending(lastRun, ranks, n);
+  for (int i = 1; i <= n; ++i) {
+    result.runner[i].lastRun = lastRun[i];
+    result.runner[i].lastRunRank = shownRank(lastRun[i], ranks[i], n);
+  }
+}
+
+void formGrades(const RunCache& cache, const TRaceCard& card, DistanceWindow window,
+                TYosouResult& result) {
+  const int n = slotCount(card);
+  for (int i = 1; i <= n; ++i) {
+    int grade = 2;
+    int bad = 0;
+    for (int r = 1; r <= kRuns && bad < 2; ++r) {
+      const CachedRun& run = cache[i][r];
+      if (!usableRun(run, card.disregard[i][r], card.distance, window)) continue;
+      const int p = run.finish, c = run.corner4;
+      if (p <= 5 || p < c) {
+        // Gaining places in the straight is a good sign even outside the first five.
+        if (grade == 2 && p > 5) grade = 1;
+        break;
+      }
+      grade = ++bad == 1 ? 1 : 0;
+    }
+    for (int r = 1; r <= kRuns; ++r) {
+      const int p = cache[i][r].finish;
+      if (p >= 99) continue;
+      if (p <= 5) grade = 2;
+      if (p == 1) grade = 3;
+      break;
+    }
+    result.runner[i].form = grade;
+    if (grade == 0) result.runner[i].losePZero = false;
+  }
+}
+
+void korvaneIndex(const TRaceCard& card, TYosouResult& result) {
+  const int n = slotCount(card);
+  SlotValues value{}, ranks{};
+  for (int i = 1; i <= n; ++i) {
+    const RunnerResult& r = result.runner[i];
+    if (card.runner[i] == 0) {
+      value[i] = 0;
+    } else if (r.ability == 500 && r.power == 500) {
+      value[i] = 500;
+    } else {
+      value[i] = (r.ability + r.power + 1) / 2;
+    }
+  }
+  rankDescending(value, ranks, n);
+  for (int i = 1; i <= n; ++i) {
+    result.runner[i].korvane = value[i];
+    result.runner[i].korvaneRank = ranks[i];
+  }
+}
+
+}  // namespace korvane

@@ -1,0 +1,133 @@
+#include "engine/marking.hpp"
+
+#include <algorithm>
+
+#include "text/sjis.hpp"
+
+namespace korvane {
+
+namespace {
+
+class MarkList {
+ public:
+  MarkList(const TRaceCard& card, TYosouResult& result) : card_(card), result_(result) {
+    result_.markOrder.fill(0);
+    result_.markCount = 0;
+  }
+
+  int size() const { return result_.markCount; }
+  bool has(int slot) const {
+    const auto end = result_.markOrder.begin() + result_.markCount;
+    return std::find(result_.markOrder.begin(), end, slot) != end;
+  }
+  // A runner already marked, or a scratched one, is passed over.
+  bool add(int slot) {
+    if (slot < 1 || card_.runner[slot] == 0 || has(slot) || size() >= kMaxMarks) return false;
+    result_.markOrder[result_.markCount++] = slot;
+    return true;
+  }
+  const RunnerResult& runner(int slot) const { return result_.runner[slot]; }
+
+  // Runners of `order` that pass `test`, until the list holds `until`.
+  template <class Test>
+  void fill(const SlotOrder& order, int until, Test test, int* favoured = nullptr) {
+    for (int i = 0; i < order.size && size() < until; ++i) {
+      const int slot = order.slot[i];
+      if (test(runner(slot)) && add(slot) && favoured && runner(slot).styleFit == 2) ++*favoured;
+    }
+  }
+  // The first runner of `order` that passes `test`; it is added unless it is marked already.
+  template <class Test>
+  void first(const SlotOrder& order, Test test, int* favoured = nullptr) {
+    for (int i = 0; i < order.size; ++i) {
+      const int slot = order.slot[i];
+      if (!test(runner(slot))) continue;
+      if (add(slot) && favoured && runner(slot).styleFit == 2) ++*favoured;
+      return;
+    }
+  }
+
+ private:
+  const TRaceCard& card_;
+  TYosouResult& result_;
+};
+
+bool strong(const RunnerResult& r) {
+  return r.korvane > 500;
+}
+
+}  // namespace
+
+void markStandard(const TRaceCard& card, TYosouResult& result) {
+  const auto& dev = developments();
+  const bool decisive = card.development == dev[0] || card.development == dev[4];
+  MarkList list(card, result);
+  int favoured = 0;  // runners the development suits, marked by the middle blocks
+
+  // In a race that one way of running is sure to decide, the strong runners suited by it first.
+  if (decisive) {
+    list.fill(result.korvaneOrder, 2,
+              [](const RunnerResult& r) { return strong(r) && r.styleFit == 2; });
+  }
+  list.first(
+      result.korvaneOrder, [](const RunnerResult& r) { return strong(r) && r.styleFit >= 1; },
+      &favoured);
+  list.fill(result.korvaneOrder, 4, strong, &favoured);
+  // Never beaten by a weaker runner and strong on good runs: a hidden chance.
+  list.first(
+      result.losePOrder, [](const RunnerResult& r) { return r.loseP == 0 && r.power > 500; },
+      &favoured);
+  list.fill(result.korvaneOrder, 5, strong, &favoured);
+  list.fill(
+      result.bestOrder, 6, [](const RunnerResult& r) { return r.bestRank <= 5; }, &favoured);
+  if (favoured < 2) {
+    list.first(result.bestOrder, [](const RunnerResult& r) { return r.styleFit == 2; });
+  }
+  list.fill(result.bestOrder, 7, [](const RunnerResult& r) { return r.bestRank <= 5; });
+  list.fill(result.losePOrder, 7,
+            [](const RunnerResult& r) { return r.losePRank <= 5 && r.ability >= 500; });
+  list.fill(result.korvaneOrder, 7, strong);
+  list.fill(result.allDistanceOrder, 7, [](const RunnerResult& r) { return r.allDistance > 500; });
+  list.fill(result.korvaneOrder, 7, [](const RunnerResult& r) { return r.form == 3; });
+}
+
+void rateConfidence(const Settings& settings, TYosouResult& result) {
+  int cls = 0;
+  int confidence = 0;
+  if (result.markCount >= 1) {
+    const RunnerResult& top = result.runner[result.markOrder[0]];
+    if (result.markCount == 1) {
+      cls = 90;
+      confidence = 80;  // a lone strong runner
+    } else if (top.power > 500 && top.ability > 500 && top.styleFit != 0) {
+      cls = 40;
+      confidence = 35;
+      for (std::int32_t rank : {top.powerRank, top.abilityRank, top.bestRank, top.lastRunRank}) {
+        confidence += rank == 1 ? 5 : rank == 2 ? 2 : 0;
+      }
+      if (top.loseP == 0) confidence += 5;
+      if (top.form == 3) confidence += 5;
+    } else {
+      cls = 30;
+      confidence = 30;
+    }
+  }
+  switch (settings.kaime) {
+    case 0:
+      cls = 30;
+      break;  // ボックス買い: never an axis
+    case 1:
+    case 2:
+      if (cls == 30) cls = 40;
+      break;
+    case 3:
+      cls = 90;
+      break;  // always one axis
+    default:
+      break;
+  }
+  result.confidence = confidence;
+  result.confidenceClass = cls;
+}
+
+}  // namespace korvane

@@ -1,0 +1,76 @@
+#include "engine/prediction_run.hpp"
+
+#include "app/app_state.hpp"
+#include "engine/index_orders.hpp"
+#include "engine/indexes.hpp"
+#include "engine/marking.hpp"
+#include "engine/race_style.hpp"
+
+namespace korvane {
+
+namespace {
+
+// The marking mode picks who fills markOrder. Only the standard marking exists so far; the
+// user's own rules (Settings::shirushi == 1) will fill it here, and until they do a race is
+// marked the standard way in either mode.
+void markRunners(const AppState& app, TYosouResult& result) {
+  markStandard(app.card, result);
+}
+
+}  // namespace
+
+void runPrediction(AppState& app, const ProgressFn& progress) {
+  auto report = [&progress](int filled) {
+    if (progress) progress(filled);
+  };
+  const TRaceCard& card = app.card;
+  PredictionEngine& engine = app.engine;
+  TYosouResult& result = app.result;
+  const int n = slotCount(card);
+
+  result = TYosouResult{};
+  result.runnerCount = n;
+  fillRunCache(engine.runs, app.store, card);
+  report(1);
+
+  comparisonPass(engine.tallies, engine.runs, card, card.distance, [&report] { report(2); });
+  report(3);
+  const DistanceWindow raceWindow = engine.tallies.window;
+  result.distanceMin = raceWindow.min;
+  result.distanceMax = raceWindow.max;
+  abilityPowerLoseP(engine.tallies, card, result, engine.abilityRanks);
+
+  // 全距離 looks at every distance and surface; the race's own window comes back afterwards.
+  comparisonPass(engine.tallies, engine.runs, card, 0, [&report] { report(4); });
+  engine.tallies.window = raceWindow;
+  allDistanceFromPass(engine.tallies, card, result);
+  report(5);
+
+  runScores(engine.runs, card, raceWindow, engine.abilityRanks, result,
+            [&report](int run) { report(5 + run); });
+  formGrades(engine.runs, card, raceWindow, result);
+
+  for (int k = 1; k <= n; ++k) {
+    result.runner[k].raceStyle = raceStyle(engine.runs, app.store, card, raceWindow, k);
+  }
+  result.standardDevelopment =
+      standardDevelopment(card.surface, card.course, card.distance, card.going);
+
+  korvaneIndex(card, result);
+  result.korvaneOrder = indexOrder(result, n, OrderKind::Korvane);
+  remark(app);
+}
+
+void remark(AppState& app) {
+  TYosouResult& result = app.result;
+  const int n = result.runnerCount;
+  for (int k = 1; k <= n; ++k) {
+    RunnerResult& r = result.runner[k];
+    r.styleFit = styleFit(r.raceStyle, app.card.development);
+  }
+  buildMarkingOrders(result, n);
+  markRunners(app, result);
+  rateConfidence(app.settings, result);
+}
+
+}  // namespace korvane

@@ -1,0 +1,23 @@
+#pragma once
+// How each runner is expected to run in this race (脚質) and how well that suits the expected
+// development (展開).
+
+#include <string>
+#include <string_view>
+
+#include "database/horse_store.hpp"
+#include "database/race_card.hpp"
+#include "engine/run_cache.hpp"
+#include "engine/tallies.hpp"
+
+namespace korvane {
+
+// The runner's style from up to three runs of this race's surface and distance range with a
+// 4th-corner position; the style stored with the horse when none of them gives a class.
+std::string raceStyle(const RunCache& cache, const HorseStore& store, const TRaceCard& card,
+                      DistanceWindow window, int slot);
+
+// 2 = the development favours the style, 1 = neutral, 0 = against it.
+int styleFit(std::string_view style, std::string_view development);
+
+}  // namespace korvane

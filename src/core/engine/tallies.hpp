@@ -1,0 +1,67 @@
+#pragma once
+// Head-to-head tallies: every runner's past runs set against every other runner's runs of the
+// same distance, racecourse, surface, going and meeting period, summed into wins and losses per
+// pair of runners, and the two scoring routines that turn them into points around 500.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "database/race_card.hpp"
+#include "engine/run_cache.hpp"
+
+namespace korvane {
+
+inline constexpr int kSlots = kMaxRunners + 1;  // runner slots 1..18, index 0 unused
+
+// [slot i][slot j]: points of runner i against runner j.
+using PairTable = std::array<std::array<std::int32_t, kSlots>, kSlots>;
+// [slot]: one value per runner.
+using SlotValues = std::array<std::int32_t, kSlots>;
+
+struct DistanceWindow {
+  std::int32_t min = 0, max = 0;  // metres, both inclusive
+};
+
+// The distances whose runs count for a race of distance d (0 = every distance). A distance the
+// table does not list keeps the window of the pass before.
+DistanceWindow distanceWindow(int d, DistanceWindow previous);
+
+struct Tallies {
+  PairTable win{}, loss{};                                 // first set (W, L)
+  PairTable win2{}, loss2{};                               // second set (W2, L2)
+  std::array<std::array<bool, kSlots>, kSlots> decided{};  // the pair has a clear winner
+  SlotValues score{};
+  SlotValues rank{};
+  DistanceWindow window;  // kept between passes and between predictions
+};
+
+// Whether the comparison gives the last 600 m a vote: races from 1500 m, and 東京 1400 m.
+bool last3FVotes(const TRaceCard& card);
+
+// +1 own run faster, -1 slower, 0 level; time and last 600 m vote separately.
+int verdict(const CachedRun& own, const CachedRun& other, bool withLast3F);
+
+// Run r of a runner takes part in a pass of distance d.
+bool usableRun(const CachedRun& run, bool disregarded, int d, DistanceWindow window);
+
+// One comparison pass over distance d (the race distance, or 0 for every distance): tallies,
+// transitive step, initial score and rank. `progress` is called once, after the good-run loop.
+void comparisonPass(Tallies& t, const RunCache& cache, const TRaceCard& card, int d,
+                    const std::function<void()>& progress);
+
+// Competition ranks of score[1..n], highest first (1, 2, 2, 4).
+void rankDescending(const SlotValues& score, SlotValues& rank, int n);
+// Competition ranks of value[1..n], lowest first.
+void rankAscending(const SlotValues& value, SlotValues& rank, int n);
+
+// 500 + half the rank-weighted wins - half the rank-weighted losses, and one more point when the
+// runner came out ahead or had comparisons but came out level (so 500 means "never compared").
+// A level pair with entries counts only when `countLevel`.
+void pairPoints(const PairTable& win, const PairTable& loss, const SlotValues& rank, int n,
+                bool countLevel, SlotValues& points);
+
+// Points from the plus and minus sums, with the extra point that sets compared runners off 500.
+std::int32_t pointsOf(std::int32_t plus, std::int32_t minus);
+
+}  // namespace korvane
