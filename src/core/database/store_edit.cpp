@@ -75,14 +75,17 @@ NameKey displayKey(std::string_view line1) {
   return key;
 }
 
-NameKey storedKey(std::string_view line1) {
-  const std::string stored = storedName(nameField(line1));
-  NameKey key;
-  std::copy(stored.begin(), stored.end(), key.begin());
-  return key;
-}
-
 bool displayGreater(std::string_view line1, const NameKey& than) {
+  // Most names already differ in their first character, which the display form keeps as it is
+  // unless the name opens with a space.
+  if (!line1.empty() && line1[0] != ' ') {
+    const auto first = static_cast<unsigned char>(line1[0]);
+    if (first != than[0]) return first > than[0];
+    if (charBytesAt(line1, 0) == 2) {
+      const auto second = static_cast<unsigned char>(line1[1]);
+      if (second != than[1]) return second > than[1];
+    }
+  }
   DisplayBytes bytes(line1);
   for (unsigned char b : than) {
     const unsigned char mine = bytes.next();
@@ -124,7 +127,9 @@ void insertIntoOrder(HorseStore& store, int n) {
   if (auto it = std::find(order.rbegin(), order.rend(), n); it != order.rend()) {
     order.erase(std::next(it).base());
   }
-  const NameKey name = storedKey(store.line(n, 1));
+  // Both sides in display form, the form the list is sorted by, so that a name with a space or a
+  // name that begins another one lands where sortOrderByName would put it.
+  const NameKey name = displayKey(store.line(n, 1));
   auto at = std::find_if(order.begin(), order.end(),
                          [&](int other) { return displayGreater(store.line(other, 1), name); });
   order.insert(at, n);

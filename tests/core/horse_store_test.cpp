@@ -1,0 +1,205 @@
+#include "database/horse_store.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "database/horse_fields.hpp"
+#include "database/horse_record.hpp"
+#include "database/race_card.hpp"
+#include "database/store_edit.hpp"
+#include "text/sjis.hpp"
+
+namespace korvane {
+namespace {
+
+// A record whose every line says which horse it belongs to, so a block that lands in the wrong
+// place is seen at once. Runs stay empty ("無") so that the tag lines are never read as data.
+std::vector<std::string> taggedRecord(const std::string& name, int tag) {
+  std::vector<std::string> record = placeholderRecord(identityLine(name, 4, sj("牡")));
+  for (int r = 1; r <= 5; ++r) record[runLine(r, RunField::Time) - 1] = "t" + std::to_string(tag);
+  return record;
+}
+
+std::string tagOf(const HorseStore& store, int n) {
+  return store.line(n, runLine(3, RunField::Time));
+}
+
+// Names in an order unlike their index order: カ, ア, サ, ...
+std::string nameFor(int i) {
+  static const std::string kana = sj("アイウエオカキクケコサシスセソタチツテトナニヌネノ");
+  const int j = (i * 37) % 625;
+  return kana.substr(2 * (j / 25), 2) + kana.substr(2 * (j % 25), 2) +
+         padLeft(std::to_string(i), 5);
+}
+
+HorseStore storeOf(int horses) {
+  HorseStore store;
+  for (int i = 1; i <= horses; ++i) appendHorse(store, taggedRecord(nameFor(i), i));
+  store.modified = false;
+  return store;
+}
+
+// The same store built without the list search of appendHorse, for the large sets.
+HorseStore bulkStoreOf(int horses) {
+  HorseStore store;
+  for (int i = 1; i <= horses; ++i) {
+    std::vector<std::string> block = taggedRecord(nameFor(i), i);
+    block.push_back(computeStyle(block));
+    std::vector<std::string>& page = store.page[(i - 1) / kHorsesPerPage];
+    page.insert(page.end(), block.begin(), block.end());
+  }
+  store.count = horses;
+  store.headerLine(61) = std::to_string(horses);
+  sortOrderByName(store);
+  return store;
+}
+
+std::vector<std::string> namesInOrder(const HorseStore& store) {
+  std::vector<std::string> names;
+  for (int n : store.order) names.push_back(horseName(store, n));
+  return names;
+}
+
+TEST(StoreEdit, AppendKeepsTheListInNameOrder) {
+  HorseStore store;
+  EXPECT_EQ(appendHorse(store, taggedRecord(sj("サクラ"), 1)), 1);
+  EXPECT_EQ(appendHorse(store, taggedRecord(sj("アイネス"), 2)), 2);
+  EXPECT_EQ(appendHorse(store, taggedRecord(sj("タマモ"), 3)), 3);
+  EXPECT_EQ(appendHorse(store, taggedRecord(sj("カツラギ"), 4)), 4);
+  EXPECT_EQ(store.order, (std::vector<int>{2, 4, 1, 3}));
+  EXPECT_EQ(store.headerLine(61), "4");
+  EXPECT_TRUE(store.modified);
+  EXPECT_EQ(horseStyle(store, 4), sj("好"));
+  EXPECT_EQ(store.page[0].size(), 61u + 4u * 42u);
+
+  // A second call for the same horse does not list it twice.
+  insertIntoOrder(store, 4);
+  EXPECT_EQ(store.order, (std::vector<int>{2, 4, 1, 3}));
+
+  // A record of any length still gives a 42-line block.
+  EXPECT_EQ(appendHorse(store, std::vector<std::string>{identityLine("Z", 2, sj("牝"))}), 5);
+  EXPECT_EQ(store.block(5).size(), 42u);
+  EXPECT_EQ(runSurface(store, 5, 5), sj("無"));
+  EXPECT_EQ(horseStyle(store, 5), sj("好"));
+}
+
+TEST(StoreEdit, SortByNameIsStableAndBytewise) {
+  HorseStore store;
+  appendHorse(store, taggedRecord(sj("ハル"), 1));
+  appendHorse(store, taggedRecord("B", 2));
+  appendHorse(store, taggedRecord(sj("ハル"), 3));
+  appendHorse(store, taggedRecord(sj("ｱ"), 4));  // half-width katakana sorts before "ハ" (0x83)
+  appendHorse(store, taggedRecord("A", 5));
+  std::reverse(store.order.begin(), store.order.end());
+  sortOrderByName(store);
+  EXPECT_EQ(store.order, (std::vector<int>{5, 2, 1, 3, 4}))
+      << "A, B, then ｱ (0xB1) after ハ (0x83 0x6E)";
+}
+
+TEST(StoreEdit, ReplaceKeepsCountAndOrderAndRestyles) {
+  HorseStore store = storeOf(3);
+  const std::vector<int> order = store.order;
+  std::vector<std::string> record = taggedRecord(sj("ニュー"), 99);
+  record[runLine(1, RunField::Surface) - 1] = sj("芝");
+  record[runLine(1, RunField::Corners) - 1] = " 1 1 1";
+  replaceHorse(store, 2, record);
+  EXPECT_EQ(store.count, 3);
+  EXPECT_EQ(store.order, order);
+  EXPECT_EQ(horseStyle(store, 2), sj("逃"));
+  EXPECT_EQ(tagOf(store, 2), "t99");
+  EXPECT_EQ(tagOf(store, 3), "t3");
+  EXPECT_TRUE(store.modified);
+}
+
+TEST(StoreEdit, TheTwelveThousandthHorseIsTheLast) {
+  HorseStore store = bulkStoreOf(kMaxHorses - 1);
+  EXPECT_EQ(appendHorse(store, taggedRecord(nameFor(kMaxHorses), kMaxHorses)), kMaxHorses);
+  EXPECT_EQ(store.headerLine(61), "12000");
+  EXPECT_EQ(store.page[15].size(), 42u * 750u);
+  EXPECT_EQ(appendHorse(store, taggedRecord("X", 0)), 0);
+  EXPECT_EQ(store.count, kMaxHorses);
+  EXPECT_EQ(store.page[15].size(), 42u * 750u);
+  EXPECT_EQ(tagOf(store, 12000), "t12000");
+  EXPECT_EQ(tagOf(store, 751), "t751");
+  std::vector<int> sorted = store.order;
+  std::sort(sorted.begin(), sorted.end());
+  std::vector<int> all(kMaxHorses);
+  std::iota(all.begin(), all.end(), 1);
+  EXPECT_EQ(sorted, all);
+  std::vector<std::string> names = namesInOrder(store);
+  EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+}
+
+TEST(StoreEdit, DeletingHorseTenOfEightHundredPullsHorse751BackToPageZero) {
+  HorseStore store = storeOf(800);
+  TRaceCard card;
+  deleteHorse(store, card, 10);
+  EXPECT_EQ(store.count, 799);
+  EXPECT_EQ(store.headerLine(61), "799");
+  EXPECT_EQ(store.page[0].size(), 61u + 42u * 750u);
+  EXPECT_EQ(store.page[1].size(), 42u * 49u);
+  EXPECT_EQ(tagOf(store, 750), "t751");  // the end of page 0
+  EXPECT_EQ(tagOf(store, 799), "t800");
+  EXPECT_EQ(tagOf(store, 9), "t9");
+  EXPECT_EQ(tagOf(store, 10), "t11");
+  EXPECT_TRUE(store.modified);
+}
+
+TEST(StoreEdit, DeletingAcrossPagesKeepsEveryOtherBlockOrderAndRunner) {
+  HorseStore store = storeOf(2300);  // four pages, the last with 50 horses
+  const std::vector<std::string> namesBefore = namesInOrder(store);
+  TRaceCard card;
+  for (int horse : {5, 760, 1600, 2300, 12}) addRunner(card, horse);
+  card.winOdds = {0, 2.5, 3.5, 4.5, 5.5, 6.5};
+  card.disregard[2][1] = true;
+  recomputeOdds(card);
+
+  // The horse after the deleted one in the list becomes the current horse.
+  const auto where = std::find(store.order.begin(), store.order.end(), 760) - store.order.begin();
+  ASSERT_LT(where + 1, static_cast<std::ptrdiff_t>(store.order.size()));
+  const int follower = store.order[where + 1];
+  const int current = deleteHorse(store, card, 760);
+  EXPECT_EQ(current, follower > 760 ? follower - 1 : follower);
+
+  ASSERT_EQ(store.count, 2299);
+  for (int n = 1; n <= 2299; ++n) {
+    const int old = n < 760 ? n : n + 1;
+    ASSERT_EQ(tagOf(store, n), "t" + std::to_string(old)) << n;
+    ASSERT_EQ(store.block(n).size(), 42u);
+  }
+  EXPECT_EQ(store.page[3].size(), 42u * 49u);
+
+  // The deleted horse's slot is scratched; the others follow their horses.
+  EXPECT_EQ(card.runnerCount, 5);
+  EXPECT_EQ(card.runner[1], 5);
+  EXPECT_EQ(card.runner[2], 0);
+  EXPECT_EQ(card.winOdds[2], 9999.0);
+  EXPECT_FALSE(card.disregard[2][1]);
+  EXPECT_EQ(card.runner[3], 1599);
+  EXPECT_EQ(card.runner[4], 2299);
+  EXPECT_EQ(card.runner[5], 12);
+  EXPECT_EQ(tagOf(store, card.runner[3]), "t1600");
+
+  // The list lost only the deleted horse and is still a permutation of 1..count.
+  std::vector<std::string> expected = namesBefore;
+  expected.erase(expected.begin() + where);
+  EXPECT_EQ(namesInOrder(store), expected);
+  EXPECT_EQ(std::count(store.order.begin(), store.order.end(), 2300), 0);
+}
+
+TEST(StoreEdit, DeletingTheLastListedHorseLeavesNoCurrentHorse) {
+  HorseStore store = storeOf(3);
+  TRaceCard card;
+  const int last = store.order.back();
+  EXPECT_EQ(deleteHorse(store, card, last), 0);
+  EXPECT_EQ(store.order.size(), 2u);
+  EXPECT_EQ(deleteHorse(store, card, 7), 0);  // no such horse: nothing happens
+  EXPECT_EQ(store.count, 2);
+}
+
+}  // namespace
+}  // namespace korvane
