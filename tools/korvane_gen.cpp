@@ -45,12 +45,14 @@ int main(int argc, char** argv) {
   const std::filesystem::path target(args[1]);
   std::int64_t seed = 1, runners = 12, horses = -1;
   std::string name = "race";
+  bool seedGiven = false;
   for (std::size_t i = 2; i < args.size(); i += 2) {
     if (i + 1 >= args.size()) return usage();
     const std::string_view option = args[i], value = args[i + 1];
     bool ok = true;
     if (option == "--seed") {
       ok = number(value, 0, INT64_MAX, seed);
+      seedGiven = true;
     } else if (option == "--runners") {
       ok = number(value, 2, kMaxRunners, runners);
     } else if (option == "--horses") {
@@ -67,7 +69,7 @@ int main(int argc, char** argv) {
   AtomicLineWriter writer;
   const auto seed64 = static_cast<std::uint64_t>(seed);
   if (what == "sample") {
-    if (!writer.writeLines(target, gen::sampleSetLines(seed64 == 1 ? gen::kSampleSeed : seed64))) {
+    if (!writer.writeLines(target, gen::sampleSetLines(seedGiven ? seed64 : gen::kSampleSeed))) {
       std::cerr << "korvane-gen: cannot write " << target.string() << "\n";
       return 1;
     }

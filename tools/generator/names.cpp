@@ -63,6 +63,7 @@ std::string NameMaker::next(Rng& rng) {
     if (attempt < 40) {
       const bool spaced = rng.chance(0.12);
       const std::string& second = w[rng.between(0, static_cast<int>(w.size()) - 1)];
+      if (second == name) continue;
       name += (spaced ? space : std::string()) + second;
     } else {
       // Coined endings: a word and two to four kana, never starting with ー or ン.

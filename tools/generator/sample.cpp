@@ -8,7 +8,7 @@ World sampleWorld(std::uint64_t seed) {
   WorldOptions options;
   options.seed = seed;
   options.horses = 80;
-  options.groupSize = 40;
+  options.groupSize = 16;
   options.centralOnly = true;
   return generateWorld(options);
 }

@@ -11,7 +11,7 @@
 namespace korvane::gen {
 
 // The seed the shipped sample was made with.
-inline constexpr std::uint64_t kSampleSeed = 20090301;
+inline constexpr std::uint64_t kSampleSeed = 11;
 
 World sampleWorld(std::uint64_t seed = kSampleSeed);
 TRaceCard sampleCard(const World& world, std::uint64_t seed = kSampleSeed);

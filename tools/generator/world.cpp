@@ -345,7 +345,7 @@ void simulateGroup(Rng& rng, const WorldOptions& options, Group& g, std::vector<
     std::size_t next = 0;
     while (next < active.size()) {
       const std::size_t take =
-          std::min(active.size() - next, static_cast<std::size_t>(rng.between(4, 8)));
+          std::min(active.size() - next, static_cast<std::size_t>(rng.between(6, 12)));
       std::vector<int> field(active.begin() + static_cast<long>(next),
                              active.begin() + static_cast<long>(next + take));
       next += take;
@@ -359,7 +359,7 @@ void simulateGroup(Rng& rng, const WorldOptions& options, Group& g, std::vector<
       race.distance = raceDistance(rng, g, race.course, race.turf);
       race.going = rng.chance(0.75) ? meetingGoing(options.seed, race.course, monthIndex, race.turf)
                                     : drawGoing(rng);
-      const int fieldSize = std::clamp(rng.between(8, 16), static_cast<int>(field.size()), 18);
+      const int fieldSize = std::min(static_cast<int>(field.size()) + rng.between(0, 5), 18);
       runRace(rng, g, horses, field, fieldSize, race, options.fullRecords);
     }
   }

@@ -1,0 +1,44 @@
+#include <cinttypes>
+#include <cstdio>
+#include <ostream>
+
+#include "commands.hpp"
+#include "generator/bench.hpp"
+
+namespace korvane::cli {
+
+int benchCommand(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err) {
+  int races = 1000;
+  if (args.size() > 1) {
+    printUsage(err);
+    return kExitUsage;
+  }
+  if (args.size() == 1) {
+    const std::string_view text = args[0];
+    long value = 0;
+    for (char c : text) {
+      if (c < '0' || c > '9' || value > 1'000'000) {
+        value = -1;
+        break;
+      }
+      value = value * 10 + (c - '0');
+    }
+    if (text.empty() || value < 1 || value > 1'000'000) {
+      err << "korvane-cli: bench takes a number of races from 1 to 1000000\n";
+      printUsage(err);
+      return kExitUsage;
+    }
+    races = static_cast<int>(value);
+  }
+  const gen::BenchOutcome outcome = gen::runBench(races);
+  char line[128];
+  std::snprintf(line, sizeof line, "races %d\nsignature %016" PRIx64 "\n", races,
+                outcome.signature);
+  out << line;
+  std::snprintf(line, sizeof line, "time per prediction %.1f us\n",
+                outcome.secondsPerPrediction * 1e6);
+  out << line;
+  return 0;
+}
+
+}  // namespace korvane::cli

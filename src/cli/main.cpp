@@ -1,0 +1,38 @@
+// korvane-cli: the prediction page and the benchmark from the command line.
+
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "commands.hpp"
+
+namespace korvane::cli {
+
+void printUsage(std::ostream& err) {
+  err << "usage: korvane-cli predict FILE [--csv] [--development TEXT] [--kaime 0-3]\n"
+         "                           [--symbols SYMBOLS] [--encoding utf-8|cp932]\n"
+         "       korvane-cli bench [N]\n"
+         "FILE is a race file (.uma) or 全競走馬.um0 with its continuation files beside it.\n";
+}
+
+}  // namespace korvane::cli
+
+int main(int argc, char** argv) {
+  using namespace korvane::cli;
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (args.empty()) {
+    printUsage(std::cerr);
+    return kExitUsage;
+  }
+  const std::vector<std::string_view> rest(args.begin() + 1, args.end());
+  if (args[0] == "predict") return predictCommand(rest, std::cout, std::cerr);
+  if (args[0] == "bench") return benchCommand(rest, std::cout, std::cerr);
+  if (args[0] == "--help" || args[0] == "-h") {
+    printUsage(std::cout);
+    return 0;
+  }
+  std::cerr << "korvane-cli: unknown command " << args[0] << "\n";
+  printUsage(std::cerr);
+  return kExitUsage;
+}

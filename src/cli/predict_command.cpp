@@ -1,0 +1,74 @@
+#include <ostream>
+#include <variant>
+
+#include "app/app_state.hpp"
+#include "commands.hpp"
+#include "database/store_edit.hpp"
+#include "database/store_files.hpp"
+#include "engine/prediction_run.hpp"
+#include "generator/quiet_platform.hpp"
+#include "output/prediction_page.hpp"
+#include "predict_options.hpp"
+#include "text/sjis.hpp"
+#include "views/prediction_columns.hpp"
+
+namespace korvane::cli {
+
+int predictCommand(const std::vector<std::string_view>& args, std::ostream& out,
+                   std::ostream& err) {
+  const ParsedPredict parsed = parsePredict(args);
+  if (!parsed.options) {
+    err << "korvane-cli: " << parsed.error << "\n";
+    printUsage(err);
+    return kExitUsage;
+  }
+  const PredictOptions& options = *parsed.options;
+
+  gen::QuietPlatform platform;
+  AppState app(platform.dialogs, platform.clock, platform.writer);
+  std::filesystem::path folder = options.file.parent_path();
+  if (folder.empty()) folder = ".";
+  app.folders.data = folder;
+  app.folders.race = folder;
+
+  auto loaded = readPageZeroFile(options.file, folder);
+  if (auto* error = std::get_if<LoadError>(&loaded)) {
+    writeMessage(err, loadErrorMessage(*error));
+    return kExitData;
+  }
+  auto& set = std::get<LoadedSet>(loaded);
+  app.store = std::move(set.store);
+  app.card = std::move(set.card);
+  // The main file names the all-horses set; any other file is a race file and named as such.
+  app.editedFile =
+      options.file.filename() == allHorsesFileName() ? allHorsesFileName() : options.file;
+  if (!app.editingAllHorses()) sortOrderByName(app.store);
+
+  if (app.card.runnerCount <= 1) {
+    writeMessage(err, {sj("出走馬に２頭以上登録してからお願いします。")});
+    return kExitData;
+  }
+  if (app.card.distance == 0) {
+    writeMessage(err, {sj("レースコースが入力されていません。")});
+    return kExitData;
+  }
+
+  if (options.development) app.card.development = *options.development;
+  if (options.symbols) app.settings.symbols = *options.symbols;
+  app.settings.kaime = options.kaime;
+
+  runPrediction(app);
+  const PredictionColumns columns = buildPredictionColumns(app);
+  const PageFrame frame = predictionPageFrame(app);
+  const auto page =
+      options.csv ? predictionCsvPage(columns, frame) : predictionTextPage(columns, frame);
+  if (!writePage(out, page, options.encoding)) {
+    err << "korvane-cli: the page holds bytes that are not Shift-JIS (a damaged name in the "
+           "file?); --encoding cp932 writes them as they are\n";
+    return kExitData;
+  }
+  out.flush();
+  return 0;
+}
+
+}  // namespace korvane::cli
