@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/prediction_run.hpp"
+#include "engine/tallies.hpp"
 #include "engine_test_horses.hpp"
 #include "views/prediction_columns.hpp"
 
@@ -67,6 +68,122 @@ TEST(EngineRun, TwoRunnersThatMetOnce) {
   EXPECT_EQ(c.form, (std::vector<std::string>{sj(" Ａ "), sj(" Ｂ ")}));
   EXPECT_EQ(c.reliability, sj(" 65％"));
   EXPECT_EQ(c.developmentLabel, sj("標準"));
+}
+
+TEST(EngineRun, OnlyScratchedSlotsGiveNoDataAndNoMarks) {
+  EngineFixture f;
+  for (int k = 0; k < 3; ++k) f.runner("");
+  runPrediction(f.app);
+  for (int k = 1; k <= 3; ++k) {
+    const RunnerResult& r = f.result(k);
+    EXPECT_EQ(r.ability, 500);
+    EXPECT_EQ(r.abilityRank, 3);
+    EXPECT_EQ(r.loseP, 9999);
+    EXPECT_EQ(r.losePRank, 3);
+    EXPECT_FALSE(r.losePZero);
+    EXPECT_EQ(r.best, 500);
+    EXPECT_EQ(r.bestRank, 3);
+    EXPECT_EQ(r.korvane, 0);
+    EXPECT_EQ(r.raceStyle, sj("？"));
+    EXPECT_EQ(r.styleFit, 1);
+  }
+  EXPECT_EQ(f.app.result.markCount, 0);
+  EXPECT_EQ(f.app.result.confidenceClass, 0);
+  EXPECT_EQ(f.app.result.confidence, 0);
+  const PredictionColumns c = buildPredictionColumns(f.app);
+  EXPECT_EQ(c.ability, (std::vector<std::string>(3, " 50.0 ")));
+  EXPECT_EQ(c.loseP, (std::vector<std::string>(3, "+?.?+")));
+  EXPECT_EQ(c.reliability, sj(" 0％"));
+}
+
+// A field of 18 with five runs each over a few courses and months: a second run of the same card
+// gives the same result, bit for bit, and the tallies left behind are the all-distances ones.
+TEST(EngineRun, SameCardSameResultAndTheAllDistancesTalliesStay) {
+  EngineFixture f;
+  const std::array<const char*, 3> courses{"東", "中", "阪"};
+  const std::array<const char*, 3> months{"0901", "0902", "0812"};
+  for (int k = 1; k <= 18; ++k) {
+    std::vector<PastRun> runs;
+    for (int r = 0; r < 5; ++r) {
+      const int v = k * 7 + r * 3;
+      runs.push_back(PastRun{.surface = (v % 4 == 0) ? "ダ" : "芝",
+                             .distance = 1200 + 200 * (v % 4),
+                             .course = courses[v % 3],
+                             .yymm = months[(v / 3) % 3],
+                             .time = std::to_string(1300 + v % 60),
+                             .corners = " " + std::to_string(1 + v % 9) + " " +
+                                        std::to_string(1 + v % 9) + " " + std::to_string(1 + v % 8),
+                             .last3F = 330 + v % 30,
+                             .finish = 1 + v % 12});
+    }
+    f.runner("ウマ" + std::to_string(k), runs);
+  }
+  runPrediction(f.app);
+  const TYosouResult first = f.app.result;
+  const Tallies tallies = f.app.engine.tallies;
+  EXPECT_GT(first.markCount, 0);
+  runPrediction(f.app);
+  EXPECT_EQ(f.app.result, first);
+  EXPECT_EQ(f.app.engine.tallies.win, tallies.win);
+  // The window is the race's again, but the tables hold the pass over every distance.
+  EXPECT_EQ(f.app.engine.tallies.window.min, 1400);
+  Tallies all = f.app.engine.tallies;
+  comparisonPass(all, f.app.engine.runs, f.app.card, 0, {});
+  EXPECT_EQ(all.win, tallies.win);
+  EXPECT_EQ(all.loss2, tallies.loss2);
+}
+
+// Dirt runs only: nothing meets in the turf race-distance pass, but the all-distances pass
+// compares them, so 全距離 sees the win that 能力 cannot.
+TEST(EngineRun, AllDistanceCountsOtherSurfaces) {
+  EngineFixture f;
+  const int a = f.runner("エー", {PastRun{.surface = "ダ", .time = "1361", .finish = 1}});
+  const int b = f.runner("ビー", {PastRun{.surface = "ダ", .time = "1370", .finish = 2}});
+  runPrediction(f.app);
+  EXPECT_EQ(f.result(a).ability, 500);
+  EXPECT_EQ(f.result(b).ability, 500);
+  EXPECT_EQ(f.result(a).allDistance, 502);
+  EXPECT_EQ(f.result(b).allDistance, 499);
+  // Over all distances the sets stay as tallied: good runs 2 + 2, all runs another 1 + 1.
+  EXPECT_EQ(f.app.engine.tallies.win[a][b], 4);
+  EXPECT_EQ(f.app.engine.tallies.win2[a][b], 6);
+}
+
+// A race distance the window table does not list (1750 m) keeps the window of the race before.
+TEST(EngineRun, UnlistedDistanceKeepsThePreviousWindow) {
+  EngineFixture f;
+  f.runner("エー", {PastRun{.distance = 1800, .time = "1481"}});
+  f.runner("ビー", {PastRun{.distance = 1800, .time = "1485", .finish = 2}});
+  f.app.card.distance = 1200;
+  runPrediction(f.app);
+  EXPECT_EQ(f.app.result.distanceMin, 800);
+  EXPECT_EQ(f.app.result.distanceMax, 1600);
+  EXPECT_EQ(f.result(1).ability, 500);  // 1800 m runs are outside a sprint's window
+  f.app.card.distance = 1750;
+  runPrediction(f.app);
+  EXPECT_EQ(f.app.result.distanceMin, 800);
+  EXPECT_EQ(f.app.result.distanceMax, 1600);
+  f.app.card.distance = 2000;
+  runPrediction(f.app);
+  EXPECT_EQ(f.app.result.distanceMin, 1400);
+  f.app.card.distance = 1750;
+  runPrediction(f.app);
+  EXPECT_EQ(f.app.result.distanceMin, 1400);
+  EXPECT_EQ(f.app.result.distanceMax, 3600);
+  EXPECT_EQ(f.result(1).ability, 502);
+}
+
+// A disregarded run takes no part: without it the two runners never met.
+TEST(EngineRun, DisregardedRunsAreLeftOut) {
+  EngineFixture f;
+  const int a = f.runner("エー", {PastRun{.time = "1331"}});
+  f.runner("ビー", {PastRun{.time = "1335", .finish = 2}});
+  f.app.card.disregard[a][1] = true;
+  runPrediction(f.app);
+  EXPECT_EQ(f.result(1).ability, 500);
+  EXPECT_EQ(f.result(2).ability, 500);
+  EXPECT_EQ(f.result(1).runScore[1], 500);
+  EXPECT_EQ(f.result(1).allDistance, 500);
 }
 
 }  // namespace

@@ -25,12 +25,16 @@ struct RunnerResult {
   std::int32_t korvane = 500, korvaneRank = 0;          // コルバン指数
   std::string raceStyle;                                // 逃 先 好 差 追 ？ (cp932, 2 bytes)
   std::int32_t styleFit = 1;                            // 0, 1, 2
+
+  bool operator==(const RunnerResult&) const = default;
 };
 
 // A list of runner slots in some order; `size` entries are used.
 struct SlotOrder {
   std::array<std::int32_t, kMaxRunners> slot{};
   std::int32_t size = 0;
+
+  bool operator==(const SlotOrder&) const = default;
 };
 
 struct TYosouResult {
@@ -45,6 +49,8 @@ struct TYosouResult {
   std::int32_t distanceMin = 0, distanceMax = 0;  // distance window of the race distance
   // The development the race conditions call for; the card's own is "標準" when equal to it.
   std::string standardDevelopment;
+
+  bool operator==(const TYosouResult&) const = default;
 };
 
 }  // namespace korvane
