@@ -5,6 +5,7 @@
 #include "generator/bench.hpp"
 #include "generator/files.hpp"
 #include "generator/names.hpp"
+#include "generator/quiet_platform.hpp"
 #include "generator/rng.hpp"
 #include "generator/sample.hpp"
 #include "generator/world.hpp"
