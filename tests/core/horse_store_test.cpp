@@ -100,6 +100,22 @@ TEST(StoreEdit, SortByNameIsStableAndBytewise) {
       << "A, B, then ｱ (0xB1) after ハ (0x83 0x6E)";
 }
 
+TEST(StoreEdit, AppendedNamesLandWhereAFullSortPutsThem) {
+  // Spaces, leading spaces and names that begin other names are where the forms differ.
+  const std::vector<std::string> names{"ABCD",          "A B",        sj("アイ"),     "ABC",
+                                       "A  B",          sj("ア　イ"), " " + sj("ア"), sj("ア"),
+                                       "  " + sj("ア"), "ABC",        "AB C",         "A"};
+  HorseStore store;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    appendHorse(store, taggedRecord(names[i], static_cast<int>(i) + 1));
+  }
+  const std::vector<int> appended = store.order;
+  sortOrderByName(store);
+  EXPECT_EQ(appended, store.order);
+  std::vector<std::string> shown = namesInOrder(store);
+  EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
+}
+
 TEST(StoreEdit, ReplaceKeepsCountAndOrderAndRestyles) {
   HorseStore store = storeOf(3);
   const std::vector<int> order = store.order;
