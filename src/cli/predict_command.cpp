@@ -9,6 +9,7 @@
 #include "generator/quiet_platform.hpp"
 #include "output/prediction_page.hpp"
 #include "predict_options.hpp"
+#include "text/encoding.hpp"
 #include "text/sjis.hpp"
 #include "views/prediction_columns.hpp"
 
@@ -23,6 +24,15 @@ int predictCommand(const std::vector<std::string_view>& args, std::ostream& out,
     return kExitUsage;
   }
   const PredictOptions& options = *parsed.options;
+
+  // The file's name heads the page as its file label; a name Shift-JIS cannot write is refused
+  // rather than printed with characters replaced.
+  const bool allHorses = options.file.filename() == allHorsesFileName();
+  if (!allHorses && !utf8ToCp932(options.file.filename().string()).ok) {
+    err << "korvane-cli: the file name " << options.file.filename().string()
+        << " has characters Shift-JIS cannot hold; rename the file to put it on a page\n";
+    return kExitUsage;
+  }
 
   gen::QuietPlatform platform;
   AppState app(platform.dialogs, platform.clock, platform.writer);
@@ -40,8 +50,7 @@ int predictCommand(const std::vector<std::string_view>& args, std::ostream& out,
   app.store = std::move(set.store);
   app.card = std::move(set.card);
   // The main file names the all-horses set; any other file is a race file and named as such.
-  app.editedFile =
-      options.file.filename() == allHorsesFileName() ? allHorsesFileName() : options.file;
+  app.editedFile = allHorses ? allHorsesFileName() : options.file;
   if (!app.editingAllHorses()) sortOrderByName(app.store);
 
   if (app.card.runnerCount <= 1) {
