@@ -20,6 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kRaceExtension = ".uma";
+constexpr int kFirstRunnerLine = 7;  // header lines 7-24: the horse of each slot
 
 // The file name as the message window shows it.
 std::string shownName(const fs::path& file) {
@@ -147,7 +148,7 @@ std::vector<std::string> raceFileLines(const HorseStore& store, const TRaceCard&
     // A slot that points past the store has no block to copy; it goes out as scratched.
     const bool runs = n >= 1 && n <= store.count;
     if (runs) horses.push_back(n);
-    lines[6 + k - 1] = runs ? std::to_string(static_cast<int>(horses.size())) : "0";
+    lines[kFirstRunnerLine + k - 2] = runs ? std::to_string(static_cast<int>(horses.size())) : "0";
   }
   lines[kHeaderLines - 1] = std::to_string(static_cast<int>(horses.size()));
   lines.reserve(kHeaderLines + horses.size() * kBlockLines);
