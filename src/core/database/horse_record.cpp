@@ -25,9 +25,9 @@ std::size_t skipBlanks(std::string_view text) {
 }
 
 int accumulate(std::string_view digits) {
-  int value = 0;
-  for (char c : digits) value = std::min(value * 10 + (c - '0'), kNumberCeiling);
-  return value;
+  long long value = 0;
+  for (char c : digits) value = std::min<long long>(value * 10 + (c - '0'), kNumberCeiling);
+  return static_cast<int>(value);
 }
 
 std::string_view field(std::string_view line, std::size_t from, std::size_t bytes) {
