@@ -310,6 +310,25 @@ TEST(SampleSet, PredictsSeveralStrongRunnersAndMarksDownToChuui) {
   EXPECT_EQ(chuui, 2);
 }
 
+// The engine finds head-to-head comparisons in generated races: most runners of the benchmark
+// races get a 能力 off the neutral 50.0, and every race marks somebody.
+TEST(BenchSignature, GeneratedRacesGiveTheEngineComparisons) {
+  gen::QuietPlatform platform;
+  AppState app(platform.dialogs, platform.clock, platform.writer);
+  int runners = 0, compared = 0;
+  for (int i = 0; i < 12; ++i) {
+    gen::loadInto(app, gen::benchRace(i));
+    runPrediction(app);
+    EXPECT_GT(app.result.markCount, 0) << "race " << i;
+    for (int k = 1; k <= app.card.runnerCount; ++k) {
+      if (app.card.runner[k] == 0) continue;
+      ++runners;
+      compared += app.result.runner[k].ability != 500;
+    }
+  }
+  EXPECT_GT(compared * 100, runners * 80) << compared << " of " << runners;
+}
+
 // The prediction of the fixed race list, as `korvane-cli bench 20` prints it. A change of this
 // number means the prediction (or the generated races) changed: say why in the commit.
 TEST(BenchSignature, MatchesTheCommittedValue) {
