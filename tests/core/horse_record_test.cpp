@@ -54,20 +54,6 @@ TEST(HorseRecord, RunningStyleFromTheCornerPositions) {
   EXPECT_EQ(computeStyle(withCorners({{0, 3}, {19, 3}, {1, 1}})), sj("逃"));
 }
 
-TEST(HorseRecord, NumbersLenientAndStrict) {
-  EXPECT_EQ(parseLenient(" 12x"), 12);
-  EXPECT_EQ(parseLenient("x"), 0);
-  EXPECT_EQ(parseLenient(""), 0);
-  EXPECT_EQ(parseStrict(" 3"), 3);
-  EXPECT_EQ(parseStrict("345"), 345);
-  EXPECT_FALSE(parseStrict("3a"));
-  EXPECT_FALSE(parseStrict("  "));
-  EXPECT_FALSE(parseStrict(""));
-  EXPECT_FALSE(parseStrict("-1"));
-  // A runaway number stays a large number instead of wrapping round.
-  EXPECT_GT(*parseStrict("99999999999999999999"), 12000);
-}
-
 TEST(HorseRecord, NamesAreStoredWithHalfWidthSpacesAndShownWithFullWidthOnes) {
   const std::string identity = identityLine(sj("サクラ　ローレル"), 3, sj("牡"));
   EXPECT_EQ(identity, sj("サクラ") + "  " + sj("ローレル") + "  " + " 3" + sj("牡"));
@@ -83,10 +69,10 @@ TEST(HorseRecord, NamesAreStoredWithHalfWidthSpacesAndShownWithFullWidthOnes) {
 }
 
 TEST(HorseRecord, RacecourseNames) {
-  const std::vector<std::pair<const char*, const char*>> cases{
-      {"東", "東京"},   {"名", "中京"},   {"函", "函館"}, {"Ｎ", "新国"}, {"ア", "ｱﾗﾌﾞ"},
-      {"シ", "ｼﾝｶﾞ"},   {"屋", "名古屋"}, {"山", "福山"}, {"知", "高知"}, {"津", "中津"},
-      {"岩", "岩見沢"}, {"上", "上山"},   {"香", "香港"}, {"荒", "荒尾"}};
+  // The code is not always the name's first character.
+  const std::vector<std::pair<const char*, const char*>> cases{{"名", "中京"}, {"Ｎ", "新国"},
+                                                               {"ア", "ｱﾗﾌﾞ"}, {"屋", "名古屋"},
+                                                               {"知", "高知"}, {"津", "中津"}};
   for (const auto& [code, name] : cases) EXPECT_EQ(courseName(sj(code)), sj(name)) << code;
   EXPECT_EQ(courseName(sj("無")), sj("無"));
   EXPECT_EQ(courseName("X"), "X");
@@ -110,14 +96,9 @@ TEST_F(HorseFields, ReadTheBlockOfAHorse) {
   EXPECT_EQ(horseName(store, 1), sj("キョウト　ホース　"));
   EXPECT_EQ(horseAge(store, 1), 5);
   EXPECT_EQ(horseSex(store, 1), sj("牝"));
-  EXPECT_EQ(runSurface(store, 1, 1), sj("芝"));
-  EXPECT_EQ(runDistance(store, 1, 1), 1200);
-  EXPECT_EQ(runCourseCode(store, 1, 1), sj("京"));
   EXPECT_EQ(runCourseName(store, 1, 1), sj("京都"));
-  EXPECT_EQ(runTime(store, 1, 1), "1331");
   EXPECT_EQ(runCorners(store, 1, 1), " 3 2 1");
   EXPECT_EQ(runLast3F(store, 1, 1), 345);
-  EXPECT_EQ(runGoing(store, 1, 1), sj("稍"));
   EXPECT_EQ(runFinish(store, 1, 1), 12);
   EXPECT_EQ(horseStyle(store, 1), sj("先"));
   EXPECT_EQ(runSurface(store, 1, 2), sj("無"));
@@ -149,8 +130,6 @@ TEST_F(HorseFields, OldAndDamagedFieldsReadAsNotEntered) {
   EXPECT_EQ(runDistance(store, 1, 1), 1600);
   store.setLine(1, runLine(1, RunField::Distance), "9999");
   EXPECT_EQ(runDistance(store, 1, 1), 9999);
-  store.setLine(1, runLine(1, RunField::Distance), " 800");
-  EXPECT_EQ(runDistance(store, 1, 1), 800);
   store.setLine(1, runLine(1, RunField::Time), "133");
   EXPECT_EQ(runTime(store, 1, 1), "0000");
   store.setLine(1, runLine(1, RunField::Last3F), "3x");
@@ -182,9 +161,6 @@ TEST_F(HorseFields, RunCourseKeyUsesTheLayoutCodesOnTurfOnly) {
   EXPECT_EQ(runCourseKey(store, 1, 1), sj("神0811芝稍"));
   store.setLine(1, runLine(1, RunField::Distance), "2000");
   EXPECT_EQ(runCourseKey(store, 1, 1), sj("阪0811芝稍"));
-  store.setLine(1, runLine(1, RunField::CourseDate), sj("東0903"));
-  store.setLine(1, runLine(1, RunField::Going), sj("良"));
-  EXPECT_EQ(runCourseKey(store, 1, 1), sj("東0903芝良"));
 }
 
 TEST(HorseStorePages, HorseSevenFiftyOneOpensPageOne) {

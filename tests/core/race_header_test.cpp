@@ -53,16 +53,13 @@ TEST(RaceHeader, WritesTheCardLineByLine) {
   std::vector<std::string> header = emptyRaceHeader("KORVANE DATA 1998-2009");
   header[60] = "2";
   writeRaceHeader(card, header);
-  EXPECT_EQ(header[0], "KORVANE DATA 1998-2009");
   EXPECT_EQ(header[1], "2400");
   EXPECT_EQ(header[2], sj("京都(外)"));
-  EXPECT_EQ(header[3], sj("芝"));
   EXPECT_EQ(header[4], sj("稍重"));
   EXPECT_EQ(header[5], "3," + sj("差し追込有利"));
   EXPECT_EQ(header[6], "12");
   EXPECT_EQ(header[7], "0");
   EXPECT_EQ(header[8], "3");
-  EXPECT_EQ(header[9], "0");
   EXPECT_EQ(header[24], "135");
   EXPECT_EQ(header[25], "0");
   EXPECT_EQ(header[26], "2");
@@ -70,13 +67,10 @@ TEST(RaceHeader, WritesTheCardLineByLine) {
   EXPECT_EQ(header[43], "9999.0,3");
   EXPECT_EQ(header[44], "12.0,1");
   EXPECT_EQ(header[45], "0.0,3");
-  EXPECT_EQ(header[59], "0.0,3");
   EXPECT_EQ(header[60], "2");
 
   const TRaceCard back = parsed(header);
   EXPECT_EQ(back.distance, 2400);
-  EXPECT_EQ(back.course, card.course);
-  EXPECT_EQ(back.going, card.going);
   EXPECT_EQ(back.development, card.development);
   EXPECT_EQ(back.runnerCount, 3);
   EXPECT_EQ(back.runner, card.runner);

@@ -119,32 +119,26 @@ class StoreFiles : public ::testing::Test {
   AppState app{dialogs, clock, writer};
 };
 
-TEST_F(StoreFiles, SevenHundredFiftyOneHorsesStartTheSecondFile) {
+TEST_F(StoreFiles, TheSecondFileStartsWithHorse751) {
   savedSet(751);
   EXPECT_EQ(lines(kMain).size(), 61u + 750u * 42u);
+  EXPECT_EQ(lines(kMain)[60], "751");
+  EXPECT_EQ(lines(kMain)[6], "751");  // the first runner
   EXPECT_EQ(lines(kSecond).size(), 42u);
+  EXPECT_EQ(lines(kSecond)[0], identityLine(nameFor(751), 751 % 8 + 2, sj("牡")));
   EXPECT_EQ(lines(kOrder).size(), 751u);
   EXPECT_FALSE(fs::exists(dir_ / partName(3)));
   EXPECT_FALSE(app.store.modified);
   EXPECT_EQ(dialogs.waits, std::vector<std::string>{sj("      データを保存しています")});
   EXPECT_FALSE(dialogs.waitShown);
 
-  const std::vector<std::string> main = lines(kMain);
-  EXPECT_EQ(main[0], "KORVANE DATA 1998-2006");
-  EXPECT_EQ(main[1], "1800");
-  EXPECT_EQ(main[5], "3," + sj("逃げ先行有利"));
-  EXPECT_EQ(main[6], "751");
-  EXPECT_EQ(main[25], "3");
-  EXPECT_EQ(main[42], "2.5,3");
-  EXPECT_EQ(main[44], "0.0,5");
-  EXPECT_EQ(main[60], "751");
-  EXPECT_EQ(bytesOf(dir_ / kSecond).substr(0, 10), identityLine(nameFor(751), 9, "").substr(0, 10));
-}
-
-TEST_F(StoreFiles, SevenHundredFiftyHorsesWriteNoContinuationFile) {
-  savedSet(750);
-  EXPECT_EQ(lines(kMain).size(), 61u + 750u * 42u);
-  EXPECT_FALSE(fs::exists(dir_ / kSecond));
+  AppState fresh(dialogs, clock, writer);
+  fresh.folders.data = dir_ / "750";
+  fs::create_directory(fresh.folders.data);
+  fill(fresh, 750);
+  ASSERT_TRUE(saveStore(fresh));
+  EXPECT_EQ(readLines(fresh.folders.data / kMain)->size(), 61u + 750u * 42u);
+  EXPECT_FALSE(fs::exists(fresh.folders.data / kSecond));
 }
 
 TEST_F(StoreFiles, AFullSetSavesAsSixteenFilesAndComesBackByteForByte) {
@@ -189,18 +183,6 @@ TEST_F(StoreFiles, LoadingRestylesEveryHorse) {
   EXPECT_EQ(horseStyle(app.store, 2), sj("好"));
   ASSERT_TRUE(saveStore(app));
   EXPECT_EQ(lines(kMain)[styleOf2], sj("好"));
-}
-
-TEST_F(StoreFiles, OldHeaderFormsLoad) {
-  savedSet(3);
-  std::vector<std::string> main = lines(kMain);
-  main[1] = "18";
-  main[5] = "3";
-  writeFile(kMain, main);
-  ASSERT_TRUE(loadAllHorses(app));
-  EXPECT_EQ(app.card.distance, 1800);
-  EXPECT_EQ(app.card.runnerCount, 3);
-  EXPECT_EQ(app.card.development, sj("逃げ先行有利"));
 }
 
 TEST_F(StoreFiles, AnUnusableOrderFileIsRebuiltFromTheNames) {
