@@ -138,16 +138,27 @@ TEST(Generator, RunsArePlausible) {
   EXPECT_GT(noLast3F, 0);
 }
 
-// Runs of one race (same course, month, surface, going, distance) keep times in finishing order
-// and leaders in front at the 4th corner more often than not.
-TEST(Generator, FinishOrderFollowsTimesAndCorners) {
+// Runs of one meeting (same course, month, surface, going, distance) mostly keep the winners'
+// times ahead, and the 4th-corner positions lean towards the finish.
+TEST(Generator, TimesAndCornersFollowTheFinish) {
   const auto w = world(5, 400);
   std::map<std::string, std::vector<std::pair<int, std::string>>> races;
+  // Winners are rarely far back turning for home, and the well beaten rarely up front.
+  int winnersUpFront = 0, winnersWithCorners = 0, beatenAtTheBack = 0, beatenWithCorners = 0;
   for (const auto& horse : w.horses) {
     for (int r = 1; r <= kRuns; ++r) {
       const auto& b = horse.block;
       if (b[runLine(r, RunField::Surface) - 1] == sj("無")) continue;
       const int finish = *parseStrict(b[runLine(r, RunField::Finish) - 1]);
+      const int c4 = parseLenient(b[runLine(r, RunField::Corners) - 1].substr(4, 2));
+      if (finish == 1 && c4 > 0) {
+        ++winnersWithCorners;
+        winnersUpFront += c4 <= 5;
+      }
+      if (finish >= 10 && finish != 99 && c4 > 0) {
+        ++beatenWithCorners;
+        beatenAtTheBack += c4 >= 5;
+      }
       const std::string time = b[runLine(r, RunField::Time) - 1];
       if (finish == 99 || time == "0000") continue;
       // Different races of one meeting share this key; finishing order can then disagree with
@@ -156,6 +167,10 @@ TEST(Generator, FinishOrderFollowsTimesAndCorners) {
                                                                                        time);
     }
   }
+  EXPECT_GT(winnersUpFront * 10, winnersWithCorners * 8);
+  EXPECT_GT(beatenAtTheBack * 10, beatenWithCorners * 8);
+  EXPECT_GT(winnersWithCorners, 20);
+  EXPECT_GT(beatenWithCorners, 20);
   int keysWithSeveral = 0;
   for (const auto& [key, runs] : races) {
     if (runs.size() >= 2) ++keysWithSeveral;
