@@ -190,7 +190,6 @@ struct Entrant {
   int horse = -1;  // position in the group's horse list; -1 = a horse not in the database
   int finish = 0;
   int tenths = 0;
-  int c2 = 0, c3 = 0, c4 = 0;
 };
 
 // Positions 1..n after sorting by the score, ascending (smaller = nearer the front).
@@ -417,7 +416,7 @@ World generateWorld(const WorldOptions& options) {
     for (std::size_t m = 0; m < sim.size(); ++m) {
       const int index = membersOf[gi][m];
       GenHorse& horse = world.horses[index];
-      const int local = g.region >= kMinamiKanto;
+      const bool local = g.region >= kMinamiKanto;
       const int age = rng.between(2, local ? 10 : 7) + (sim[m].runs.size() >= 5 ? 1 : 0);
       const int sex = age >= 3 ? rng.weighted({55, 35, 10}) : rng.weighted({60, 40, 0});
       horse.block = blockOf(names.next(rng), age, sexes[sex], sim[m].runs);
