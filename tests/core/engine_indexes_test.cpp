@@ -87,7 +87,10 @@ TEST(EngineRunScores, LastRunFallsBackToTheLatestScoredRun) {
   abilityRanks[2] = 2;
   TYosouResult result;
   std::vector<int> runs;
-  runScores(cache, card, {1400, 2000}, abilityRanks, result, [&](int j) { runs.push_back(j); });
+  Meetings all;
+  findAllMeetings(all, cache, card);
+  runScores(cache, all, card, {1400, 2000}, abilityRanks, result,
+            [&](int j) { runs.push_back(j); });
   EXPECT_EQ(runs, (std::vector<int>{1, 2, 3, 4, 5}));
   const RunnerResult& r = result.runner[1];
   EXPECT_EQ(r.runScore[1], 500);

@@ -1,6 +1,9 @@
 #include "engine/indexes.hpp"
 
 #include <algorithm>
+#include <utility>
+
+#include "engine/meetings.hpp"
 
 namespace korvane {
 
@@ -71,37 +74,59 @@ void allDistanceFromPass(Tallies& t, const TRaceCard& card, TYosouResult& result
   }
 }
 
-void runScores(const RunCache& cache, const TRaceCard& card, DistanceWindow window,
-               const SlotValues& abilityRanks, TYosouResult& result,
+void runScores(const RunCache& cache, const Meetings& all, const TRaceCard& card,
+               DistanceWindow window, const SlotValues& abilityRanks, TYosouResult& result,
                const std::function<void(int)>& afterRun) {
   const int n = slotCount(card);
-  const bool withLast3F = last3FVotes(card);
+  RunFlags usable{};
+  for (int i = 1; i <= n; ++i) {
+    for (int j = 1; j <= kRuns; ++j) {
+      usable[i][j] = usableRun(cache[i][j], card.disregard[i][j], card.distance, window);
+    }
+  }
+  // Another runner's run counts when it is inside the window and not disregarded; meeting on the
+  // same key and distance then makes it a run of the same surface. The meetings over all
+  // distances hold them all, unless the window reaches outside them.
+  Meetings own;
+  const Meetings* meetings = &all;
+  if (card.distance != 0 && !insideAllMeetings(card, window)) {
+    RunFlags inWindow{};
+    for (int k = 1; k <= n; ++k) {
+      for (int s = 1; s <= kRuns; ++s) {
+        const std::int32_t d = cache[k][s].distance;
+        inWindow[k][s] = !card.disregard[k][s] && window.min <= d && d <= window.max;
+      }
+    }
+    findMeetings(own, cache, n, usable, inWindow, last3FVotes(card));
+    meetings = &own;
+  }
+
   SlotValues best{};
+  std::array<Outcome, kMaxRunners + 1> met{};
+  std::array<int, kMaxRunners + 1> opponents;  // the runners this run met
   for (int j = 1; j <= kRuns; ++j) {
     for (int i = 1; i <= n; ++i) {
       std::int32_t score = 500;
-      const CachedRun& own = cache[i][j];
-      if (usableRun(own, card.disregard[i][j], card.distance, window)) {
+      if (usable[i][j]) {
+        int count = 0;
+        const Meetings::Range range = meetings->of[i][j];
+        for (int m = range.begin; m < range.end; ++m) {
+          const Meetings::Met& other = meetings->met[m];
+          Outcome& o = met[other.slot];
+          if (o.wins + o.losses + o.draws == 0) opponents[count++] = other.slot;
+          o.wins += other.verdict > 0;
+          o.losses += other.verdict < 0;
+          o.draws += other.verdict == 0;
+        }
         std::int32_t plus = 0, minus = 0;
-        for (int k = 1; k <= n; ++k) {
-          if (k == i) continue;
-          int wins = 0, losses = 0, draws = 0;
-          for (int s = 1; s <= kRuns; ++s) {
-            const CachedRun& other = cache[k][s];
-            if (card.disregard[k][s] || other.distance != own.distance ||
-                !sameMeeting(own, other)) {
-              continue;
-            }
-            const int y = verdict(own, other, withLast3F);
-            wins += y > 0;
-            losses += y < 0;
-            draws += y == 0;
-          }
-          if (losses > 0) {
+        for (int c = 0; c < count; ++c) {
+          const int k = opponents[c];
+          const Outcome o = std::exchange(met[k], Outcome{});
+          if (o.losses > 0) {
             minus += 2 * abilityRanks[k];
-          } else if (draws > 0) {
+          } else if (o.draws > 0) {
             plus += n - (abilityRanks[i] + abilityRanks[k]) / 2 + 1;
-          } else if (wins > 0) {
+          } else {
             plus += 2 * (n - abilityRanks[k] + 1);
           }
         }

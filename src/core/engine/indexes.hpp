@@ -29,9 +29,10 @@ void abilityPowerLoseP(const Tallies& t, const TRaceCard& card, TYosouResult& re
 void allDistanceFromPass(Tallies& t, const TRaceCard& card, TYosouResult& result);
 
 // The five run scores, each run set directly against every other runner's runs of the same
-// distance and meeting period; `afterRun` is called with j after run j. Then ベスト and 前走.
-void runScores(const RunCache& cache, const TRaceCard& card, DistanceWindow window,
-               const SlotValues& abilityRanks, TYosouResult& result,
+// distance and meeting period (`all` from findAllMeetings); `afterRun` is called with j after run
+// j. Then ベスト and 前走.
+void runScores(const RunCache& cache, const Meetings& all, const TRaceCard& card,
+               DistanceWindow window, const SlotValues& abilityRanks, TYosouResult& result,
                const std::function<void(int)>& afterRun);
 
 // 近走: whether the latest usable runs were good, then the latest finish of any run.

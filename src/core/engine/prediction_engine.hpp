@@ -3,6 +3,7 @@
 // overwrites it in place (nothing is allocated per run), and the detail views read the runs and
 // tallies that the last prediction left.
 
+#include "engine/meetings.hpp"
 #include "engine/run_cache.hpp"
 #include "engine/tallies.hpp"
 
@@ -10,6 +11,7 @@ namespace korvane {
 
 struct PredictionEngine {
   RunCache runs{};            // [slot][run]: the runners' past runs
+  Meetings meetings;          // which of those runs met, over every distance and surface
   Tallies tallies{};          // after a prediction: the all-distances pass; window = race distance
   SlotValues abilityRanks{};  // [slot]: ranks of the second 能力 computation, before 500s go last
 };

@@ -31,9 +31,11 @@ void runPrediction(AppState& app, const ProgressFn& progress) {
   result = TYosouResult{};
   result.runnerCount = n;
   fillRunCache(engine.runs, app.store, card);
+  findAllMeetings(engine.meetings, engine.runs, card);
   report(1);
 
-  comparisonPass(engine.tallies, engine.runs, card, card.distance, [&report] { report(2); });
+  comparisonPass(engine.tallies, engine.runs, engine.meetings, card, card.distance,
+                 [&report] { report(2); });
   report(3);
   const DistanceWindow raceWindow = engine.tallies.window;
   result.distanceMin = raceWindow.min;
@@ -41,12 +43,12 @@ void runPrediction(AppState& app, const ProgressFn& progress) {
   abilityPowerLoseP(engine.tallies, card, result, engine.abilityRanks);
 
   // 全距離 looks at every distance and surface; the race's own window comes back afterwards.
-  comparisonPass(engine.tallies, engine.runs, card, 0, [&report] { report(4); });
+  comparisonPass(engine.tallies, engine.runs, engine.meetings, card, 0, [&report] { report(4); });
   engine.tallies.window = raceWindow;
   allDistanceFromPass(engine.tallies, card, result);
   report(5);
 
-  runScores(engine.runs, card, raceWindow, engine.abilityRanks, result,
+  runScores(engine.runs, engine.meetings, card, raceWindow, engine.abilityRanks, result,
             [&report](int run) { report(5 + run); });
   formGrades(engine.runs, card, raceWindow, result);
 

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 
-#include "database/horse_fields.hpp"
+#include "database/horse_record.hpp"
 #include "text/sjis.hpp"
 
 namespace korvane {
@@ -58,13 +59,13 @@ bool twoDigits(std::string_view s, int& value) {
 
 // Two characters, zero-padded; a month that fell outside 00..99 (from an undated 00) keeps its
 // sign so that it can never equal a real meeting month.
-void putTwo(std::string& key, std::size_t at, int v) {
+void putTwo(char* at, int v) {
   if (v >= 0 && v <= 99) {
-    key[at] = static_cast<char>('0' + v / 10);
-    key[at + 1] = static_cast<char>('0' + v % 10);
+    at[0] = static_cast<char>('0' + v / 10);
+    at[1] = static_cast<char>('0' + v % 10);
   } else {
-    key[at] = '-';
-    key[at + 1] = static_cast<char>('0' + (v < 0 ? -v : v) % 10);
+    at[0] = '-';
+    at[1] = static_cast<char>('0' + (v < 0 ? -v : v) % 10);
   }
 }
 
@@ -77,18 +78,23 @@ int nextYear(int yy) {
 
 }  // namespace
 
-std::array<std::string, 4> meetingVariants(std::string_view key) {
-  std::array<std::string, 4> out;
-  out.fill(std::string(key));
+namespace {
+
+using MonthBytes = std::array<char, 4>;  // YYMM
+
+// The YYMM of month - 1, + 1, - 2 and + 2; false when the key holds no readable month.
+bool variantMonths(std::string_view key, std::array<MonthBytes, 4>& out) {
   int yy = 0, mm = 0;
   if (key.size() < kMonthAt + 4 || !twoDigits(key.substr(kMonthAt, 2), yy) ||
       !twoDigits(key.substr(kMonthAt + 2, 2), mm)) {
-    return out;  // no readable month: the run meets only its own key
+    return false;
   }
-  auto set = [&](std::string& k, int y, int m) {
-    putTwo(k, kMonthAt, y);
-    putTwo(k, kMonthAt + 2, m);
+  auto set = [](MonthBytes& m, int year, int month) {
+    putTwo(m.data(), year);
+    putTwo(m.data() + 2, month);
   };
+  // January's previous month is December of the year before, December's next is January of the
+  // year after; two months either side roll over the same way.
   if (mm == 1)
     set(out[0], previousYear(yy), 12);
   else
@@ -105,8 +111,55 @@ std::array<std::string, 4> meetingVariants(std::string_view key) {
     set(out[3], nextYear(yy), mm - 10);
   else
     set(out[3], yy, mm + 2);
+  return true;
+}
+
+std::uint32_t packBytes(const MonthBytes& m) {
+  std::uint32_t v = 0;
+  std::memcpy(&v, m.data(), 4);
+  return v;
+}
+
+}  // namespace
+
+std::array<std::string, 4> meetingVariants(std::string_view key) {
+  std::array<std::string, 4> out;
+  out.fill(std::string(key));
+  std::array<MonthBytes, 4> months;
+  if (!variantMonths(key, months)) return out;  // no readable month: only its own key meets
+  for (std::size_t v = 0; v < 4; ++v) out[v].replace(kMonthAt, 4, months[v].data(), 4);
   return out;
 }
+
+namespace {
+
+bool doubleByteChar(std::string_view s) {
+  return s.size() == 2 && isLeadByte(static_cast<unsigned char>(s[0]));
+}
+
+// The run's course key. Most lines are in their written shape (a one-character code, YYMM, a
+// one-character surface and going) and the key is simply those bytes; the turf runs at the
+// racecourses with two layouts, and damaged lines, go through the record's own key rule.
+std::string courseKey(std::span<const std::string> block, int r, std::string_view surface) {
+  static const std::string turf = sj("芝");
+  static const std::array<std::string, 3> twoLayouts{sj("京"), sj("新"), sj("阪")};
+  const std::string_view courseDate = block[runLine(r, RunField::CourseDate) - 1];
+  const std::string_view going = block[runLine(r, RunField::Going) - 1];
+  const std::string_view code = courseDate.substr(0, std::min<std::size_t>(2, courseDate.size()));
+  bool plain = courseDate.size() == 6 && doubleByteChar(code) && doubleByteChar(surface) &&
+               doubleByteChar(going);
+  for (std::size_t i = 2; plain && i < 6; ++i) plain = courseDate[i] >= '0' && courseDate[i] <= '9';
+  if (plain && surface == turf) {
+    for (const std::string& c : twoLayouts) plain = plain && code != c;
+  }
+  if (!plain) return runCourseKeyOf(block, r);
+  std::string key;
+  key.reserve(10);
+  key.append(courseDate).append(surface).append(going);
+  return key;
+}
+
+}  // namespace
 
 std::int32_t timeInTenths(std::string_view time) {
   if (time.size() < 4) return 0;
@@ -122,26 +175,36 @@ void fillRunCache(RunCache& cache, const HorseStore& store, const TRaceCard& car
   for (int k = 1; k <= kMaxRunners; ++k) {
     const int horse = card.runner[k];
     const bool hasHorse = k <= n && horse >= 1 && horse <= store.count;
+    // The whole block at once: the fields are read by their place in it, as the record accessors
+    // read them, without looking the horse up again for every field.
+    const std::span<const std::string> block =
+        hasHorse ? store.block(horse) : std::span<const std::string>();
     for (int r = 1; r <= kRuns; ++r) {
       CachedRun& run = cache[k][r];
       run = CachedRun{};
-      if (!hasHorse) continue;  // 9999 m: never inside a distance window, never compared
-      const std::string surface = runSurface(store, horse, r);
-      const std::string key = runCourseKey(store, horse, r);
-      run.place = packPlace(key);
-      run.month = packMonth(key);
-      const auto variants = meetingVariants(key);
-      for (std::size_t v = 0; v < variants.size(); ++v) run.nearMonths[v] = packMonth(variants[v]);
-      run.distance = runDistance(store, horse, r);
-      run.finish = runFinish(store, horse, r);
-      const std::string corners = runCorners(store, horse, r);
-      run.corner3 =
-          corners.size() >= 4 ? parseStrict(std::string_view(corners).substr(2, 2)).value_or(0) : 0;
-      run.corner4 = corners.size() >= 5 ? parseLenient(std::string_view(corners).substr(4, 2)) : 0;
-      run.time = timeInTenths(runTime(store, horse, r));
-      run.last3F = runLast3F(store, horse, r);
+      if (block.size() < kRecordLines) continue;  // no horse: 9999 m, never compared
+      auto line = [&](RunField f) -> std::string_view { return block[runLine(r, f) - 1]; };
+      const std::string_view surface = line(RunField::Surface);
       run.present = surface != none;
       run.raceSurface = surface == card.surface;
+      if (!run.present) continue;  // an empty run's other lines mean nothing
+      const std::string key = courseKey(block, r, surface);
+      run.place = packPlace(key);
+      run.month = packMonth(key);
+      std::array<MonthBytes, 4> months;
+      if (variantMonths(key, months)) {
+        for (std::size_t v = 0; v < 4; ++v) run.nearMonths[v] = packBytes(months[v]);
+      } else {
+        run.nearMonths.fill(run.month);
+      }
+      const int metres = parseLenient(line(RunField::Distance));
+      run.distance = metres <= 98 ? metres * 100 : metres;  // old entries: hundreds of metres
+      run.finish = parseStrict(line(RunField::Finish)).value_or(99);
+      const std::string_view corners = line(RunField::Corners);
+      run.corner3 = corners.size() >= 4 ? parseStrict(corners.substr(2, 2)).value_or(0) : 0;
+      run.corner4 = corners.size() >= 5 ? parseLenient(corners.substr(4, 2)) : 0;
+      run.time = timeInTenths(line(RunField::Time));
+      run.last3F = parseStrict(line(RunField::Last3F)).value_or(999);
     }
   }
 }

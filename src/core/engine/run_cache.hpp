@@ -31,6 +31,11 @@ struct CachedRun {
   bool raceSurface = false;   // surface equals the race's
 };
 
+// The distances whose runs count for a race (metres, both ends included).
+struct DistanceWindow {
+  std::int32_t min = 0, max = 0;
+};
+
 // [slot 1..18][run 1..5]; index 0 of both axes unused. A scratched slot has five empty runs.
 using RunCache = std::array<std::array<CachedRun, kRuns + 1>, kMaxRunners + 1>;
 

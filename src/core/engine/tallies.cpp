@@ -1,7 +1,10 @@
 #include "engine/tallies.hpp"
 
 #include <algorithm>
+#include <bit>
+#include <utility>
 
+#include "engine/meetings.hpp"
 #include "text/sjis.hpp"
 
 namespace korvane {
@@ -29,16 +32,6 @@ DistanceWindow distanceWindow(int d, DistanceWindow previous) {
 bool last3FVotes(const TRaceCard& card) {
   static const std::string tokyo = sj("東京");
   return card.distance >= 1500 || (card.course == tokyo && card.distance == 1400);
-}
-
-int verdict(const CachedRun& own, const CachedRun& other, bool withLast3F) {
-  int y = 0;
-  // A time of 0000 was never entered: it neither beats nor loses to a timed run.
-  if (own.time > 0 && other.time > 0) y += (own.time < other.time) - (own.time > other.time);
-  if (withLast3F && own.last3F < 990 && other.last3F < 990) {
-    y += (own.last3F < other.last3F) - (own.last3F > other.last3F);
-  }
-  return y;
 }
 
 bool usableRun(const CachedRun& run, bool disregarded, int d, DistanceWindow window) {
@@ -73,14 +66,12 @@ void pairPoints(const PairTable& win, const PairTable& loss, const SlotValues& r
   for (int i = 1; i <= n; ++i) {
     std::int32_t plus = 0, minus = 0;
     for (int k = 1; k <= n; ++k) {
-      if (k == i) continue;
-      if (win[i][k] > loss[i][k]) {
-        plus += 2 * (n - rank[k] + 1);  // beating a high-ranked runner weighs most
-      } else if (win[i][k] < loss[i][k]) {
-        minus += 2 * rank[k];  // losing to a low-ranked runner weighs most
-      } else if (countLevel && win[i][k] > 0) {
-        plus += n - (rank[i] + rank[k]) / 2 + 1;
-      }
+      const std::int32_t w = win[i][k], l = loss[i][k];
+      const std::int32_t other = k != i;
+      // Beating a high-ranked runner weighs most, losing to a low-ranked one weighs most.
+      plus += other * (w > l) * 2 * (n - rank[k] + 1);
+      minus += other * (w < l) * 2 * rank[k];
+      plus += other * countLevel * (w == l && w > 0) * (n - (rank[i] + rank[k]) / 2 + 1);
     }
     points[i] = pointsOf(plus, minus);
   }
@@ -88,48 +79,37 @@ void pairPoints(const PairTable& win, const PairTable& loss, const SlotValues& r
 
 namespace {
 
-struct Outcome {
-  int wins = 0, losses = 0, draws = 0;
-};
-
-using RunFlags = std::array<std::array<bool, kRuns + 1>, kSlots>;
-
-// Run r of runner i against every run of runner k that `counts` lets in.
-Outcome meet(const RunCache& cache, int i, int r, int k, const RunFlags& counts, bool withLast3F) {
-  Outcome o;
-  const CachedRun& own = cache[i][r];
-  for (int s = 1; s <= kRuns; ++s) {
-    const CachedRun& other = cache[k][s];
-    if (!counts[k][s] || other.distance != own.distance || !sameMeeting(own, other)) continue;
-    const int y = verdict(own, other, withLast3F);
-    if (y > 0) {
-      ++o.wins;
-    } else if (y < 0) {
-      ++o.losses;
-    } else {
-      ++o.draws;
-    }
-  }
-  return o;
-}
-
-// The head-to-head loop: every run of i that `ownRuns` lets in against the runs of every other
-// runner that `otherRuns` lets in; one entry per run and opponent, a loss outweighing the rest.
-void tally(PairTable& win, PairTable& loss, int points, const RunCache& cache, int n,
-           const RunFlags& ownRuns, const RunFlags& otherRuns, bool withLast3F) {
+// The head-to-head loop: every run of i that `ownRuns` lets in against the runs it met of every
+// other runner that `otherRuns` lets in; one entry per run and opponent, a loss outweighing the
+// rest.
+void tally(PairTable& win, PairTable& loss, int points, const Meetings& meetings, int n,
+           const RunFlags& ownRuns, const RunFlags& otherRuns) {
+  std::array<Outcome, kSlots> met{};
+  std::array<int, kSlots> opponents;  // the runners this run met, in the order first met
   for (int i = 1; i <= n; ++i) {
     for (int r = 1; r <= kRuns; ++r) {
       if (!ownRuns[i][r]) continue;
-      for (int k = 1; k <= n; ++k) {
-        if (k == i) continue;
-        const Outcome o = meet(cache, i, r, k, otherRuns, withLast3F);
+      const Meetings::Range range = meetings.of[i][r];
+      int count = 0;
+      for (int m = range.begin; m < range.end; ++m) {
+        const Meetings::Met& other = meetings.met[m];
+        if (!otherRuns[other.slot][other.run]) continue;
+        Outcome& o = met[other.slot];
+        if (o.wins + o.losses + o.draws == 0) opponents[count++] = other.slot;
+        o.wins += other.verdict > 0;
+        o.losses += other.verdict < 0;
+        o.draws += other.verdict == 0;
+      }
+      for (int c = 0; c < count; ++c) {
+        const int k = opponents[c];
+        const Outcome o = std::exchange(met[k], Outcome{});
         if (o.losses > 0) {
           loss[i][k] += points;
           win[k][i] += points;
         } else if (o.draws > 0) {
           win[i][k] += 1;
           loss[i][k] += 1;
-        } else if (o.wins > 0) {
+        } else {
           win[i][k] += points;
           loss[k][i] += points;
         }
@@ -141,16 +121,30 @@ void tally(PairTable& win, PairTable& loss, int points, const RunCache& cache, i
 // A pair decided on one side is carried over to the pairs that side has not met: whoever beat
 // a runner that beat m is taken to beat m.
 void transitiveStep(Tallies& t, int n) {
+  // Rows as bit sets over the runners m: decided pairs, and pairs won or lost outright.
+  std::array<std::uint32_t, kSlots> decided{}, ahead{}, behind{};
   for (int i = 1; i <= n; ++i) {
+    for (int m = 1; m <= n; ++m) {
+      const std::uint32_t bit = 1u << m;
+      if (t.decided[i][m]) decided[i] |= bit;
+      if (t.win[i][m] > t.loss[i][m]) ahead[i] |= bit;
+      if (t.win[i][m] < t.loss[i][m]) behind[i] |= bit;
+    }
+  }
+  for (int i = 1; i <= n; ++i) {
+    const std::uint32_t open = ~decided[i] & ~(1u << i);
     for (int k = 1; k <= n; ++k) {
-      if (k == i || !t.decided[i][k]) continue;
-      for (int m = 1; m <= n; ++m) {
-        if (m == i || t.decided[i][m] || !t.decided[k][m]) continue;
-        if (t.win[i][k] > t.loss[i][k] && t.win[k][m] > t.loss[k][m]) {
+      if (k == i || !(decided[i] >> k & 1u)) continue;
+      const bool beat = ahead[i] >> k & 1u, lost = behind[i] >> k & 1u;
+      if (beat) {
+        for (std::uint32_t ms = open & decided[k] & ahead[k]; ms != 0; ms &= ms - 1) {
+          const int m = std::countr_zero(ms);
           ++t.win2[i][m];
           ++t.loss2[m][i];
         }
-        if (t.win[i][k] < t.loss[i][k] && t.win[k][m] < t.loss[k][m]) {
+      } else if (lost) {
+        for (std::uint32_t ms = open & decided[k] & behind[k]; ms != 0; ms &= ms - 1) {
+          const int m = std::countr_zero(ms);
           ++t.loss2[i][m];
           ++t.win2[m][i];
         }
@@ -168,6 +162,13 @@ void transitiveStep(Tallies& t, int n) {
 
 void comparisonPass(Tallies& t, const RunCache& cache, const TRaceCard& card, int d,
                     const std::function<void()>& progress) {
+  Meetings all;
+  findAllMeetings(all, cache, card);
+  comparisonPass(t, cache, all, card, d, progress);
+}
+
+void comparisonPass(Tallies& t, const RunCache& cache, const Meetings& all, const TRaceCard& card,
+                    int d, const std::function<void()>& progress) {
   const int n = std::clamp(card.runnerCount, 0, kMaxRunners);
   const bool withLast3F = last3FVotes(card);
   t.window = distanceWindow(d, t.window);
@@ -186,9 +187,18 @@ void comparisonPass(Tallies& t, const RunCache& cache, const TRaceCard& card, in
     }
   }
 
+  // The meetings over all distances hold every meeting of this pass, unless the window reaches
+  // outside them (only a race card without a surface or a distance ever gives that).
+  Meetings own;
+  const Meetings* meetings = &all;
+  if (d != 0 && !insideAllMeetings(card, t.window)) {
+    findMeetings(own, cache, n, usable, usable, withLast3F);
+    meetings = &own;
+  }
+
   for (auto& row : t.win) row.fill(0);
   for (auto& row : t.loss) row.fill(0);
-  tally(t.win, t.loss, 2, cache, n, goodOwn, goodOther, withLast3F);
+  tally(t.win, t.loss, 2, *meetings, n, goodOwn, goodOther);
 
   // A record closer than four points either way says nothing about who is better.
   for (int i = 1; i <= n; ++i) {
@@ -206,23 +216,18 @@ void comparisonPass(Tallies& t, const RunCache& cache, const TRaceCard& card, in
   transitiveStep(t, n);
   if (progress) progress();
 
-  tally(t.win2, t.loss2, 1, cache, n, usable, usable, withLast3F);
+  tally(t.win2, t.loss2, 1, *meetings, n, usable, usable);
   if (d > 0) {
     std::swap(t.win, t.win2);
     std::swap(t.loss, t.loss2);
   }
 
   for (int i = 1; i <= n; ++i) {
+    // Four points for every runner beaten, four off for every defeat, one for a level record.
     std::int32_t s = 0;
     for (int k = 1; k <= n; ++k) {
-      if (k == i) continue;
-      if (t.win2[i][k] > t.loss2[i][k]) {
-        s += 4;
-      } else if (t.win2[i][k] < t.loss2[i][k]) {
-        s -= 4;
-      } else if (t.win2[i][k] > 0) {
-        s += 1;
-      }
+      const std::int32_t w = t.win2[i][k], l = t.loss2[i][k];
+      s += (k != i) * (4 * (w > l) - 4 * (w < l) + (w == l && w > 0));
     }
     t.score[i] = s;
   }

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "database/race_card.hpp"
+#include "engine/meetings.hpp"
 #include "engine/run_cache.hpp"
 
 namespace korvane {
@@ -18,10 +19,6 @@ inline constexpr int kSlots = kMaxRunners + 1;  // runner slots 1..18, index 0 u
 using PairTable = std::array<std::array<std::int32_t, kSlots>, kSlots>;
 // [slot]: one value per runner.
 using SlotValues = std::array<std::int32_t, kSlots>;
-
-struct DistanceWindow {
-  std::int32_t min = 0, max = 0;  // metres, both inclusive
-};
 
 // The distances whose runs count for a race of distance d (0 = every distance). A distance the
 // table does not list keeps the window of the pass before.
@@ -40,15 +37,26 @@ struct Tallies {
 bool last3FVotes(const TRaceCard& card);
 
 // +1 own run faster, -1 slower, 0 level; time and last 600 m vote separately.
-int verdict(const CachedRun& own, const CachedRun& other, bool withLast3F);
+inline int verdict(const CachedRun& own, const CachedRun& other, bool withLast3F) {
+  int y = 0;
+  // A time of 0000 was never entered: it neither beats nor loses to a timed run.
+  if (own.time > 0 && other.time > 0) y += (own.time < other.time) - (own.time > other.time);
+  if (withLast3F && own.last3F < 990 && other.last3F < 990) {
+    y += (own.last3F < other.last3F) - (own.last3F > other.last3F);
+  }
+  return y;
+}
 
 // Run r of a runner takes part in a pass of distance d.
 bool usableRun(const CachedRun& run, bool disregarded, int d, DistanceWindow window);
 
 // One comparison pass over distance d (the race distance, or 0 for every distance): tallies,
 // transitive step, initial score and rank. `progress` is called once, after the good-run loop.
+// `all` are the meetings of findAllMeetings for the same runs; the first form finds them itself.
 void comparisonPass(Tallies& t, const RunCache& cache, const TRaceCard& card, int d,
                     const std::function<void()>& progress);
+void comparisonPass(Tallies& t, const RunCache& cache, const Meetings& all, const TRaceCard& card,
+                    int d, const std::function<void()>& progress);
 
 // Competition ranks of score[1..n], highest first (1, 2, 2, 4).
 void rankDescending(const SlotValues& score, SlotValues& rank, int n);

@@ -1,13 +1,28 @@
 #include "views/index_strings.hpp"
 
+#include <algorithm>
+
 #include "text/sjis.hpp"
 
 namespace korvane {
 
+namespace {
+
+// sign + text + sign, built by appending (GCC 12 misreads "x" + std::string at -O2).
+std::string framed(std::string_view sign, std::string_view text) {
+  std::string cell;
+  cell.reserve(text.size() + 2 * sign.size());
+  cell.append(sign).append(text).append(sign);
+  return cell;
+}
+
+}  // namespace
+
 std::string pointsText(std::int32_t points) {
-  const bool negative = points < 0;
-  const std::int32_t v = negative ? -points : points;
-  return (negative ? "-" : "") + std::to_string(v / 10) + "." + std::to_string(v % 10);
+  const std::int32_t v = points < 0 ? -points : points;
+  std::string text(points < 0 ? "-" : "");
+  text.append(std::to_string(v / 10)).append(".").append(std::to_string(v % 10));
+  return text;
 }
 
 std::string rankMark(std::int32_t points, std::int32_t rank) {
@@ -18,39 +33,31 @@ std::string rankMark(std::int32_t points, std::int32_t rank) {
 }
 
 std::string pointsCell(std::int32_t points, std::int32_t rank) {
-  const std::string mark = rankMark(points, rank);
-  return mark + pointsText(points) + mark;
+  return framed(rankMark(points, rank), pointsText(points));
 }
 
 std::string losePText(std::int32_t value) {
   if (value == 9999) return "?.?";
-  std::string digits = value < 10   ? "0" + std::to_string(value < 0 ? 0 : value)
-                       : value > 99 ? "99"
-                                    : std::to_string(value);
-  return digits.substr(0, 1) + "." + digits.substr(1, 1);
+  // Shown in two digits: a value below 10 gets a leading 0, one above 99 stays at 99.
+  const std::int32_t shown = std::clamp<std::int32_t>(value, 0, 99);
+  std::string text(1, static_cast<char>('0' + shown / 10));
+  text.append(".").append(1, static_cast<char>('0' + shown % 10));
+  return text;
 }
 
 std::string losePCell(std::int32_t value, std::int32_t rank) {
-  const std::string mark = value == 0 ? "*" : rank <= 5 ? "+" : " ";
-  return mark + losePText(value) + mark;
+  return framed(value == 0 ? "*" : rank <= 5 ? "+" : " ", losePText(value));
 }
 
 std::string formCell(std::int32_t form, bool scratched) {
-  switch (form) {
-    case 3:
-      return sj(" Ａ ");
-    case 2:
-      return scratched ? sj(" ？ ") : sj(" Ｂ ");
-    case 1:
-      return sj("-Ｃ-");
-    default:
-      return sj("/Ｄ/");
-  }
+  static const std::array<std::string, 5> cells{sj("/Ｄ/"), sj("-Ｃ-"), sj(" Ｂ "), sj(" Ａ "),
+                                                sj(" ？ ")};
+  if (form == 2 && scratched) return cells[4];
+  return cells[std::clamp(form, 0, 3)];
 }
 
 std::string styleCell(const std::string& style, std::int32_t fit) {
-  const char* sign = fit >= 2 ? "+" : fit == 1 ? " " : "-";
-  return sign + style + sign;
+  return framed(fit >= 2 ? "+" : fit == 1 ? " " : "-", style);
 }
 
 const std::string& markSymbol(const std::array<std::string, 6>& symbols, int n) {
@@ -60,15 +67,19 @@ const std::string& markSymbol(const std::array<std::string, 6>& symbols, int n) 
 std::string unmarkedCell(std::int32_t power, std::int32_t allDistance, bool losePZero,
                          std::int32_t losePRank) {
   const bool judgeable = power >= 500 && allDistance >= 500 && (losePZero || losePRank <= 5);
-  return judgeable ? sj(" ？ ") : sj(" 　 ");
+  static const std::string unsure = sj(" ？ "), blank = sj(" 　 ");
+  return judgeable ? unsure : blank;
 }
 
 std::string markedCell(const std::string& symbol) {
-  return " " + symbol + " ";
+  return framed(" ", symbol);
 }
 
 std::string reliabilityText(std::int32_t confidence) {
-  return " " + std::to_string(confidence) + sj("％");
+  std::string text(" ");
+  static const std::string percent = sj("％");
+  text.append(std::to_string(confidence)).append(percent);
+  return text;
 }
 
 }  // namespace korvane

@@ -8,7 +8,8 @@
 namespace korvane {
 
 PredictionColumns buildPredictionColumns(const AppState& app) {
-  static const std::string scratchedName = sj("（ 出 走 取 消 ） ");
+  static const std::string scratchedName = sj("（ 出 走 取 消 ） "), standard = sj("標準"),
+                           own = sj("独自");
   const TYosouResult& result = app.result;
   const TRaceCard& card = app.card;
   const int n = result.runnerCount;
@@ -38,7 +39,7 @@ PredictionColumns buildPredictionColumns(const AppState& app) {
   }
   c.reliability = reliabilityText(result.confidence);
   c.development = card.development;
-  c.developmentLabel = card.development == result.standardDevelopment ? sj("標準") : sj("独自");
+  c.developmentLabel = card.development == result.standardDevelopment ? standard : own;
   return c;
 }
 
