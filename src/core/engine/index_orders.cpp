@@ -26,37 +26,36 @@ constexpr Chain kLosePChain{Item::Power,       Item::Ability, Item::Best, Item::
 constexpr Chain kKorvaneChain{Item::Power,   Item::Ability,     Item::LosePRank, Item::Best,
                               Item::LastRun, Item::AllDistance, Item::Form,      Item::End};
 
-std::int32_t value(const RunnerResult& r, Item item) {
-  switch (item) {
-    case Item::Power:
-      return r.power;
-    case Item::Ability:
-      return r.ability;
-    case Item::Best:
-      return r.best;
-    case Item::LastRun:
-      return r.lastRun;
-    case Item::AllDistance:
-      return r.allDistance;
-    case Item::Form:
-      return r.form;
-    default:
-      return 0;
-  }
+// The values a chain compares, gathered per runner so that the sorts read one small row.
+struct Row {
+  std::array<std::int32_t, static_cast<int>(Item::End)> value;  // by Item; LosePRank holds the rank
+  bool noLoseP;                                                 // 負Ｐ 9999: no data
+};
+
+Row rowOf(const RunnerResult& r) {
+  Row row{};
+  row.value[static_cast<int>(Item::Power)] = r.power;
+  row.value[static_cast<int>(Item::LosePRank)] = r.losePRank;
+  row.value[static_cast<int>(Item::Ability)] = r.ability;
+  row.value[static_cast<int>(Item::Best)] = r.best;
+  row.value[static_cast<int>(Item::LastRun)] = r.lastRun;
+  row.value[static_cast<int>(Item::AllDistance)] = r.allDistance;
+  row.value[static_cast<int>(Item::Form)] = r.form;
+  row.noLoseP = r.loseP == 9999;
+  return row;
 }
 
 // Whether the later of two neighbours goes ahead of the earlier one.
-bool laterGoesAhead(const RunnerResult& earlier, const RunnerResult& later, const Chain& chain) {
+bool laterGoesAhead(const Row& earlier, const Row& later, const Chain& chain) {
   for (Item item : chain) {
     if (item == Item::End) return false;
+    const std::int32_t a = earlier.value[static_cast<int>(item)];
+    const std::int32_t b = later.value[static_cast<int>(item)];
     if (item == Item::LosePRank) {
       // A runner without 負Ｐ data cannot be told apart by it.
-      if (earlier.loseP == 9999 || later.loseP == 9999 || earlier.losePRank == later.losePRank) {
-        continue;
-      }
-      return later.losePRank < earlier.losePRank;
+      if (earlier.noLoseP || later.noLoseP || a == b) continue;
+      return b < a;
     }
-    const std::int32_t a = value(earlier, item), b = value(later, item);
     if (a != b) return b > a;
   }
   return false;
@@ -82,51 +81,60 @@ std::pair<std::int32_t RunnerResult::*, const Chain*> kindOf(OrderKind kind) {
   return {&RunnerResult::korvaneRank, &kKorvaneChain};
 }
 
-}  // namespace
+using Rows = std::array<Row, kMaxRunners + 1>;
 
-SlotOrder indexOrder(const TYosouResult& result, int n, OrderKind kind) {
+SlotOrder orderBy(const TYosouResult& result, const Rows& rows, int n, OrderKind kind) {
   const auto [rankOf, chain] = kindOf(kind);
+  // Rank first, slot order among equal ranks: the smallest rank not yet taken, again and again.
   SlotOrder order;
-  std::array<bool, kMaxRunners + 1> taken{};
-  while (order.size < n) {
-    std::int32_t lowest = 0;
-    bool found = false;
-    for (int k = 1; k <= n; ++k) {
-      const std::int32_t rank = result.runner[k].*rankOf;
-      if (!taken[k] && (!found || rank < lowest)) {
-        lowest = rank;
-        found = true;
-      }
+  for (int k = 1; k <= n; ++k) {
+    const std::int32_t rank = result.runner[k].*rankOf;
+    int at = order.size++;
+    while (at > 0 && result.runner[order.slot[at - 1]].*rankOf > rank) {
+      order.slot[at] = order.slot[at - 1];
+      --at;
     }
-    const int start = order.size;
-    for (int k = 1; k <= n; ++k) {
-      if (!taken[k] && result.runner[k].*rankOf == lowest) {
-        taken[k] = true;
-        order.slot[order.size++] = k;
-      }
-    }
-    // Bubble sort by adjacent exchanges, a fixed number of sweeps: the chain is not transitive
-    // when 負Ｐ data is missing, so the sweeps, not a sorted outcome, define the order.
-    const int count = order.size - start;
-    for (int pass = 0; pass < count - 1; ++pass) {
-      for (int j = start; j < order.size - 1 - pass; ++j) {
-        if (laterGoesAhead(result.runner[order.slot[j]], result.runner[order.slot[j + 1]],
-                           *chain)) {
+    order.slot[at] = k;
+  }
+  // Within a rank, a bubble sort by adjacent exchanges with a fixed number of sweeps: the chain
+  // is not transitive when 負Ｐ data is missing, so the sweeps, not a sorted outcome, define the
+  // order.
+  for (int start = 0; start < order.size;) {
+    const std::int32_t rank = result.runner[order.slot[start]].*rankOf;
+    int end = start + 1;
+    while (end < order.size && result.runner[order.slot[end]].*rankOf == rank) ++end;
+    for (int pass = 0; pass < end - start - 1; ++pass) {
+      for (int j = start; j < end - 1 - pass; ++j) {
+        if (laterGoesAhead(rows[order.slot[j]], rows[order.slot[j + 1]], *chain)) {
           std::swap(order.slot[j], order.slot[j + 1]);
         }
       }
     }
+    start = end;
   }
   return order;
 }
 
+Rows rowsOf(const TYosouResult& result, int n) {
+  Rows rows;
+  for (int k = 1; k <= n; ++k) rows[k] = rowOf(result.runner[k]);
+  return rows;
+}
+
+}  // namespace
+
+SlotOrder indexOrder(const TYosouResult& result, int n, OrderKind kind) {
+  return orderBy(result, rowsOf(result, n), n, kind);
+}
+
 void buildMarkingOrders(TYosouResult& result, int n) {
-  result.powerOrder = indexOrder(result, n, OrderKind::Power);
-  result.bestOrder = indexOrder(result, n, OrderKind::Best);
-  result.abilityOrder = indexOrder(result, n, OrderKind::Ability);
-  result.lastRunOrder = indexOrder(result, n, OrderKind::LastRun);
-  result.allDistanceOrder = indexOrder(result, n, OrderKind::AllDistance);
-  result.losePOrder = indexOrder(result, n, OrderKind::LoseP);
+  const Rows rows = rowsOf(result, n);
+  result.powerOrder = orderBy(result, rows, n, OrderKind::Power);
+  result.bestOrder = orderBy(result, rows, n, OrderKind::Best);
+  result.abilityOrder = orderBy(result, rows, n, OrderKind::Ability);
+  result.lastRunOrder = orderBy(result, rows, n, OrderKind::LastRun);
+  result.allDistanceOrder = orderBy(result, rows, n, OrderKind::AllDistance);
+  result.losePOrder = orderBy(result, rows, n, OrderKind::LoseP);
 }
 
 }  // namespace korvane

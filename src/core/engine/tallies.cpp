@@ -63,15 +63,21 @@ std::int32_t pointsOf(std::int32_t plus, std::int32_t minus) {
 
 void pairPoints(const PairTable& win, const PairTable& loss, const SlotValues& rank, int n,
                 bool countLevel, SlotValues& points) {
+  // Beating a high-ranked runner weighs most, losing to a low-ranked one weighs most.
+  SlotValues beatWeight{}, lostWeight{};
+  for (int k = 1; k <= n; ++k) {
+    beatWeight[k] = 2 * (n - rank[k] + 1);
+    lostWeight[k] = 2 * rank[k];
+  }
+  const std::int32_t level = countLevel ? 1 : 0;
   for (int i = 1; i <= n; ++i) {
     std::int32_t plus = 0, minus = 0;
     for (int k = 1; k <= n; ++k) {
       const std::int32_t w = win[i][k], l = loss[i][k];
       const std::int32_t other = k != i;
-      // Beating a high-ranked runner weighs most, losing to a low-ranked one weighs most.
-      plus += other * (w > l) * 2 * (n - rank[k] + 1);
-      minus += other * (w < l) * 2 * rank[k];
-      plus += other * countLevel * (w == l && w > 0) * (n - (rank[i] + rank[k]) / 2 + 1);
+      plus += other * ((w > l) * beatWeight[k] +
+                       level * (w == l && w > 0) * (n - (rank[i] + rank[k]) / 2 + 1));
+      minus += other * (w < l) * lostWeight[k];
     }
     points[i] = pointsOf(plus, minus);
   }
