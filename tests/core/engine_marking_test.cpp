@@ -202,28 +202,23 @@ TEST(EngineMarking, StrongRunnersAndTheDecisiveDevelopment) {
 
 TEST(EngineConfidence, ClassesAndTheBetDisplaySetting) {
   TYosouResult r;
-  Settings s;
-  rateConfidence(s, r);  // nobody marked
-  EXPECT_EQ(r.confidenceClass, 0);
-  EXPECT_EQ(r.confidence, 0);
-  s.kaime = 0;
-  rateConfidence(s, r);
-  EXPECT_EQ(r.confidenceClass, 30);
-  EXPECT_EQ(r.confidence, 0);
-  s.kaime = 3;
-  rateConfidence(s, r);
-  EXPECT_EQ(r.confidenceClass, 90);
+  // (class, confidence) under the bet display setting `kaime`.
+  auto rate = [&r](int kaime) {
+    Settings s;
+    s.kaime = kaime;
+    rateConfidence(s, r);
+    return std::pair{r.confidenceClass, r.confidence};
+  };
+  // Nobody marked: class 0, which only "ボックス買い" (30) and "常に１頭" (90) override.
+  EXPECT_EQ(rate(1), std::pair(0, 0));
+  EXPECT_EQ(rate(0), std::pair(30, 0));
+  EXPECT_EQ(rate(3), std::pair(90, 0));
 
+  // One marked runner: 90 and 80.
   r.markCount = 1;
   r.markOrder[0] = 1;
-  s.kaime = 1;
-  rateConfidence(s, r);
-  EXPECT_EQ(r.confidenceClass, 90);
-  EXPECT_EQ(r.confidence, 80);
-  s.kaime = 0;
-  rateConfidence(s, r);
-  EXPECT_EQ(r.confidenceClass, 30);
-  EXPECT_EQ(r.confidence, 80);
+  EXPECT_EQ(rate(1), std::pair(90, 80));
+  EXPECT_EQ(rate(0), std::pair(30, 80));
 
   // ◎ with 底力 and 能力 above 50.0 and a style that is not against the development: 40, and
   // 35 + 5 (底力 1st) + 2 (能力 2nd) + 5 (ベスト 1st) + 0 (前走 3rd) + 5 (負Ｐ 0) = 52.
@@ -238,26 +233,15 @@ TEST(EngineConfidence, ClassesAndTheBetDisplaySetting) {
   top.lastRunRank = 3;
   top.loseP = 0;
   top.form = 2;
-  s.kaime = 1;
-  rateConfidence(s, r);
-  EXPECT_EQ(r.confidenceClass, 40);
-  EXPECT_EQ(r.confidence, 52);
+  EXPECT_EQ(rate(1), std::pair(40, 52));
   top.form = 3;
-  top.abilityRank = 1;
-  top.lastRunRank = 1;
-  rateConfidence(s, r);
-  EXPECT_EQ(r.confidence, 65);
-  // A style against the development: 30, kept at 30 by "ボックス買い", raised to 40 otherwise.
+  top.abilityRank = top.lastRunRank = 1;
+  EXPECT_EQ(rate(1), std::pair(40, 65));
+  // A style against the development: 30, raised to 40 unless "ボックス買い".
   top.styleFit = 0;
-  rateConfidence(s, r);
-  EXPECT_EQ(r.confidence, 30);
-  EXPECT_EQ(r.confidenceClass, 40);
-  s.kaime = 2;
-  rateConfidence(s, r);
-  EXPECT_EQ(r.confidenceClass, 40);
-  s.kaime = 0;
-  rateConfidence(s, r);
-  EXPECT_EQ(r.confidenceClass, 30);
+  EXPECT_EQ(rate(1), std::pair(40, 30));
+  EXPECT_EQ(rate(2), std::pair(40, 30));
+  EXPECT_EQ(rate(0), std::pair(30, 30));
 }
 
 }  // namespace

@@ -23,31 +23,20 @@ TEST(EngineRun, TwoRunnersThatMetOnce) {
   runPrediction(f.app, [&](int filled) { progress.push_back(filled); });
   EXPECT_EQ(progress, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 
+  // 能力, 底力, 負Ｐ, 全距離, run 1, run 2, ベスト, 前走, 近走, コルバン指数
+  auto values = [](const RunnerResult& r) {
+    return std::array<int, 10>{r.ability,     r.power, r.loseP,   r.allDistance, r.runScore[1],
+                               r.runScore[2], r.best,  r.lastRun, r.form,        r.korvane};
+  };
   const RunnerResult& ra = f.result(a);
   const RunnerResult& rb = f.result(b);
-  EXPECT_EQ(ra.ability, 502);
-  EXPECT_EQ(ra.abilityRank, 1);
-  EXPECT_EQ(rb.ability, 499);
-  EXPECT_EQ(rb.abilityRank, 2);
-  EXPECT_EQ(ra.power, 502);
-  EXPECT_EQ(rb.power, 499);
-  EXPECT_EQ(ra.loseP, 0);
-  EXPECT_EQ(rb.loseP, 2);
+  EXPECT_EQ(values(ra), (std::array<int, 10>{502, 502, 0, 502, 502, 500, 502, 502, 3, 502}));
+  EXPECT_EQ(values(rb), (std::array<int, 10>{499, 499, 2, 499, 499, 500, 499, 499, 2, 499}));
+  // 49.9 stands last on every index but ベスト, where only exactly 50.0 is put last.
+  EXPECT_EQ((std::array<int, 4>{rb.abilityRank, rb.bestRank, rb.lastRunRank, rb.losePRank}),
+            (std::array<int, 4>{2, 2, 2, 2}));
   EXPECT_TRUE(ra.losePZero);
   EXPECT_FALSE(rb.losePZero);
-  EXPECT_EQ(ra.allDistance, 502);
-  EXPECT_EQ(rb.allDistance, 499);
-  EXPECT_EQ(ra.runScore[1], 502);
-  EXPECT_EQ(rb.runScore[1], 499);
-  EXPECT_EQ(ra.runScore[2], 500);
-  EXPECT_EQ(ra.best, 502);
-  EXPECT_EQ(rb.best, 499);
-  EXPECT_EQ(rb.bestRank, 2);
-  EXPECT_EQ(rb.lastRun, 499);
-  EXPECT_EQ(ra.form, 3);
-  EXPECT_EQ(rb.form, 2);
-  EXPECT_EQ(ra.korvane, 502);
-  EXPECT_EQ(rb.korvane, 499);
   EXPECT_EQ(ra.raceStyle, sj("先"));
   EXPECT_EQ(rb.raceStyle, sj("好"));
   EXPECT_EQ(f.app.result.distanceMin, 1400);
@@ -173,10 +162,12 @@ TEST(EngineRun, UnlistedDistanceKeepsThePreviousWindow) {
   EXPECT_EQ(f.result(1).ability, 502);
 }
 
-// A disregarded run takes no part: without it the two runners never met.
-TEST(EngineRun, DisregardedRunsAreLeftOut) {
+// A disregarded run takes no part, and neither does an empty run (surface 無) whatever its other
+// lines still hold: without them the two runners never met.
+TEST(EngineRun, DisregardedAndEmptyRunsAreLeftOut) {
   EngineFixture f;
-  const int a = f.runner("エー", {PastRun{.time = "1331"}});
+  const int a =
+      f.runner("エー", {PastRun{.time = "1331"}, PastRun{.surface = "無", .time = "1320"}});
   f.runner("ビー", {PastRun{.time = "1335", .finish = 2}});
   f.app.card.disregard[a][1] = true;
   runPrediction(f.app);
@@ -184,6 +175,7 @@ TEST(EngineRun, DisregardedRunsAreLeftOut) {
   EXPECT_EQ(f.result(2).ability, 500);
   EXPECT_EQ(f.result(1).runScore[1], 500);
   EXPECT_EQ(f.result(1).allDistance, 500);
+  EXPECT_EQ(f.result(1).form, 3);  // the disregarded win still counts as the latest finish
 }
 
 }  // namespace
