@@ -27,6 +27,8 @@ int refOf(int slot, int run) {
   return (slot - 1) * kRuns + (run - 1);
 }
 
+// Sorts the runs that take part into groups of the same place and distance through a small
+// open-addressed table, keeping slot and run order inside each group.
 void group(Groups& g, const RunCache& cache, int n, const RunFlags& ownRuns,
            const RunFlags& otherRuns) {
   std::array<std::int16_t, kBuckets> bucket;
@@ -60,8 +62,9 @@ void group(Groups& g, const RunCache& cache, int n, const RunFlags& ownRuns,
     }
   }
   g.start[0] = 0;
-  for (int i = 0; i < g.count; ++i)
+  for (int i = 0; i < g.count; ++i) {
     g.start[i + 1] = static_cast<std::int16_t>(g.start[i] + size[i]);
+  }
   std::array<std::int16_t, kRunRefs + 1> fill = g.start;
   for (int ref = 0; ref < n * kRuns; ++ref) {
     if (g.groupOfRef[ref] >= 0) {

@@ -76,10 +76,6 @@ int nextYear(int yy) {
   return yy == 99 ? 0 : yy + 1;
 }
 
-}  // namespace
-
-namespace {
-
 using MonthBytes = std::array<char, 4>;  // YYMM
 
 // The YYMM of month - 1, + 1, - 2 and + 2; false when the key holds no readable month.
@@ -95,22 +91,12 @@ bool variantMonths(std::string_view key, std::array<MonthBytes, 4>& out) {
   };
   // January's previous month is December of the year before, December's next is January of the
   // year after; two months either side roll over the same way.
-  if (mm == 1)
-    set(out[0], previousYear(yy), 12);
-  else
-    set(out[0], yy, mm - 1);
-  if (mm == 12)
-    set(out[1], nextYear(yy), 1);
-  else
-    set(out[1], yy, mm + 1);
-  if (mm == 1 || mm == 2)
-    set(out[2], previousYear(yy), mm + 10);
-  else
-    set(out[2], yy, mm - 2);
-  if (mm == 11 || mm == 12)
-    set(out[3], nextYear(yy), mm - 10);
-  else
-    set(out[3], yy, mm + 2);
+  const bool jan = mm == 1, dec = mm == 12, janFeb = mm == 1 || mm == 2,
+             novDec = mm >= 11 && mm <= 12;
+  set(out[0], jan ? previousYear(yy) : yy, jan ? 12 : mm - 1);
+  set(out[1], dec ? nextYear(yy) : yy, dec ? 1 : mm + 1);
+  set(out[2], janFeb ? previousYear(yy) : yy, janFeb ? mm + 10 : mm - 2);
+  set(out[3], novDec ? nextYear(yy) : yy, novDec ? mm - 10 : mm + 2);
   return true;
 }
 
@@ -119,19 +105,6 @@ std::uint32_t packBytes(const MonthBytes& m) {
   std::memcpy(&v, m.data(), 4);
   return v;
 }
-
-}  // namespace
-
-std::array<std::string, 4> meetingVariants(std::string_view key) {
-  std::array<std::string, 4> out;
-  out.fill(std::string(key));
-  std::array<MonthBytes, 4> months;
-  if (!variantMonths(key, months)) return out;  // no readable month: only its own key meets
-  for (std::size_t v = 0; v < 4; ++v) out[v].replace(kMonthAt, 4, months[v].data(), 4);
-  return out;
-}
-
-namespace {
 
 bool doubleByteChar(std::string_view s) {
   return s.size() == 2 && isLeadByte(static_cast<unsigned char>(s[0]));
@@ -160,6 +133,15 @@ std::string courseKey(std::span<const std::string> block, int r, std::string_vie
 }
 
 }  // namespace
+
+std::array<std::string, 4> meetingVariants(std::string_view key) {
+  std::array<std::string, 4> out;
+  out.fill(std::string(key));
+  std::array<MonthBytes, 4> months;
+  if (!variantMonths(key, months)) return out;  // no readable month: only its own key meets
+  for (std::size_t v = 0; v < 4; ++v) out[v].replace(kMonthAt, 4, months[v].data(), 4);
+  return out;
+}
 
 std::int32_t timeInTenths(std::string_view time) {
   if (time.size() < 4) return 0;
