@@ -24,12 +24,16 @@ using SlotValues = std::array<std::int32_t, kSlots>;
 // table does not list keeps the window of the pass before.
 DistanceWindow distanceWindow(int d, DistanceWindow previous);
 
+// After a pass over the race distance the first set holds the good runs' record plus one point
+// per meeting of any runs, the second set the good runs' record alone; after a pass over every
+// distance it is the other way round.
 struct Tallies {
-  PairTable win{}, loss{};                                 // first set (W, L)
-  PairTable win2{}, loss2{};                               // second set (W2, L2)
-  std::array<std::array<bool, kSlots>, kSlots> decided{};  // the pair has a clear winner
-  SlotValues score{};
-  SlotValues rank{};
+  PairTable win{}, loss{};    // first set (W, L)
+  PairTable win2{}, loss2{};  // second set (W2, L2)
+  // [slot i][slot j]: the pair counts as decided in the transitive step.
+  std::array<std::array<bool, kSlots>, kSlots> decided{};
+  SlotValues score{};     // [slot]: working points
+  SlotValues rank{};      // [slot]: competition rank of score
   DistanceWindow window;  // kept between passes and between predictions
 };
 
