@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "text/sjis.hpp"
-
 namespace korvane {
 
 namespace {
@@ -73,7 +71,7 @@ void markStandard(const TRaceCard& card, TYosouResult& result) {
       result.korvaneOrder, [](const RunnerResult& r) { return strong(r) && r.styleFit >= 1; },
       &favoured);
   list.fill(result.korvaneOrder, 4, strong, &favoured);
-  // Never beaten by a weaker runner and strong on good runs: a hidden chance.
+  // No defeat and no level record against anyone, and proven on good runs: a hidden chance.
   list.first(
       result.losePOrder, [](const RunnerResult& r) { return r.loseP == 0 && r.power > 500; },
       &favoured);
