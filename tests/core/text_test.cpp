@@ -69,6 +69,8 @@ TEST_F(LineFileTest, ReadsCrLfLfAndAMissingLastLineEnd) {
   ASSERT_TRUE(lines);
   EXPECT_EQ(*lines, (std::vector<std::string>{"one", "two", "three", "", "last"}));
   EXPECT_FALSE(readLines(dir_ / "missing.txt"));
+  // A folder picked where a file was meant cannot be read: refused, never thrown.
+  EXPECT_FALSE(readLines(dir_));
 }
 
 TEST_F(LineFileTest, WritesCrLfAfterEveryLineAndReplacesAtomically) {

@@ -13,7 +13,13 @@ namespace korvane {
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string content;
+  try {
+    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    // The stream buffer throws on a read error (a folder opened as a file, a failing disk).
+    return std::nullopt;
+  }
   if (in.bad()) return std::nullopt;
 
   std::vector<std::string> lines;
