@@ -15,11 +15,14 @@ DistanceWindow distanceWindow(int d, DistanceWindow previous) {
     int from, to;
     DistanceWindow window;
   };
-  static constexpr std::array<Row, 8> rows{{{0, 0, {1, 3600}},
+  // 1800-1900 m and 2000-2100 m share a window but are two rows: a 1950 m race, like 1750 m,
+  // keeps the window of the race before.
+  static constexpr std::array<Row, 9> rows{{{0, 0, {1, 3600}},
                                             {100, 1300, {800, 1600}},
                                             {1400, 1500, {800, 1800}},
                                             {1600, 1700, {1400, 2000}},
-                                            {1800, 2100, {1400, 3600}},
+                                            {1800, 1900, {1400, 3600}},
+                                            {2000, 2100, {1400, 3600}},
                                             {2200, 2500, {1600, 3600}},
                                             {2600, 2900, {1800, 3600}},
                                             {3000, 3600, {2000, 3600}}}};
