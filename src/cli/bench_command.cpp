@@ -37,7 +37,11 @@ int benchCommand(const std::vector<std::string_view>& args, std::ostream& out, s
   out << line;
   std::snprintf(line, sizeof line, "time per prediction %.1f us\n",
                 outcome.secondsPerPrediction * 1e6);
-  out << line;
+  out << line << std::flush;
+  if (!out) {
+    err << "korvane-cli: could not write the result to standard output\n";
+    return kExitData;
+  }
   return 0;
 }
 

@@ -77,6 +77,10 @@ int predictCommand(const std::vector<std::string_view>& args, std::ostream& out,
     return kExitData;
   }
   out.flush();
+  if (!out) {
+    err << "korvane-cli: could not write the page to standard output\n";
+    return kExitData;
+  }
   return 0;
 }
 
