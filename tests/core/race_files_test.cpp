@@ -432,6 +432,7 @@ TEST_F(RaceAddLoad, AMalformedFileAddsNothing) {
       // Block 1's second run: the 3rd corner in bytes 3-4 of block line 14.
       {"corner_not_a_number.uma", 61 + 14, [](auto& l) { l[61 + 14 - 1] = " 3-3 2"; }},
       {"header_cut_short.uma", 0, [](auto& l) { l.resize(40); }},
+      {"name_not_shift_jis.uma", 61 + 42 + 1, [](auto& l) { l[61 + 42] = "\xFF" + l[61 + 42]; }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

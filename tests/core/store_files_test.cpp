@@ -253,6 +253,11 @@ TEST_F(StoreFiles, MalformedFilesAreRefusedAndChangeNothing) {
       {"continuation short", kSecond, 0, "", 41 * 42, 41 * 42 + 1},
       {"continuation run damaged", kSecond, 42 * 7 + runLine(3, RunField::Finish), "7th", 0,
        42 * 7 + runLine(3, RunField::Finish)},
+      {"name cut inside a double-byte character", kMain, horse2 + 1,
+       sj("サクラ") + "\x83" + std::string(11, ' ') + " 4" + sj("牡"), 0, horse2 + 1},
+      {"header byte that is no Shift-JIS", kMain, 3, "\xFF\xFE", 0, 3},
+      {"continuation name ending on a lead byte", kSecond, 42 * 3 + 1, "\xE3\x82\xB5\xE3", 0,
+       42 * 3 + 1},
   };
 
   // What is loaded before each attempt: a small set of three horses.

@@ -20,6 +20,15 @@ TEST(Sjis, CutNeverSplitsADoubleByteCharacter) {
   EXPECT_EQ(cutBytes("A\x82", 2), "A\x82");
 }
 
+TEST(Sjis, WellFormedShiftJis) {
+  EXPECT_TRUE(isWellFormedCp932(sj("サクラ　ﾊﾅ 1600") + "\xE0\x40"));
+  EXPECT_FALSE(isWellFormedCp932("AB\x82"));    // a lead byte without its trail
+  EXPECT_FALSE(isWellFormedCp932("\x82\x20"));  // a blank is no trail byte
+  EXPECT_FALSE(isWellFormedCp932("\x82\x7F"));
+  EXPECT_FALSE(isWellFormedCp932("\xA0"));
+  EXPECT_FALSE(isWellFormedCp932("\xFD"));
+}
+
 TEST(Sjis, SpacesAndDigits) {
   EXPECT_EQ(halfSpacesToZen("A   B"), "A" + sj("　") + " B");
   EXPECT_EQ(zenToHalfSpaces(sj("サ　ラ")), sj("サ") + "  " + sj("ラ"));
@@ -42,7 +51,7 @@ TEST(Encoding, RoundTripAndRefusal) {
   EXPECT_EQ(emoji.badOffset, 2u);
   EXPECT_EQ(utf8ToCp932Lossy("AB😀C"), "AB?C");
 
-  EXPECT_FALSE(cp932ToUtf8("\x82").ok);  // a cut double-byte character
+  EXPECT_FALSE(cp932ToUtf8("\x82").ok);   // a cut double-byte character
   EXPECT_FALSE(cp932ToUtf8("A\xa0").ok);  // 0xA0 is no character in cp932
 }
 

@@ -226,24 +226,7 @@ std::variant<int, LoadError> checkRaceFileBlocks(std::span<const std::string> li
                                                          sj("頭分の競走馬データが必要です）。"));
   }
 
-  static const std::string noRun = sj("無");
-  for (int b = 0; b < *count; ++b) {
-    const std::size_t start = kHeaderLines + static_cast<std::size_t>(b) * kBlockLines;
-    const std::span<const std::string> block = lines.subspan(start, kBlockLines);
-    const auto lineNo = [&](int L) { return static_cast<int>(start) + L; };
-    for (int r = 1; r <= kRuns; ++r) {
-      if (block[runLine(r, RunField::Surface) - 1] == noRun) continue;
-      const std::string& corners = block[runLine(r, RunField::Corners) - 1];
-      const std::string_view third =
-          corners.size() >= 4 ? std::string_view(corners).substr(2, 2) : std::string_view();
-      if (!parseStrict(third)) return fault(lineNo(runLine(r, RunField::Corners)), notANumber);
-      for (RunField field : {RunField::Last3F, RunField::Finish}) {
-        if (!parseStrict(block[runLine(r, field) - 1])) {
-          return fault(lineNo(runLine(r, field)), notANumber);
-        }
-      }
-    }
-  }
+  if (auto error = checkHorseBlocks(lines, kHeaderLines, *count, file)) return std::move(*error);
   return *count;
 }
 

@@ -52,31 +52,6 @@ LoadError shortFile(const fs::path& file, std::size_t lines, int horses) {
                        sj("頭分の競走馬データが必要です）。")};
 }
 
-// The numbers that the prediction reads without a fallback must be numbers in every run that
-// holds data; an empty run ("無") is never read past its surface line.
-std::optional<LoadError> checkBlocks(const std::vector<std::string>& lines, std::size_t first,
-                                     int blocks, const fs::path& file) {
-  static const std::string none = sj("無");
-  const std::string_view notANumber = "数字ではありません。";
-  for (int k = 0; k < blocks; ++k) {
-    const std::size_t base = first + static_cast<std::size_t>(kBlockLines * k);
-    const auto fileLine = [&](int L) { return static_cast<int>(base) + L; };
-    for (int r = 1; r <= kRuns; ++r) {
-      if (lines[base + runLine(r, RunField::Surface) - 1] == none) continue;
-      const std::string_view corners = lines[base + runLine(r, RunField::Corners) - 1];
-      if (!parseStrict(corners.size() >= 4 ? corners.substr(2, 2) : std::string_view())) {
-        return errorAt(file, fileLine(runLine(r, RunField::Corners)), notANumber);
-      }
-      for (RunField f : {RunField::Last3F, RunField::Finish}) {
-        if (!parseStrict(lines[base + runLine(r, f) - 1])) {
-          return errorAt(file, fileLine(runLine(r, f)), notANumber);
-        }
-      }
-    }
-  }
-  return std::nullopt;
-}
-
 int blocksOnPage(int count, int page) {
   return std::clamp(count - kHorsesPerPage * page, 0, kHorsesPerPage);
 }
@@ -170,7 +145,42 @@ void showFirstRunNotice(AppState& app) {
                        sj("そうすると、全競走馬ファイルが作られます。")});
 }
 
+const char* const kNotShiftJis = "Shift-JISの文字として読めないバイトがあります。";
+
+std::optional<LoadError> checkShiftJis(std::span<const std::string> lines, std::size_t first,
+                                       std::size_t count, const fs::path& file) {
+  for (std::size_t i = first; i < first + count; ++i) {
+    if (!isWellFormedCp932(lines[i])) return errorAt(file, static_cast<int>(i) + 1, kNotShiftJis);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
+
+// An empty run ("無") is never read past its surface line, so its other lines are not checked.
+std::optional<LoadError> checkHorseBlocks(std::span<const std::string> lines, std::size_t first,
+                                          int blocks, const fs::path& file) {
+  static const std::string none = sj("無");
+  const std::string_view notANumber = "数字ではありません。";
+  for (int k = 0; k < blocks; ++k) {
+    const std::size_t base = first + static_cast<std::size_t>(kBlockLines * k);
+    if (auto error = checkShiftJis(lines, base, kBlockLines, file)) return error;
+    const auto fileLine = [&](int L) { return static_cast<int>(base) + L; };
+    for (int r = 1; r <= kRuns; ++r) {
+      if (lines[base + runLine(r, RunField::Surface) - 1] == none) continue;
+      const std::string_view corners = lines[base + runLine(r, RunField::Corners) - 1];
+      if (!parseStrict(corners.size() >= 4 ? corners.substr(2, 2) : std::string_view())) {
+        return errorAt(file, fileLine(runLine(r, RunField::Corners)), notANumber);
+      }
+      for (RunField f : {RunField::Last3F, RunField::Finish}) {
+        if (!parseStrict(lines[base + runLine(r, f) - 1])) {
+          return errorAt(file, fileLine(runLine(r, f)), notANumber);
+        }
+      }
+    }
+  }
+  return std::nullopt;
+}
 
 std::vector<std::string> loadErrorMessage(const LoadError& error) {
   std::vector<std::string> lines{sj("「") + nameInMessage(error.file) +
@@ -217,7 +227,10 @@ std::variant<LoadedSet, LoadError> readPageZeroFile(const fs::path& file,
   if (lines.size() < needed) return shortFile(file, lines.size(), blocksHere);
   // Whatever follows the last block is not data; keeping it would misplace later appends.
   lines.resize(needed);
-  if (auto error = checkBlocks(lines, kHeaderLines, blocksHere, file)) return std::move(*error);
+  if (auto error = checkShiftJis(lines, 0, kHeaderLines, file)) return std::move(*error);
+  if (auto error = checkHorseBlocks(lines, kHeaderLines, blocksHere, file)) {
+    return std::move(*error);
+  }
 
   HorseStore& store = set.store;
   if (selfContained) {
@@ -236,7 +249,7 @@ std::variant<LoadedSet, LoadError> readPageZeroFile(const fs::path& file,
       const std::size_t pageNeeded = static_cast<std::size_t>(kBlockLines * blocks);
       if (pageLines->size() < pageNeeded) return shortFile(part, pageLines->size(), blocks);
       pageLines->resize(pageNeeded);
-      if (auto error = checkBlocks(*pageLines, 0, blocks, part)) return std::move(*error);
+      if (auto error = checkHorseBlocks(*pageLines, 0, blocks, part)) return std::move(*error);
       store.page[p] = std::move(*pageLines);
     }
   }

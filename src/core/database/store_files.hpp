@@ -3,6 +3,8 @@
 // reading of any file in the main-file form (61 header lines, then 42-line blocks).
 
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -29,6 +31,12 @@ struct LoadedSet {
   TRaceCard card;
 };
 
+// Checks `blocks` horse blocks that start at index `first` of a file's lines: every line must be
+// Shift-JIS, and the numbers that are read without a fallback (3rd corner, last 3F, finish) must
+// be numbers in every run that holds data. The error names the file's line.
+std::optional<LoadError> checkHorseBlocks(std::span<const std::string> lines, std::size_t first,
+                                          int blocks, const std::filesystem::path& file);
+
 // Reads a main-format file and, as its count needs, the continuation files 全競走馬2.um0 ... from
 // `dataFolder`. Recomputes every style line and the odds-derived values. Nothing is changed
 // outside; the caller swaps the result in.
@@ -43,7 +51,7 @@ bool saveStore(AppState& app);
 // False only when the user chose to save and the save failed (the caller should not go on to
 // replace the data).
 bool askSaveIfModified(AppState& app);
-void saveButton(AppState& app);    // 保存
+void saveButton(AppState& app);       // 保存
 void reloadAllHorses(AppState& app);  // 全競走馬読込
 
 }  // namespace korvane

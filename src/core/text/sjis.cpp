@@ -10,10 +10,26 @@ namespace {
 constexpr std::string_view kZenSpace = "\x81\x40";  // "　" in cp932
 }
 
-bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool isLeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 std::size_t charBytesAt(std::string_view s, std::size_t pos) {
   return (isLeadByte(static_cast<unsigned char>(s[pos])) && pos + 1 < s.size()) ? 2 : 1;
+}
+
+bool isWellFormedCp932(std::string_view s) {
+  for (std::size_t pos = 0; pos < s.size(); ++pos) {
+    const auto c = static_cast<unsigned char>(s[pos]);
+    if (isLeadByte(c)) {
+      if (++pos == s.size()) return false;
+      const auto trail = static_cast<unsigned char>(s[pos]);
+      if (trail < 0x40 || trail == 0x7F || trail > 0xFC) return false;
+    } else if (c == 0x80 || c == 0xA0 || c > 0xDF) {
+      return false;
+    }
+  }
+  return true;
 }
 
 std::string cutBytes(std::string_view s, std::size_t n) {

@@ -15,6 +15,10 @@ bool isLeadByte(unsigned char c);
 // Bytes of the character that starts at pos: 2 for a lead byte followed by another byte, else 1.
 std::size_t charBytesAt(std::string_view s, std::size_t pos);
 
+// True when every byte belongs to a cp932 character: a single byte 0x00-0x7F or 0xA1-0xDF, or a
+// lead byte followed by a trail byte 0x40-0x7E or 0x80-0xFC.
+bool isWellFormedCp932(std::string_view s);
+
 // The longest prefix of at most n bytes that does not split a double-byte character.
 std::string cutBytes(std::string_view s, std::size_t n);
 
