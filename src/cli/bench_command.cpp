@@ -24,7 +24,7 @@ int benchCommand(const std::vector<std::string_view>& args, std::ostream& out, s
       value = value * 10 + (c - '0');
     }
     if (text.empty() || value < 1 || value > 1'000'000) {
-      err << "korvane-cli: bench takes a number of races from 1 to 1000000\n";
+      err << "korvane-cli: bench のレース数は 1 から 1000000 までです。\n";
       printUsage(err);
       return kExitUsage;
     }
@@ -39,7 +39,7 @@ int benchCommand(const std::vector<std::string_view>& args, std::ostream& out, s
                 outcome.secondsPerPrediction * 1e6);
   out << line << std::flush;
   if (!out) {
-    err << "korvane-cli: could not write the result to standard output\n";
+    err << "korvane-cli: 結果を書き出せませんでした（ディスクの空き容量を確かめて下さい）。\n";
     return kExitData;
   }
   return 0;

@@ -9,10 +9,12 @@
 namespace korvane::cli {
 
 void printUsage(std::ostream& err) {
-  err << "usage: korvane-cli predict FILE [--csv] [--development TEXT] [--kaime 0-3]\n"
-         "                           [--symbols SYMBOLS] [--encoding utf-8|cp932]\n"
-         "       korvane-cli bench [N]\n"
-         "FILE is a race file (.uma) or 全競走馬.um0 with its continuation files beside it.\n";
+  err << "使い方: korvane-cli predict ファイル [--csv] [--development 展開] [--kaime 0-3]\n"
+         "                            [--symbols 印６つ] [--encoding utf-8|cp932]\n"
+         "        korvane-cli bench [レース数]\n"
+         "ファイルは、レースファイル（.uma）か、全競走馬.um0（全競走馬2.um0 "
+         "などを同じフォルダに置く）"
+         "です。\n";
 }
 
 }  // namespace korvane::cli
@@ -32,7 +34,7 @@ int main(int argc, char** argv) {
     printUsage(std::cout);
     return 0;
   }
-  std::cerr << "korvane-cli: unknown command " << args[0] << "\n";
+  std::cerr << "korvane-cli: 「" << args[0] << "」というコマンドはありません。\n";
   printUsage(std::cerr);
   return kExitUsage;
 }

@@ -29,8 +29,9 @@ int predictCommand(const std::vector<std::string_view>& args, std::ostream& out,
   // rather than printed with characters replaced.
   const bool allHorses = options.file.filename() == allHorsesFileName();
   if (!allHorses && !utf8ToCp932(options.file.filename().string()).ok) {
-    err << "korvane-cli: the file name " << options.file.filename().string()
-        << " has characters Shift-JIS cannot hold; rename the file to put it on a page\n";
+    err << "korvane-cli: ファイル名「" << options.file.filename().string()
+        << "」に Shift-JIS で表せない文字があります。ページの見出しに書けないので、"
+           "名前を変えて下さい。\n";
     return kExitUsage;
   }
 
@@ -72,13 +73,13 @@ int predictCommand(const std::vector<std::string_view>& args, std::ostream& out,
   const auto page =
       options.csv ? predictionCsvPage(columns, frame) : predictionTextPage(columns, frame);
   if (!writePage(out, page, options.encoding)) {
-    err << "korvane-cli: the page holds bytes that are not Shift-JIS (a damaged name in the "
-           "file?); --encoding cp932 writes them as they are\n";
+    err << "korvane-cli: 結果に Shift-JIS として読めない文字があります（ファイルの馬名が"
+           "壊れていませんか）。--encoding cp932 ならそのまま書き出します。\n";
     return kExitData;
   }
   out.flush();
   if (!out) {
-    err << "korvane-cli: could not write the page to standard output\n";
+    err << "korvane-cli: 結果を書き出せませんでした（ディスクの空き容量を確かめて下さい）。\n";
     return kExitData;
   }
   return 0;

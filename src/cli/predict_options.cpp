@@ -34,39 +34,39 @@ ParsedPredict parsePredict(const std::vector<std::string_view>& args) {
       options.csv = true;
     } else if (arg == "--development") {
       const auto text = value();
-      if (!text) return fail("--development needs one of the five developments");
+      if (!text) return fail("--development のあとに展開を指定して下さい。");
       const auto cp932 = toCp932(*text);
-      if (!cp932) return fail("--development: the text has characters Shift-JIS cannot hold");
+      if (!cp932) return fail("--development の展開に、Shift-JIS で表せない文字があります。");
       bool known = false;
       for (const auto& d : developments()) known = known || d == *cp932;
       if (!known) {
         return fail(
-            "--development must be one of 逃げ先行断然, 逃げ先行有利, 展開不問, "
-            "差し追込有利, 差し追込断然");
+            "--development の展開は、逃げ先行断然・逃げ先行有利・展開不問・差し追込有利・"
+            "差し追込断然のどれかです。");
       }
       options.development = *cp932;
     } else if (arg == "--kaime") {
       const auto text = value();
       if (!text || text->size() != 1 || (*text)[0] < '0' || (*text)[0] > '3') {
-        return fail("--kaime must be 0, 1, 2 or 3");
+        return fail("--kaime は 0, 1, 2, 3 のどれかです。");
       }
       options.kaime = (*text)[0] - '0';
     } else if (arg == "--symbols") {
       const auto text = value();
-      if (!text) return fail("--symbols needs six mark symbols, such as ◎○▲△×注");
+      if (!text) return fail("--symbols のあとに印を６つ指定して下さい（例：◎○▲△×注）。");
       const auto cp932 = toCp932(*text);
-      if (!cp932) return fail("--symbols: a symbol has no Shift-JIS code");
+      if (!cp932) return fail("--symbols の印に、Shift-JIS で表せない文字があります。");
       // Every list and page gives a mark two bytes: half-width signs would shift the columns.
       std::array<std::string, 6> symbols;
       std::size_t pos = 0;
       for (auto& symbol : symbols) {
         if (pos >= cp932->size() || charBytesAt(*cp932, pos) != 2) {
-          return fail("--symbols must be exactly six full-width characters");
+          return fail("--symbols の印は、全角文字ちょうど６つです。");
         }
         symbol = cp932->substr(pos, 2);
         pos += 2;
       }
-      if (pos != cp932->size()) return fail("--symbols must be exactly six full-width characters");
+      if (pos != cp932->size()) return fail("--symbols の印は、全角文字ちょうど６つです。");
       options.symbols = symbols;
     } else if (arg == "--encoding") {
       const auto text = value();
@@ -75,16 +75,16 @@ ParsedPredict parsePredict(const std::vector<std::string_view>& args) {
       } else if (text && *text == "cp932") {
         options.encoding = Encoding::Cp932;
       } else {
-        return fail("--encoding must be utf-8 or cp932");
+        return fail("--encoding は utf-8 か cp932 です。");
       }
     } else if (arg.starts_with("--") || haveFile) {
-      return fail("unexpected argument: " + std::string(arg));
+      return fail("余分な引数があります：" + std::string(arg));
     } else {
       options.file = std::filesystem::path(arg);
       haveFile = true;
     }
   }
-  if (!haveFile) return fail("predict needs a race file or 全競走馬.um0");
+  if (!haveFile) return fail("予想するレースファイルか全競走馬.um0を指定して下さい。");
   return ParsedPredict{options, {}};
 }
 
