@@ -1,6 +1,7 @@
 #include "engine/indexes.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <utility>
 
 #include "engine/meetings.hpp"
@@ -102,33 +103,21 @@ void runScores(const RunCache& cache, const Meetings& all, const TRaceCard& card
   }
 
   SlotValues best{};
-  std::array<Outcome, kMaxRunners + 1> met{};
-  std::array<int, kMaxRunners + 1> opponents;  // the runners this run met
   for (int j = 1; j <= kRuns; ++j) {
     for (int i = 1; i <= n; ++i) {
       std::int32_t score = 500;
       if (usable[i][j]) {
-        int count = 0;
-        const Meetings::Range range = meetings->of[i][j];
-        for (int m = range.begin; m < range.end; ++m) {
-          const Meetings::Met& other = meetings->met[m];
-          Outcome& o = met[other.slot];
-          if (o.wins + o.losses + o.draws == 0) opponents[count++] = other.slot;
-          o.wins += other.verdict > 0;
-          o.losses += other.verdict < 0;
-          o.draws += other.verdict == 0;
-        }
+        const OpponentOutcomes o =
+            opponentOutcomes(*meetings, i, j, [](const Meetings::Met&) { return true; });
         std::int32_t plus = 0, minus = 0;
-        for (int c = 0; c < count; ++c) {
-          const int k = opponents[c];
-          const Outcome o = std::exchange(met[k], Outcome{});
-          if (o.losses > 0) {
-            minus += 2 * abilityRanks[k];
-          } else if (o.draws > 0) {
-            plus += n - (abilityRanks[i] + abilityRanks[k]) / 2 + 1;
-          } else {
-            plus += 2 * (n - abilityRanks[k] + 1);
-          }
+        for (std::uint32_t ks = o.lost; ks != 0; ks &= ks - 1) {
+          minus += 2 * abilityRanks[std::countr_zero(ks)];
+        }
+        for (std::uint32_t ks = o.level; ks != 0; ks &= ks - 1) {
+          plus += n - (abilityRanks[i] + abilityRanks[std::countr_zero(ks)]) / 2 + 1;
+        }
+        for (std::uint32_t ks = o.won; ks != 0; ks &= ks - 1) {
+          plus += 2 * (n - abilityRanks[std::countr_zero(ks)] + 1);
         }
         score = pointsOf(plus, minus);
       }

@@ -13,11 +13,6 @@ namespace korvane {
 // [slot 1..18][run 1..5]: whether a run takes part.
 using RunFlags = std::array<std::array<bool, kRuns + 1>, kMaxRunners + 1>;
 
-// Wins, losses and draws of one run against another runner's runs.
-struct Outcome {
-  int wins = 0, losses = 0, draws = 0;
-};
-
 struct Meetings {
   struct Met {
     std::int8_t slot, run;  // the other runner's run
@@ -29,6 +24,30 @@ struct Meetings {
   std::array<Met, kMaxRunners * kRuns*(kMaxRunners - 1) * kRuns> met;
   std::array<std::array<Range, kRuns + 1>, kMaxRunners + 1> of{};  // [slot][run]
 };
+
+// What one run's meetings say about each opponent, as bit sets over runner slots: a defeat by
+// the opponent outweighs a level meeting, and a level meeting outweighs any wins. Bit sets keep
+// the loop over the meetings free of per-opponent counters; the order in which the opponents are
+// then visited does not matter, because each one adds to its own cells or to a plain sum.
+struct OpponentOutcomes {
+  std::uint32_t lost = 0, level = 0, won = 0;
+};
+
+// The outcomes of run `run` of slot `slot` against the meetings that `admit(met)` lets in.
+template <class Admit>
+OpponentOutcomes opponentOutcomes(const Meetings& meetings, int slot, int run, Admit admit) {
+  std::uint32_t seen = 0, lost = 0, level = 0;
+  const Meetings::Range range = meetings.of[slot][run];
+  for (int m = range.begin; m < range.end; ++m) {
+    const Meetings::Met& other = meetings.met[m];
+    if (!admit(other)) continue;
+    const std::uint32_t bit = 1u << other.slot;
+    seen |= bit;
+    lost |= other.verdict < 0 ? bit : 0u;
+    level |= other.verdict == 0 ? bit : 0u;
+  }
+  return {lost, level & ~lost, seen & ~(lost | level)};
+}
 
 // For every run of `ownRuns`, the runs of `otherRuns` of other runners that it met.
 void findMeetings(Meetings& out, const RunCache& cache, int n, const RunFlags& ownRuns,

@@ -93,35 +93,25 @@ namespace {
 // rest.
 void tally(PairTable& win, PairTable& loss, int points, const Meetings& meetings, int n,
            const RunFlags& ownRuns, const RunFlags& otherRuns) {
-  std::array<Outcome, kSlots> met{};
-  std::array<int, kSlots> opponents;  // the runners this run met, in the order first met
   for (int i = 1; i <= n; ++i) {
     for (int r = 1; r <= kRuns; ++r) {
       if (!ownRuns[i][r]) continue;
-      const Meetings::Range range = meetings.of[i][r];
-      int count = 0;
-      for (int m = range.begin; m < range.end; ++m) {
-        const Meetings::Met& other = meetings.met[m];
-        if (!otherRuns[other.slot][other.run]) continue;
-        Outcome& o = met[other.slot];
-        if (o.wins + o.losses + o.draws == 0) opponents[count++] = other.slot;
-        o.wins += other.verdict > 0;
-        o.losses += other.verdict < 0;
-        o.draws += other.verdict == 0;
+      const OpponentOutcomes o = opponentOutcomes(
+          meetings, i, r, [&](const Meetings::Met& m) { return otherRuns[m.slot][m.run]; });
+      for (std::uint32_t ks = o.lost; ks != 0; ks &= ks - 1) {
+        const int k = std::countr_zero(ks);
+        loss[i][k] += points;
+        win[k][i] += points;
       }
-      for (int c = 0; c < count; ++c) {
-        const int k = opponents[c];
-        const Outcome o = std::exchange(met[k], Outcome{});
-        if (o.losses > 0) {
-          loss[i][k] += points;
-          win[k][i] += points;
-        } else if (o.draws > 0) {
-          win[i][k] += 1;
-          loss[i][k] += 1;
-        } else {
-          win[i][k] += points;
-          loss[k][i] += points;
-        }
+      for (std::uint32_t ks = o.level; ks != 0; ks &= ks - 1) {
+        const int k = std::countr_zero(ks);
+        win[i][k] += 1;
+        loss[i][k] += 1;
+      }
+      for (std::uint32_t ks = o.won; ks != 0; ks &= ks - 1) {
+        const int k = std::countr_zero(ks);
+        win[i][k] += points;
+        loss[k][i] += points;
       }
     }
   }
