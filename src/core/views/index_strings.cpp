@@ -18,22 +18,52 @@ std::string framed(std::string_view sign, std::string_view text) {
 
 }  // namespace
 
+namespace {
+
+// Writes the points ending just before `end` and returns where they begin. Written backwards
+// into a small buffer: the table asks for five point cells per runner on every prediction, and
+// number-to-string conversions and appends were most of its cost.
+char* writePoints(char* end, std::int32_t points) {
+  char* at = end;
+  std::int64_t v = points < 0 ? -std::int64_t{points} : points;
+  *--at = static_cast<char>('0' + v % 10);
+  *--at = '.';
+  v /= 10;
+  do {
+    *--at = static_cast<char>('0' + v % 10);
+    v /= 10;
+  } while (v != 0);
+  if (points < 0) *--at = '-';
+  return at;
+}
+
+char rankSign(std::int32_t points, std::int32_t rank) {
+  if (points <= 500) return ' ';
+  if (rank >= 1 && rank <= 2) return '*';
+  if (rank >= 3 && rank <= 5) return '+';
+  return ' ';
+}
+
+}  // namespace
+
 std::string pointsText(std::int32_t points) {
-  const std::int32_t v = points < 0 ? -points : points;
-  std::string text(points < 0 ? "-" : "");
-  text.append(std::to_string(v / 10)).append(".").append(std::to_string(v % 10));
-  return text;
+  char buffer[16];
+  char* const end = buffer + sizeof buffer;
+  return std::string(writePoints(end, points), end);
 }
 
 std::string rankMark(std::int32_t points, std::int32_t rank) {
-  if (points <= 500) return " ";
-  if (rank >= 1 && rank <= 2) return "*";
-  if (rank >= 3 && rank <= 5) return "+";
-  return " ";
+  return std::string(1, rankSign(points, rank));
 }
 
 std::string pointsCell(std::int32_t points, std::int32_t rank) {
-  return framed(rankMark(points, rank), pointsText(points));
+  const char sign = rankSign(points, rank);
+  char buffer[18];
+  char* const end = buffer + sizeof buffer;
+  end[-1] = sign;
+  char* begin = writePoints(end - 1, points);
+  *--begin = sign;
+  return std::string(begin, end);
 }
 
 std::string losePText(std::int32_t value) {

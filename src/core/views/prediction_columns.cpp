@@ -1,5 +1,7 @@
 #include "views/prediction_columns.hpp"
 
+#include <algorithm>
+
 #include "app/app_state.hpp"
 #include "database/horse_fields.hpp"
 #include "text/sjis.hpp"
@@ -15,6 +17,13 @@ PredictionColumns buildPredictionColumns(const AppState& app) {
   const int n = result.runnerCount;
 
   PredictionColumns c;
+  // Sized up front: growing eleven vectors of strings one runner at a time moved every cell
+  // several times over.
+  c.umaban.reserve(kMaxRunners);
+  for (auto* column : {&c.name, &c.mark, &c.style, &c.ability, &c.power, &c.loseP, &c.best,
+                       &c.lastRun, &c.allDistance, &c.form}) {
+    column->reserve(static_cast<std::size_t>(std::max(n, 0)));
+  }
   for (int k = 1; k <= kMaxRunners; ++k) c.umaban.push_back(slotNumber(k));
   for (int k = 1; k <= n; ++k) {
     const RunnerResult& r = result.runner[k];
