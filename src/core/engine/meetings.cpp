@@ -74,12 +74,95 @@ void group(Groups& g, const RunCache& cache, int n, const RunFlags& ownRuns,
   }
 }
 
+// The usual case where both sides are the same runs: each pair of runs is looked at once, since
+// a meeting seen from the other run has the opposite verdict. Runs with a regular month are
+// sorted by month inside their group, so that each looks only at the runs up to two months on;
+// a pair with an irregular month asks both ways whether the runs met. The meetings of a run come
+// out in another order than the one-sided loop's, which nobody reads: they are read as sets.
+void findMeetingsBothWays(Meetings& out, const RunCache& cache, const Groups& g, int n,
+                          const RunFlags& runs, bool withLast3F) {
+  struct Pair {
+    std::int16_t a, b;  // places in the groups
+    bool aMetB, bMetA;
+  };
+  static constexpr int kMaxPairs = kRunRefs * (kRunRefs - 1) / 2;
+  std::array<Pair, kMaxPairs> pairs;
+  int count = 0;
+  auto runAt = [&](int x) -> const CachedRun& { return cache[g.refs[x].slot][g.refs[x].run]; };
+  auto add = [&](int x, int y, bool xMetY, bool yMetX) {
+    if (g.refs[x].slot == g.refs[y].slot || !(xMetY || yMetX)) return;
+    pairs[count++] = {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), xMetY, yMetX};
+  };
+  constexpr int kYears = 100 * 12;  // month indexes roll over between 99/12 and 00/01
+  for (int id = 0; id < g.count; ++id) {
+    // Regular runs as month index * 256 + place, so that sorting keeps group order in a month.
+    std::array<std::int32_t, kRunRefs> byMonth;
+    int regular = 0;
+    for (int x = g.start[id]; x < g.start[id + 1]; ++x) {
+      const CachedRun& a = runAt(x);
+      if (a.monthIndex >= 0) {
+        byMonth[regular++] = a.monthIndex * 256 + x;
+        continue;
+      }
+      // An irregular month against every run of the group, each pair of two irregular runs once.
+      for (int y = g.start[id]; y < g.start[id + 1]; ++y) {
+        const CachedRun& b = runAt(y);
+        if (y == x || (b.monthIndex < 0 && y < x)) continue;
+        add(x, y, sameMeeting(a, b), sameMeeting(b, a));
+      }
+    }
+    std::sort(byMonth.begin(), byMonth.begin() + regular);
+    for (int i = 0; i < regular; ++i) {
+      const int month = byMonth[i] >> 8;
+      for (int j = i + 1; j < regular && (byMonth[j] >> 8) - month <= 2; ++j) {
+        add(byMonth[i] & 255, byMonth[j] & 255, true, true);
+      }
+      // Months 00/01 and 00/02 also meet the last months of 99.
+      for (int j = regular - 1; j > i && (byMonth[j] >> 8) - month >= kYears - 2; --j) {
+        add(byMonth[i] & 255, byMonth[j] & 255, true, true);
+      }
+    }
+  }
+
+  std::array<std::int16_t, kRunRefs> found{}, next{};  // by place in the groups
+  for (int p = 0; p < count; ++p) {
+    found[pairs[p].a] += pairs[p].aMetB;
+    found[pairs[p].b] += pairs[p].bMetA;
+  }
+  std::array<std::int16_t, kRunRefs> placeOfRef;
+  for (int x = 0; x < g.start[g.count]; ++x) placeOfRef[refOf(g.refs[x].slot, g.refs[x].run)] = x;
+  int begin = 0;
+  for (auto& slot : out.of) slot.fill({});
+  for (int i = 1; i <= n; ++i) {
+    for (int r = 1; r <= kRuns; ++r) {
+      if (!runs[i][r]) continue;
+      const int x = placeOfRef[refOf(i, r)];
+      next[x] = static_cast<std::int16_t>(begin);
+      out.of[i][r] = {static_cast<std::int16_t>(begin),
+                      static_cast<std::int16_t>(begin + found[x])};
+      begin += found[x];
+    }
+  }
+  for (int p = 0; p < count; ++p) {
+    const Pair& pair = pairs[p];
+    const Groups::Ref a = g.refs[pair.a], b = g.refs[pair.b];
+    const std::int8_t v =
+        static_cast<std::int8_t>(verdict(runAt(pair.a), runAt(pair.b), withLast3F));
+    if (pair.aMetB) out.met[next[pair.a]++] = {b.slot, b.run, v};
+    if (pair.bMetA) out.met[next[pair.b]++] = {a.slot, a.run, static_cast<std::int8_t>(-v)};
+  }
+}
+
 }  // namespace
 
 void findMeetings(Meetings& out, const RunCache& cache, int n, const RunFlags& ownRuns,
                   const RunFlags& otherRuns, bool withLast3F) {
   Groups g;
   group(g, cache, n, ownRuns, otherRuns);
+  if (ownRuns == otherRuns) {
+    findMeetingsBothWays(out, cache, g, n, ownRuns, withLast3F);
+    return;
+  }
   int count = 0;
   for (auto& slot : out.of) slot.fill({});
   for (int i = 1; i <= n; ++i) {

@@ -176,6 +176,9 @@ void fillRunCache(RunCache& cache, const HorseStore& store, const TRaceCard& car
       std::array<MonthBytes, 4> months;
       if (variantMonths(key, months)) {
         for (std::size_t v = 0; v < 4; ++v) run.nearMonths[v] = packBytes(months[v]);
+        const int mm = (key[kMonthAt + 2] - '0') * 10 + (key[kMonthAt + 3] - '0');
+        const int yy = (key[kMonthAt] - '0') * 10 + (key[kMonthAt + 1] - '0');
+        if (mm >= 1 && mm <= 12) run.monthIndex = static_cast<std::int16_t>(yy * 12 + mm - 1);
       } else {
         run.nearMonths.fill(run.month);
       }

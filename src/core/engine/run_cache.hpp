@@ -29,6 +29,11 @@ struct CachedRun {
   std::int32_t last3F = 999;  // tenths; 990 and above never vote
   bool present = false;       // surface is not 無
   bool raceSurface = false;   // surface equals the race's
+  // For a readable YYMM with MM 01..12, the months since 00/01 (YY * 12 + MM - 1), else -1.
+  // Between two such runs "within two months" is the same distance both ways round, so one
+  // check serves both runs; undated (00) and damaged months can see a month that does not see
+  // them back.
+  std::int16_t monthIndex = -1;
 };
 
 // The distances whose runs count for a race (metres, both ends included).
