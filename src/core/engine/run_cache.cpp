@@ -132,6 +132,33 @@ std::string courseKey(std::span<const std::string> block, int r, std::string_vie
   return key;
 }
 
+// The number fields of a run are nearly always a few digits, perhaps after spaces; read those
+// here and leave every other shape to the record's own rules. Where this says yes, the strict
+// and the lenient reading agree on the value.
+bool plainNumber(std::string_view s, int& value) {
+  if (s.size() > 4) return false;
+  std::size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  if (i == s.size()) return false;
+  int v = 0;
+  for (; i < s.size(); ++i) {
+    if (s[i] < '0' || s[i] > '9') return false;
+    v = v * 10 + (s[i] - '0');
+  }
+  value = v;
+  return true;
+}
+
+int lenientNumber(std::string_view s) {
+  int v = 0;
+  return plainNumber(s, v) ? v : parseLenient(s);
+}
+
+int strictNumber(std::string_view s, int otherwise) {
+  int v = 0;
+  return plainNumber(s, v) ? v : parseStrict(s).value_or(otherwise);
+}
+
 }  // namespace
 
 std::array<std::string, 4> meetingVariants(std::string_view key) {
@@ -182,14 +209,14 @@ void fillRunCache(RunCache& cache, const HorseStore& store, const TRaceCard& car
       } else {
         run.nearMonths.fill(run.month);
       }
-      const int metres = parseLenient(line(RunField::Distance));
+      const int metres = lenientNumber(line(RunField::Distance));
       run.distance = metres <= 98 ? metres * 100 : metres;  // old entries: hundreds of metres
-      run.finish = parseStrict(line(RunField::Finish)).value_or(99);
+      run.finish = strictNumber(line(RunField::Finish), 99);
       const std::string_view corners = line(RunField::Corners);
-      run.corner3 = corners.size() >= 4 ? parseStrict(corners.substr(2, 2)).value_or(0) : 0;
-      run.corner4 = corners.size() >= 5 ? parseLenient(corners.substr(4, 2)) : 0;
+      run.corner3 = corners.size() >= 4 ? strictNumber(corners.substr(2, 2), 0) : 0;
+      run.corner4 = corners.size() >= 5 ? lenientNumber(corners.substr(4, 2)) : 0;
       run.time = timeInTenths(line(RunField::Time));
-      run.last3F = parseStrict(line(RunField::Last3F)).value_or(999);
+      run.last3F = strictNumber(line(RunField::Last3F), 999);
     }
   }
 }
