@@ -89,15 +89,15 @@ void pairPoints(const PairTable& win, const PairTable& loss, const SlotValues& r
 namespace {
 
 // The head-to-head loop: every run of i that `ownRuns` lets in against the runs it met of every
-// other runner that `otherRuns` lets in; one entry per run and opponent, a loss outweighing the
+// other runner that `admit` lets in; one entry per run and opponent, a loss outweighing the
 // rest.
+template <class Admit>
 void tally(PairTable& win, PairTable& loss, int points, const Meetings& meetings, int n,
-           const RunFlags& ownRuns, const RunFlags& otherRuns) {
+           const RunFlags& ownRuns, Admit admit) {
   for (int i = 1; i <= n; ++i) {
     for (int r = 1; r <= kRuns; ++r) {
       if (!ownRuns[i][r]) continue;
-      const OpponentOutcomes o = opponentOutcomes(
-          meetings, i, r, [&](const Meetings::Met& m) { return otherRuns[m.slot][m.run]; });
+      const OpponentOutcomes o = opponentOutcomes(meetings, i, r, admit);
       for (std::uint32_t ks = o.lost; ks != 0; ks &= ks - 1) {
         const int k = std::countr_zero(ks);
         loss[i][k] += points;
@@ -197,7 +197,10 @@ void comparisonPass(Tallies& t, const RunCache& cache, const Meetings& all, cons
 
   for (auto& row : t.win) row.fill(0);
   for (auto& row : t.loss) row.fill(0);
-  tally(t.win, t.loss, 2, *meetings, n, goodOwn, goodOther);
+  auto admitted = [](const RunFlags& runs) {
+    return [&runs](const Meetings::Met& m) { return runs[m.slot][m.run]; };
+  };
+  tally(t.win, t.loss, 2, *meetings, n, goodOwn, admitted(goodOther));
 
   // A record closer than four points either way says nothing about who is better.
   for (int i = 1; i <= n; ++i) {
@@ -215,7 +218,12 @@ void comparisonPass(Tallies& t, const RunCache& cache, const Meetings& all, cons
   transitiveStep(t, n);
   if (progress) progress();
 
-  tally(t.win2, t.loss2, 1, *meetings, n, usable, usable);
+  if (d == 0) {
+    // Over every distance the usable runs are exactly the runs the meetings were found among.
+    tally(t.win2, t.loss2, 1, *meetings, n, usable, [](const Meetings::Met&) { return true; });
+  } else {
+    tally(t.win2, t.loss2, 1, *meetings, n, usable, admitted(usable));
+  }
   if (d > 0) {
     std::swap(t.win, t.win2);
     std::swap(t.loss, t.loss2);
