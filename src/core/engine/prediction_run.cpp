@@ -66,9 +66,10 @@ void runPrediction(AppState& app, const ProgressFn& progress) {
 void remark(AppState& app) {
   TYosouResult& result = app.result;
   const int n = result.runnerCount;
+  const int developmentRowOfRace = developmentRow(app.card.development);
   for (int k = 1; k <= n; ++k) {
     RunnerResult& r = result.runner[k];
-    r.styleFit = styleFit(r.raceStyle, app.card.development);
+    r.styleFit = styleFitInRow(r.raceStyle, developmentRowOfRace);
   }
   buildMarkingOrders(result, n);
   markRunners(app, result);

@@ -74,7 +74,15 @@ std::string raceStyle(const RunCache& cache, const HorseStore& store, const TRac
   return styleTexts()[result];
 }
 
-int styleFit(std::string_view style, std::string_view development) {
+int developmentRow(std::string_view development) {
+  int row = 2;  // 展開不問 for any text that is not one of the developments
+  for (int d = 0; d < kDevelopmentCount; ++d) {
+    if (developments()[d] == development) row = d;
+  }
+  return row;
+}
+
+int styleFitInRow(std::string_view style, int row) {
   static const std::string unknown = sj("？");
   // [development 0..4 of developments(), and 展開不問 for any other text][逃 先 好 差 追]
   static constexpr std::array<std::array<int, kStyles>, kDevelopmentCount> table{{
@@ -85,14 +93,14 @@ int styleFit(std::string_view style, std::string_view development) {
       {0, 1, 1, 2, 2},  // 差し追込断然
   }};
   if (style == unknown) return 1;
-  int row = 2;
-  for (int d = 0; d < kDevelopmentCount; ++d) {
-    if (developments()[d] == development) row = d;
-  }
   for (int s = 0; s < kStyles; ++s) {
     if (styleTexts()[s] == style) return table[row][s];
   }
   return 0;
+}
+
+int styleFit(std::string_view style, std::string_view development) {
+  return styleFitInRow(style, developmentRow(development));
 }
 
 }  // namespace korvane

@@ -20,4 +20,9 @@ std::string raceStyle(const RunCache& cache, const HorseStore& store, const TRac
 // 2 = the development favours the style, 1 = neutral, 0 = against it.
 int styleFit(std::string_view style, std::string_view development);
 
+// The same in two steps, so that a whole field looks the development up once: its row in the
+// fit table, then the fit of each style in that row.
+int developmentRow(std::string_view development);
+int styleFitInRow(std::string_view style, int row);
+
 }  // namespace korvane
