@@ -132,8 +132,8 @@ void transitiveStep(Tallies& t, int n) {
   }
   for (int i = 1; i <= n; ++i) {
     const std::uint32_t open = ~decided[i] & ~(1u << i);
-    for (int k = 1; k <= n; ++k) {
-      if (k == i || !(decided[i] >> k & 1u)) continue;
+    for (std::uint32_t ks = decided[i] & ~(1u << i); ks != 0; ks &= ks - 1) {
+      const int k = std::countr_zero(ks);
       const bool beat = ahead[i] >> k & 1u, lost = behind[i] >> k & 1u;
       if (beat) {
         for (std::uint32_t ms = open & decided[k] & ahead[k]; ms != 0; ms &= ms - 1) {
