@@ -110,14 +110,12 @@ bool doubleByteChar(std::string_view s) {
   return s.size() == 2 && isLeadByte(static_cast<unsigned char>(s[0]));
 }
 
-// The run's course key. Most lines are in their written shape (a one-character code, YYMM, a
-// one-character surface and going) and the key is simply those bytes; the turf runs at the
-// racecourses with two layouts, and damaged lines, go through the record's own key rule.
-std::string courseKey(std::span<const std::string> block, int r, std::string_view surface) {
+// Most lines are in their written shape (a one-character code, YYMM, a one-character surface
+// and going), and the run's course key is simply those bytes; the turf runs at the racecourses
+// with two layouts, and damaged lines, go through the record's own key rule.
+bool writtenShape(std::string_view courseDate, std::string_view surface, std::string_view going) {
   static const std::string turf = sj("芝");
   static const std::array<std::string, 3> twoLayouts{sj("京"), sj("新"), sj("阪")};
-  const std::string_view courseDate = block[runLine(r, RunField::CourseDate) - 1];
-  const std::string_view going = block[runLine(r, RunField::Going) - 1];
   const std::string_view code = courseDate.substr(0, std::min<std::size_t>(2, courseDate.size()));
   bool plain = courseDate.size() == 6 && doubleByteChar(code) && doubleByteChar(surface) &&
                doubleByteChar(going);
@@ -125,11 +123,7 @@ std::string courseKey(std::span<const std::string> block, int r, std::string_vie
   if (plain && surface == turf) {
     for (const std::string& c : twoLayouts) plain = plain && code != c;
   }
-  if (!plain) return runCourseKeyOf(block, r);
-  std::string key;
-  key.reserve(10);
-  key.append(courseDate).append(surface).append(going);
-  return key;
+  return plain;
 }
 
 // The number fields of a run are nearly always a few digits, perhaps after spaces; read those
@@ -197,8 +191,22 @@ void fillRunCache(RunCache& cache, const HorseStore& store, const TRaceCard& car
       run.present = surface != none;
       run.raceSurface = surface == card.surface;
       if (!run.present) continue;  // an empty run's other lines mean nothing
-      const std::string key = courseKey(block, r, surface);
-      run.place = packPlace(key);
+      const std::string_view courseDate = line(RunField::CourseDate), going = line(RunField::Going);
+      std::string ruleKey;
+      std::string_view key = courseDate;  // its YYMM sit where the course key has them
+      if (writtenShape(courseDate, surface, going)) {
+        // The key without its month is code, surface and going: six bytes, packed the way
+        // packPlace packs a short key, without writing the key out first.
+        const std::array<char, 6> rest{courseDate[0], courseDate[1], surface[0],
+                                       surface[1],    going[0],      going[1]};
+        std::uint64_t packed = 0;
+        std::memcpy(&packed, rest.data(), rest.size());
+        run.place = packed | std::uint64_t{rest.size()} << 56;
+      } else {
+        ruleKey = runCourseKeyOf(block, r);
+        key = ruleKey;
+        run.place = packPlace(key);
+      }
       run.month = packMonth(key);
       std::array<MonthBytes, 4> months;
       if (variantMonths(key, months)) {
