@@ -11,6 +11,7 @@
 #include "database/horse_record.hpp"
 #include "database/horse_store.hpp"
 #include "database/race_files.hpp"
+#include "database/store_edit.hpp"
 #include "text/sjis.hpp"
 
 namespace {
@@ -47,14 +48,8 @@ std::vector<std::string> record(const std::string& name, int latest) {
 HorseStore storeOf(int count) {
   HorseStore store;
   for (int i = 1; i <= count; ++i) {
-    std::vector<std::string> block = record(benchName(i, ' '), 905);
-    block.push_back(computeStyle(block));
-    std::vector<std::string>& page = store.page[(i - 1) / kHorsesPerPage];
-    page.insert(page.end(), block.begin(), block.end());
-    store.order.push_back(i);
+    store.order.push_back(appendBlock(store, record(benchName(i, ' '), 905)));
   }
-  store.count = count;
-  store.headerLine(kHeaderLines) = std::to_string(count);
   return store;
 }
 

@@ -47,13 +47,8 @@ HorseStore storeOf(int horses) {
 HorseStore bulkStoreOf(int horses) {
   HorseStore store;
   for (int i = 1; i <= horses; ++i) {
-    std::vector<std::string> block = taggedRecord(nameFor(i), i);
-    block.push_back(computeStyle(block));
-    std::vector<std::string>& page = store.page[(i - 1) / kHorsesPerPage];
-    page.insert(page.end(), block.begin(), block.end());
+    appendBlock(store, taggedRecord(nameFor(i), i));
   }
-  store.count = horses;
-  store.headerLine(61) = std::to_string(horses);
   sortOrderByName(store);
   return store;
 }

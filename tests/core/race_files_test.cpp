@@ -60,14 +60,8 @@ void fillStore(HorseStore& store, int n) {
   for (int i = 1; i <= n; ++i) {
     char name[16];
     std::snprintf(name, sizeof name, "HORSE%05d", i);
-    std::vector<std::string> block = record(identityLine(name, 3, sj("牝")), {"0801"});
-    block.push_back(computeStyle(block));
-    std::vector<std::string>& page = store.page[(i - 1) / kHorsesPerPage];
-    page.insert(page.end(), block.begin(), block.end());
-    store.order.push_back(i);
+    store.order.push_back(appendBlock(store, record(identityLine(name, 3, sj("牝")), {"0801"})));
   }
-  store.count = n;
-  store.headerLine(kHeaderLines) = std::to_string(n);
 }
 
 std::string joined(const std::vector<std::string>& lines) {

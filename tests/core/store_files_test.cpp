@@ -80,14 +80,7 @@ class StoreFiles : public ::testing::Test {
       for (int i = 1; i <= horses; ++i) appendHorse(state.store, recordFor(i));
     } else {
       HorseStore& store = state.store;
-      for (int i = 1; i <= horses; ++i) {
-        std::vector<std::string> block = recordFor(i);
-        block.push_back(computeStyle(block));
-        std::vector<std::string>& page = store.page[(i - 1) / kHorsesPerPage];
-        page.insert(page.end(), block.begin(), block.end());
-      }
-      store.count = horses;
-      store.headerLine(61) = std::to_string(horses);
+      for (int i = 1; i <= horses; ++i) appendBlock(store, recordFor(i));
       sortOrderByName(store);
       store.modified = true;
     }

@@ -39,11 +39,7 @@ TRaceCard renumbered(const TRaceCard& card, std::vector<int>& horses) {
 HorseStore storeOf(std::vector<std::string> header, const std::vector<const GenHorse*>& horses) {
   HorseStore store;
   store.page[0] = std::move(header);
-  for (std::size_t i = 0; i < horses.size(); ++i) {
-    auto& page = store.page[i / kHorsesPerPage];
-    page.insert(page.end(), horses[i]->block.begin(), horses[i]->block.end());
-  }
-  store.count = static_cast<int>(horses.size());
+  for (const GenHorse* horse : horses) appendBlock(store, horse->block);
   sortOrderByName(store);
   return store;
 }

@@ -100,7 +100,7 @@ void setCountLine(HorseStore& store) {
 
 }  // namespace
 
-int appendHorse(HorseStore& store, std::span<const std::string> record) {
+int appendBlock(HorseStore& store, std::span<const std::string> record) {
   if (store.count >= kMaxHorses) return 0;
   // Whatever the caller gives, the block stays 42 lines: missing lines keep the empty-run text.
   std::vector<std::string> block = placeholderRecord({});
@@ -113,6 +113,12 @@ int appendHorse(HorseStore& store, std::span<const std::string> record) {
   page.insert(page.end(), std::make_move_iterator(block.begin()),
               std::make_move_iterator(block.end()));
   setCountLine(store);
+  return n;
+}
+
+int appendHorse(HorseStore& store, std::span<const std::string> record) {
+  const int n = appendBlock(store, record);
+  if (n == 0) return 0;
   store.order.push_back(n);
   insertIntoOrder(store, n);
   store.modified = true;

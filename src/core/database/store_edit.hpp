@@ -10,6 +10,12 @@
 
 namespace korvane {
 
+// Appends a horse from its 41 record lines at the end of the pages (count and header line 61
+// follow) without placing it in the display order or marking the store modified: for building a
+// whole set at once, after which the caller sets the order (sortOrderByName). Returns its index,
+// 0 when the store is full.
+int appendBlock(HorseStore& store, std::span<const std::string> record);
+
 // Appends a horse from its 41 record lines (requires count < 12000), computes its style, puts it
 // into the display order by name and returns its index.
 int appendHorse(HorseStore& store, std::span<const std::string> record);
