@@ -1,5 +1,4 @@
 #include <ostream>
-#include <variant>
 
 #include "app/app_state.hpp"
 #include "commands.hpp"
@@ -42,14 +41,10 @@ int predictCommand(const std::vector<std::string_view>& args, std::ostream& out,
   app.folders.data = folder;
   app.folders.race = folder;
 
-  auto loaded = readPageZeroFile(options.file, folder);
-  if (auto* error = std::get_if<LoadError>(&loaded)) {
-    writeMessage(err, loadErrorMessage(*error));
+  if (!loadPageZeroFile(app, options.file)) {
+    writeMessage(err, platform.dialogs.messages.back());
     return kExitData;
   }
-  auto& set = std::get<LoadedSet>(loaded);
-  app.store = std::move(set.store);
-  app.card = std::move(set.card);
   // The main file names the all-horses set; any other file is a race file and named as such.
   app.editedFile = allHorses ? allHorsesFileName() : options.file;
   if (!app.editingAllHorses()) sortOrderByName(app.store);
