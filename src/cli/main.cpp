@@ -11,6 +11,7 @@ namespace korvane::cli {
 void printUsage(std::ostream& err) {
   err << "使い方: korvane-cli predict ファイル [--csv] [--development 展開] [--kaime 0-3]\n"
          "                            [--symbols 印６つ] [--encoding utf-8|cp932]\n"
+         "                            [--custom ファイル.umc]\n"
          "        korvane-cli bench [レース数]\n"
          "ファイルは、レースファイル（.uma）か、全競走馬.um0（全競走馬2.um0 "
          "などを同じフォルダに置く）"

@@ -1,83 +1,30 @@
 #include <ostream>
 
-#include "app/app_state.hpp"
+#include "card_session.hpp"
 #include "commands.hpp"
-#include "database/store_edit.hpp"
-#include "database/store_files.hpp"
-#include "engine/prediction_run.hpp"
-#include "generator/quiet_platform.hpp"
 #include "output/prediction_page.hpp"
-#include "predict_options.hpp"
-#include "text/encoding.hpp"
-#include "text/sjis.hpp"
 #include "views/prediction_columns.hpp"
 
 namespace korvane::cli {
 
 int predictCommand(const std::vector<std::string_view>& args, std::ostream& out,
                    std::ostream& err) {
-  const ParsedPredict parsed = parsePredict(args);
+  const ParsedCard parsed = parseCardOptions(args);
   if (!parsed.options) {
     err << "korvane-cli: " << parsed.error << "\n";
     printUsage(err);
     return kExitUsage;
   }
-  const PredictOptions& options = *parsed.options;
+  const CardOptions& options = *parsed.options;
+  CardSession session;
+  if (const int status = predictCard(options, session, err)) return status;
 
-  // The file's name heads the page as its file label; a name Shift-JIS cannot write is refused
-  // rather than printed with characters replaced.
-  const bool allHorses = options.file.filename() == allHorsesFileName();
-  if (!allHorses && !utf8ToCp932(options.file.filename().string()).ok) {
-    err << "korvane-cli: ファイル名「" << options.file.filename().string()
-        << "」に Shift-JIS で表せない文字があります。ページの見出しに書けないので、"
-           "名前を変えて下さい。\n";
-    return kExitUsage;
-  }
-
-  gen::QuietPlatform platform;
-  AppState app(platform.dialogs, platform.clock, platform.writer);
-  std::filesystem::path folder = options.file.parent_path();
-  if (folder.empty()) folder = ".";
-  app.folders.data = folder;
-  app.folders.race = folder;
-
-  if (!loadPageZeroFile(app, options.file)) {
-    writeMessage(err, platform.dialogs.messages.back());
-    return kExitData;
-  }
-  // The main file names the all-horses set; any other file is a race file and named as such.
-  app.editedFile = allHorses ? allHorsesFileName() : options.file;
-  if (!app.editingAllHorses()) sortOrderByName(app.store);
-
-  if (app.card.runnerCount <= 1) {
-    writeMessage(err, {sj("出走馬に２頭以上登録してからお願いします。")});
-    return kExitData;
-  }
-  if (app.card.distance == 0) {
-    writeMessage(err, {sj("レースコースが入力されていません。")});
-    return kExitData;
-  }
-
-  if (options.development) app.card.development = *options.development;
-  if (options.symbols) app.settings.symbols = *options.symbols;
-  app.settings.kaime = options.kaime;
-
-  runPrediction(app);
-  const PredictionColumns columns = buildPredictionColumns(app);
-  const PageFrame frame = predictionPageFrame(app);
-  const auto page =
-      options.csv ? predictionCsvPage(columns, frame) : predictionTextPage(columns, frame);
-  if (!writePage(out, page, options.encoding)) {
-    err << "korvane-cli: 結果に Shift-JIS として読めない文字があります（ファイルの馬名が"
-           "壊れていませんか）。--encoding cp932 ならそのまま書き出します。\n";
-    return kExitData;
-  }
-  out.flush();
-  if (!out) {
-    err << "korvane-cli: 結果を書き出せませんでした（ディスクの空き容量を確かめて下さい）。\n";
-    return kExitData;
-  }
-  return 0;
+  const PredictionColumns columns = buildPredictionColumns(session.app);
+  const PageFrame frame = predictionPageFrame(session.app);
+  return emitPage(
+      out, err,
+      options.csv ? predictionCsvPage(columns, frame) : predictionTextPage(columns, frame),
+      options.encoding);
 }
 
 }  // namespace korvane::cli

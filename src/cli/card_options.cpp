@@ -1,4 +1,4 @@
-#include "predict_options.hpp"
+#include "card_options.hpp"
 
 #include "database/race_card.hpp"
 #include "text/encoding.hpp"
@@ -8,8 +8,8 @@ namespace korvane::cli {
 
 namespace {
 
-ParsedPredict fail(std::string reason) {
-  return ParsedPredict{std::nullopt, std::move(reason)};
+ParsedCard fail(std::string reason) {
+  return ParsedCard{std::nullopt, std::move(reason)};
 }
 
 // The user's UTF-8 text in cp932, or nothing when cp932 has no code for some character.
@@ -21,15 +21,21 @@ std::optional<std::string> toCp932(std::string_view utf8) {
 
 }  // namespace
 
-ParsedPredict parsePredict(const std::vector<std::string_view>& args) {
-  PredictOptions options;
+ParsedCard parseCardOptions(const std::vector<std::string_view>& args, const ExtraFlag& extra) {
+  CardOptions options;
   bool haveFile = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    auto value = [&]() -> std::optional<std::string_view> {
+    const TakeValue value = [&]() -> std::optional<std::string_view> {
       if (i + 1 >= args.size()) return std::nullopt;
       return args[++i];
     };
+    if (extra) {
+      if (const auto handled = extra(arg, value)) {
+        if (!handled->empty()) return fail(*handled);
+        continue;
+      }
+    }
     if (arg == "--csv") {
       options.csv = true;
     } else if (arg == "--development") {
@@ -77,6 +83,10 @@ ParsedPredict parsePredict(const std::vector<std::string_view>& args) {
       } else {
         return fail("--encoding は utf-8 か cp932 です。");
       }
+    } else if (arg == "--custom") {
+      const auto text = value();
+      if (!text) return fail("--custom のあとにカスタマイズファイル（.umc）を指定して下さい。");
+      options.custom = std::filesystem::path(*text);
     } else if (arg.starts_with("--") || haveFile) {
       return fail("余分な引数があります：" + std::string(arg));
     } else {
@@ -85,7 +95,7 @@ ParsedPredict parsePredict(const std::vector<std::string_view>& args) {
     }
   }
   if (!haveFile) return fail("予想するレースファイルか全競走馬.um0を指定して下さい。");
-  return ParsedPredict{options, {}};
+  return ParsedCard{options, {}};
 }
 
 }  // namespace korvane::cli
