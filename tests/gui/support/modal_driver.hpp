@@ -1,0 +1,44 @@
+#pragma once
+// Answers modal windows in tests: exec() blocks the test, so the answer is queued beforehand and
+// given by a zero-delay timer as soon as the new modal window is in front.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace korvane::testing {
+
+// Runs `action` on the next modal window that opens above the current one. Gives up silently
+// after `timeoutMs` (the test's own checks then fail) so that no test ever hangs.
+inline void onNextModal(std::function<void(QWidget*)> action, int timeoutMs = 5000) {
+  QPointer<QWidget> before = QApplication::activeModalWidget();
+  auto* timer = new QTimer;
+  auto* clock = new QElapsedTimer;
+  clock->start();
+  timer->setInterval(0);
+  QObject::connect(timer, &QTimer::timeout, [timer, clock, before, action, timeoutMs] {
+    QWidget* modal = QApplication::activeModalWidget();
+    const bool opened = modal != nullptr && modal != before.data() && modal->isVisible();
+    if (!opened && clock->elapsed() < timeoutMs) return;
+    timer->stop();
+    timer->deleteLater();
+    delete clock;
+    if (opened) action(modal);
+  });
+  timer->start();
+}
+
+// As onNextModal, for a window of a known class.
+template <class Window>
+void onNextModalOf(std::function<void(Window&)> action, int timeoutMs = 5000) {
+  onNextModal(
+      [action](QWidget* modal) {
+        if (auto* window = qobject_cast<Window*>(modal)) action(*window);
+      },
+      timeoutMs);
+}
+
+}  // namespace korvane::testing
