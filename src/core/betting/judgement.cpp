@@ -1,0 +1,348 @@
+#include "betting/judgement.hpp"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/app_state.hpp"
+#include "database/horse_fields.hpp"
+#include "engine/yosou_result.hpp"
+#include "text/sjis.hpp"
+#include "views/index_strings.hpp"
+
+namespace korvane {
+
+namespace {
+
+bool contains(const std::vector<int>& list, int slot) {
+  return std::find(list.begin(), list.end(), slot) != list.end();
+}
+
+// The marked runner slots, ◎ first, leaving out anything that is no runner of the race.
+std::vector<int> markedSlots(const TYosouResult& result, int runnerCount) {
+  std::vector<int> marked;
+  for (int m = 0; m < result.markCount && m < kMaxMarks; ++m) {
+    const int slot = result.markOrder[m];
+    if (slot >= 1 && slot <= runnerCount && !contains(marked, slot)) marked.push_back(slot);
+  }
+  return marked;
+}
+
+// Stronger horses first: the place of each slot in the コルバン指数 order (a slot the order does
+// not hold keeps its place behind the others).
+void sortByKorvane(std::vector<int>& slots, const TYosouResult& result) {
+  std::array<int, kMaxRunners + 1> place{};
+  place.fill(kMaxRunners + 1);
+  for (int i = 0; i < result.korvaneOrder.size && i < kMaxRunners; ++i) {
+    const int slot = result.korvaneOrder.slot[i];
+    if (slot >= 1 && slot <= kMaxRunners && place[slot] > kMaxRunners) place[slot] = i;
+  }
+  std::stable_sort(slots.begin(), slots.end(), [&](int a, int b) { return place[a] < place[b]; });
+}
+
+// The overall list, which counts as full at seven horses and never holds a horse twice.
+class Overall {
+ public:
+  explicit Overall(std::vector<int>& list) : list_(list) {}
+  bool full() const { return static_cast<int>(list_.size()) >= kMaxOverall; }
+  bool add(int slot) {
+    if (full() || contains(list_, slot)) return false;
+    list_.push_back(slot);
+    return true;
+  }
+  // The horses of a user class that the program marked too, in mark order, then the rest of
+  // the class in its own order.
+  void addClass(const std::vector<int>& rated, const std::vector<int>& marked) {
+    for (int slot : marked) {
+      if (contains(rated, slot)) add(slot);
+    }
+    for (int slot : rated) add(slot);
+  }
+
+ private:
+  std::vector<int>& list_;
+};
+
+std::string listItem(const Judgement& j, int slot) {
+  return j.number[slot] + " " + j.name[slot];
+}
+
+const std::string& separator21() {
+  static const std::string line(21, '-');
+  return line;
+}
+
+const std::string& separator23() {
+  static const std::string line(23, '-');
+  return line;
+}
+
+}  // namespace
+
+std::string runnerNumber(int slot) {
+  return padLeft(std::to_string(slot), 2);
+}
+
+std::string pairText(int slotA, int slotB) {
+  return runnerNumber(std::min(slotA, slotB)) + "-" + runnerNumber(std::max(slotA, slotB));
+}
+
+double estimatedQuinellaOdds(double winOddsA, double winOddsB) {
+  return winOddsA * winOddsB / 2.0;
+}
+
+std::string oddsText(double odds) {
+  if (odds == 0.0) return "  ??";
+  // Wide enough for any double written with one decimal.
+  char buffer[400];
+  const int written = std::snprintf(buffer, sizeof buffer, "%.1f", odds);
+  std::string text(buffer,
+                   static_cast<std::size_t>(std::clamp<int>(written, 0, sizeof buffer - 1)));
+  // Long odds lose their decimal so that four characters hold them up to 9999.
+  if (text.size() > 4) text.resize(text.size() - 2);
+  return padLeft(text, 4);
+}
+
+int betCountFor(int judgeClass, int n, int maxBets) {
+  int count = 0;
+  if (judgeClass == kOneAxis) {
+    count = n - 1;
+  } else if (judgeClass == kTwoAxes) {
+    count = 2 * n - 3;
+    if (count > maxBets) count = maxBets % 2 == 1 ? maxBets : maxBets - 1;
+  } else {
+    count = n * (n - 1) / 2;
+    // A box is of 2, 3, 4 or 5 horses: the largest whose bets fit.
+    if (count > maxBets) {
+      count = maxBets <= 2 ? 1 : maxBets <= 5 ? 3 : maxBets <= 9 ? 6 : 10;
+    }
+  }
+  return std::clamp(count, 0, maxBets);
+}
+
+Judgement judgeRace(const TRaceCard& card, const HorseStore& store, const TYosouResult& result,
+                    const std::array<std::string, 6>& symbols, UserEvaluations evaluations) {
+  Judgement j;
+  const int n = std::clamp(card.runnerCount, 0, kMaxRunners);
+  j.runnerCount = n;
+  j.symbols = symbols;
+  j.confidence = result.confidence;
+  for (int k = 1; k <= n; ++k) {
+    j.number[k] = runnerNumber(k);
+    j.name[k] = horseName(store, card.runner[k]);
+    j.winOdds[k] = card.winOdds[k];
+  }
+  const std::vector<int> marked = markedSlots(result, n);
+
+  // 「コルバン」の有力馬: the line closes the group of axis horses.
+  if (marked.empty()) {
+    j.sKouho.push_back(sj("評価できる馬がいません"));
+  } else {
+    for (std::size_t i = 0; i < marked.size(); ++i) {
+      j.sKouho.push_back(listItem(j, marked[i]));
+      if ((i == 0 && result.confidenceClass > 49) ||
+          (i == 1 && result.confidenceClass == kTwoAxes)) {
+        j.sKouho.push_back(separator21());
+      }
+    }
+  }
+
+  // A scratched slot is out of the race whatever rank its line in the file holds.
+  if (evaluations == UserEvaluations::FromCard) {
+    for (int k = 1; k <= n; ++k) {
+      if (card.runner[k] == 0) continue;
+      switch (card.userRank[k]) {
+        case 1:
+          j.rated1.push_back(k);
+          break;
+        case 2:
+          j.rated2.push_back(k);
+          break;
+        case 4:
+          j.rated4.push_back(k);
+          break;
+        case 5:
+          j.rated5.push_back(k);
+          break;
+        default:
+          break;
+      }
+    }
+  }
+  j.programOnly = j.rated1.empty() && j.rated2.empty() && j.rated4.empty() && j.rated5.empty();
+
+  for (int slot : j.rated1) j.uKouho.push_back(listItem(j, slot));
+  if (!j.rated2.empty()) {
+    if (!j.rated1.empty()) j.uKouho.push_back(separator21());
+    for (int slot : j.rated2) j.uKouho.push_back(listItem(j, slot));
+  }
+  sortByKorvane(j.rated1, result);
+  sortByKorvane(j.rated2, result);
+
+  // The user's sure horses decide the kind of bet: one is an axis, two are the two axes, more
+  // are boxed.
+  j.judgeClass = result.confidenceClass == 0 ? kBoxBets : result.confidenceClass;
+  if (j.rated1.size() == 1) {
+    j.judgeClass = kOneAxis;
+  } else if (j.rated1.size() == 2) {
+    j.judgeClass = kTwoAxes;
+  } else if (j.rated1.size() >= 3) {
+    j.judgeClass = kBoxBets;
+  }
+
+  Overall overall(j.overall);
+  const auto ratedDown = [&](int slot) {
+    return contains(j.rated4, slot) || contains(j.rated5, slot);
+  };
+  if (!j.rated1.empty()) overall.addClass(j.rated1, marked);
+
+  // The program's own axis horses, unless the user has written them off.
+  int axes = 0;
+  if (marked.size() == 1 || (!marked.empty() && result.confidenceClass == kOneAxis)) {
+    axes = 1;
+  } else if (!marked.empty() && result.confidenceClass == kTwoAxes) {
+    axes = 2;
+  }
+  for (int slot : marked) {
+    if (axes == 0) break;
+    if (ratedDown(slot)) continue;
+    overall.add(slot);
+    --axes;
+  }
+
+  if (j.overall.empty()) {
+    j.judgeClass = kBoxBets;
+  } else if (j.overall.size() == 1 && j.judgeClass <= kTwoAxes) {
+    j.judgeClass = kOneAxis;
+  }
+
+  if (!j.rated2.empty()) overall.addClass(j.rated2, marked);
+  for (int slot : marked) {
+    if (!ratedDown(slot)) overall.add(slot);
+  }
+  // たぶん下位 only fills what is left; 絶対来ない never comes in.
+  for (int slot : marked) {
+    if (!contains(j.rated5, slot)) overall.add(slot);
+  }
+  return j;
+}
+
+Judgement judgeRace(const AppState& app, UserEvaluations evaluations) {
+  return judgeRace(app.card, app.store, app.result, app.settings.symbols, evaluations);
+}
+
+BetLists computeBets(const Judgement& j, int maxBets) {
+  BetLists bets;
+  const int m = std::clamp(maxBets, kMinBets, kMaxBets);
+  bets.maxBets = m;
+  const int n = static_cast<int>(j.overall.size());
+  const int judgeClass = j.judgeClass;
+  bets.kaimeLbl = j.runnerCount <= 8 ? sj("枠連") : sj("馬連");
+  if (n == 0) {
+    bets.sougou.push_back(sj("評価できる馬がいません"));
+    return bets;
+  }
+  bets.betCount = betCountFor(judgeClass, n, m);
+  const int betCount = bets.betCount;
+  // D1 .. Dn, 1-based as the rules count them.
+  const auto d = [&](int i) { return j.overall[static_cast<std::size_t>(i - 1)]; };
+  const auto sougouItem = [&](int i) {
+    return markSymbol(j.symbols, i) + j.number[d(i)] + " " + j.name[d(i)];
+  };
+  const std::string& first = j.symbols[0];
+
+  bets.sougou.push_back(sougouItem(1));
+  if (n == 1) {
+    bets.tanshou.push_back(j.number[d(1)]);
+    bets.fukushou.push_back(j.number[d(1)]);
+    return bets;
+  }
+
+  // 総合判定結果: the dashed line closes the group of horses that the bets use.
+  if (judgeClass == kOneAxis) {
+    bets.sougou.push_back(separator23());
+    bets.sougou.push_back(sougouItem(2));
+  } else {
+    bets.sougou.push_back(sougouItem(2));
+    if (n > 2 && (judgeClass == kTwoAxes || (judgeClass == kBoxBets && m <= 2))) {
+      bets.sougou.push_back(separator23());
+    }
+  }
+  for (int i = 3; i <= n; ++i) {
+    const bool closesGroup = (judgeClass == kBoxBets && m >= 3 && i == betCount / 3 + 3) ||
+                             (judgeClass == kTwoAxes && m >= 3 && i == betCount / 2 + 3) ||
+                             (judgeClass == kOneAxis && i == betCount + 2);
+    if (closesGroup) bets.sougou.push_back(separator23());
+    bets.sougou.push_back(sougouItem(i));
+  }
+  if (j.programOnly) {
+    bets.sougou.emplace_back();
+    bets.sougou.push_back(first + sj("の信頼度は") + std::to_string(j.confidence) + sj("％"));
+  }
+
+  // Quinella bets: the first three stand in the upper list, the rest below.
+  int placed = 0;
+  const auto bet = [&](int a, int b) {
+    if (a > n || b > n) return;
+    const std::string pair = pairText(d(a), d(b));
+    const std::string odds = oddsText(estimatedQuinellaOdds(j.winOdds[d(a)], j.winOdds[d(b)]));
+    if (placed < 3) {
+      bets.kaime1.push_back(pair + "  " + odds + sj("倍 "));
+    } else {
+      bets.kaime2.push_back(" " + pair + "    " + odds + sj("倍    "));
+    }
+    ++placed;
+  };
+  const auto summary = [&](const std::string& kind, int count) {
+    bets.kaime3.push_back(kind);
+    bets.kaime3.push_back(sj(" （計") + std::to_string(count) + sj("点）"));
+  };
+
+  int axisEnd = judgeClass == kOneAxis ? std::min(n, m + 1) : m <= 2 ? 2 : 3;
+  if (betCount == 1) axisEnd = 2;
+  for (int i = 2; i <= axisEnd; ++i) bet(1, i);
+
+  if (betCount == 1) {
+    bets.kaime3.push_back(sj("１点買い"));
+  } else if (judgeClass == kOneAxis) {
+    summary(first + sj("から流し"), betCount);
+  } else {
+    bet(2, 3);
+    if (betCount == 3) {
+      summary(sj("3頭ボックス"), 3);
+    } else if (judgeClass == kBoxBets) {
+      for (int i = 1; i <= 3; ++i) bet(4, i);
+      if (betCount == 6) {
+        summary(sj("4頭ボックス"), 6);
+      } else {
+        for (int i = 1; i <= 4; ++i) bet(5, i);
+        summary(sj("5頭ボックス"), 10);
+      }
+    } else {
+      const int last = std::min(n, (m + 1) / 2 + 1);
+      for (int i = 4; i <= last; ++i) bet(1, i);
+      for (int i = 4; i <= last; ++i) bet(2, i);
+      summary(first + sj("＆") + j.symbols[1] + sj("から流し"), betCount);
+    }
+  }
+
+  // Win and place only on an axis horse; wide on the strongest pairs.
+  if (judgeClass > kBoxBets) {
+    const auto win = [&](int i) {
+      return j.number[d(i)] + "  " + oddsText(j.winOdds[d(i)]) + sj("倍");
+    };
+    bets.tanshou.push_back(win(1));
+    if (judgeClass == kTwoAxes && betCount >= 3) bets.tanshou.push_back(win(2));
+    bets.fukushou.push_back(j.number[d(1)]);
+  }
+  for (std::size_t i = 0; i < bets.kaime1.size(); ++i) {
+    if (i == 0 || m >= 5) bets.wide.push_back(bets.kaime1[i].substr(0, 5));
+  }
+  if (m >= 9) {
+    for (std::size_t i = 0; i < bets.kaime2.size() && i < 2; ++i) {
+      bets.wide.push_back(bets.kaime2[i].substr(1, 5));
+    }
+  }
+  return bets;
+}
+
+}  // namespace korvane
