@@ -10,4 +10,8 @@ std::string raceLabel(const TRaceCard& card) {
          card.going + sj("）");
 }
 
+std::string distanceHeading(const TRaceCard& card) {
+  return sj("┌────") + card.surface + std::to_string(card.distance) + sj("m能力────┐");
+}
+
 }  // namespace korvane

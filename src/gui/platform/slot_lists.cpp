@@ -1,0 +1,139 @@
+#include "platform/slot_lists.hpp"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "database/race_card.hpp"
+#include "platform/fonts.hpp"
+#include "platform/qt_text.hpp"
+
+namespace korvane::gui {
+
+SlotColumn::SlotColumn(QWidget* parent) : QListWidget(parent) {}
+
+void SlotColumn::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit pressedAt(event->position().toPoint().y());
+  event->accept();
+}
+
+void SlotColumn::mouseDoubleClickEvent(QMouseEvent* event) {
+  mousePressEvent(event);
+}
+
+void SlotColumn::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+}
+
+void SlotColumn::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+}
+
+SlotLists::SlotLists(QWidget* parent)
+    : QWidget(parent),
+      grid_(new QGridLayout(this)),
+      rowHeight_(std::max(15, QFontMetrics(fixedFont()).height() + 1)) {
+  grid_->setContentsMargins(0, 0, 0, 0);
+  grid_->setHorizontalSpacing(2);
+  grid_->setVerticalSpacing(0);
+}
+
+QListWidget* SlotLists::addColumn(const QString& name, int widthBytes, ColumnRole role) {
+  auto* list = new SlotColumn(this);
+  list->setObjectName(name);
+  list->setFont(fixedFont());
+  list->setFocusPolicy(Qt::NoFocus);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setUniformItemSizes(true);
+  list->setSpacing(0);
+  list->setSelectionMode(role == ColumnRole::Number ? QAbstractItemView::NoSelection
+                                                    : QAbstractItemView::SingleSelection);
+  const int frame = 2 * list->frameWidth();
+  list->setFixedSize(cellsWidth(widthBytes) + frame + 4, kRows * rowHeight_ + frame);
+
+  const int index = static_cast<int>(columns_.size());
+  columns_.push_back(Column{list, role});
+  grid_->addWidget(list, 2, index, Qt::AlignTop);
+  connect(list, &SlotColumn::pressedAt, this,
+          [this, index](int y) { columnPressed(columns_[static_cast<std::size_t>(index)], y); });
+  return list;
+}
+
+void SlotLists::addHeading(QWidget* heading, int column, int span, int level) {
+  grid_->addWidget(heading, level, column, 1, span, Qt::AlignBottom | Qt::AlignHCenter);
+}
+
+void SlotLists::setSlots(const TRaceCard& card) {
+  runnerCount_ = std::clamp(card.runnerCount, 0, kRows);
+  scratched_.assign(static_cast<std::size_t>(runnerCount_), false);
+  for (int k = 1; k <= runnerCount_; ++k) {
+    scratched_[static_cast<std::size_t>(k - 1)] = card.runner[static_cast<std::size_t>(k)] == 0;
+  }
+  if (!selectable(selected_)) selectSlot(0);
+}
+
+void SlotLists::setItems(QListWidget* column, const std::vector<std::string>& items) {
+  column->clear();
+  for (const std::string& text : items) {
+    auto* item = new QListWidgetItem(toQt(text), column);
+    item->setSizeHint(QSize(column->width(), rowHeight_));
+  }
+  for (const Column& c : columns_) {
+    if (c.list == column) showSelection(c);
+  }
+}
+
+bool SlotLists::selectable(int slot) const {
+  return slot >= 1 && slot <= runnerCount_ && !scratched_[static_cast<std::size_t>(slot - 1)];
+}
+
+void SlotLists::showSelection(const Column& column) const {
+  if (column.role == ColumnRole::Number) return;
+  const int row = selected_ - 1;
+  if (selected_ == 0 || row >= column.list->count()) {
+    column.list->clearSelection();
+    column.list->setCurrentRow(-1);
+  } else {
+    column.list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+  }
+}
+
+void SlotLists::selectSlot(int slot) {
+  selected_ = selectable(slot) ? slot : 0;
+  for (const Column& column : columns_) showSelection(column);
+  emit selectionChanged(selected_);
+}
+
+const SlotLists::Column* SlotLists::nameColumn() const {
+  for (const Column& column : columns_) {
+    if (column.role == ColumnRole::Name) return &column;
+  }
+  return nullptr;
+}
+
+int SlotLists::resynchronise() {
+  const Column* name = nameColumn();
+  const int row = name == nullptr ? -1 : name->list->currentRow();
+  const QList<QListWidgetItem*> picked =
+      name == nullptr ? QList<QListWidgetItem*>{} : name->list->selectedItems();
+  selectSlot(picked.isEmpty() ? 0 : row + 1);
+  return selected_;
+}
+
+void SlotLists::columnPressed(const Column& column, int y) {
+  if (column.role == ColumnRole::Number) {
+    selectSlot(0);
+    return;
+  }
+  const int slot = y / rowHeight_ + 1;
+  if (slot > runnerCount_ && column.role == ColumnRole::Name) return;
+  if (slot == selected_ && selected_ != 0) {
+    emit selectedRowPressed(column.list, slot);
+    return;
+  }
+  selectSlot(slot);
+}
+
+}  // namespace korvane::gui
