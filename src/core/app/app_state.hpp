@@ -7,6 +7,7 @@
 #include "app/clock.hpp"
 #include "app/dialogs.hpp"
 #include "app/settings.hpp"
+#include "custom/custom_rules.hpp"
 #include "database/horse_store.hpp"
 #include "database/race_card.hpp"
 #include "engine/prediction_engine.hpp"
@@ -38,6 +39,7 @@ struct AppState {
   TYosouResult result;
   PredictionEngine engine;  // the tables of the last prediction, read by the detail views
   Settings settings;
+  CustomState custom;  // the committed custom marking rules and the current custom file
   Folders folders;
 
   // allHorsesFileName() while the all-horses set is edited, else the race file's full path.
@@ -47,6 +49,15 @@ struct AppState {
   int selectedSlot = 0;    // main window runner list
   int selectedRunner = 0;  // prediction views
   std::string currentScreen;  // "メイン", "入力", "予想" (cp932)
+
+  // The detail screen's hold on the disregarded runs (度外視): the flags as they stood when it was
+  // shown or last confirmed, to undo a cancelled visit and to show a released run as "(解除)".
+  struct DisregardVisit {
+    std::array<std::array<bool, 6>, kMaxRunners + 1> snapshot{};  // [slot][run 1..5]
+    bool open = false;       // the detail screen is showing: the snapshot belongs to this card
+    bool repredict = false;  // its changes ask the prediction screen for a new run
+  };
+  DisregardVisit disregardVisit;
 
   bool editingAllHorses() const { return editedFile == allHorsesFileName(); }
   // The file label of the main and prediction windows: "全競走馬" for the all-horses set, else

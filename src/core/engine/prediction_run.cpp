@@ -1,6 +1,7 @@
 #include "engine/prediction_run.hpp"
 
 #include "app/app_state.hpp"
+#include "custom/custom_marking.hpp"
 #include "engine/index_orders.hpp"
 #include "engine/indexes.hpp"
 #include "engine/marking.hpp"
@@ -10,11 +11,14 @@ namespace korvane {
 
 namespace {
 
-// The marking mode picks who fills markOrder. Only the standard marking exists so far; the
-// user's own rules (Settings::shirushi == 1) will fill it here, and until they do a race is
-// marked the standard way in either mode.
+// The marking mode picks who fills markOrder: the standard way by the コルバン指数, or the
+// user's committed rules.
 void markRunners(const AppState& app, TYosouResult& result) {
-  markStandard(app.card, result);
+  if (app.settings.shirushi == 1) {
+    markCustom(app.card, app.custom.rules, result);
+  } else {
+    markStandard(app.card, result);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,301 @@
+#include "custom/custom_edit.hpp"
+
+#include <algorithm>
+#include <optional>
+#include <system_error>
+#include <utility>
+#include <variant>
+
+#include "app/app_state.hpp"
+#include "custom/custom_file.hpp"
+#include "engine/prediction_run.hpp"
+#include "text/encoding.hpp"
+#include "text/sjis.hpp"
+
+namespace korvane {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kCustomExtension = ".umc";
+constexpr std::size_t kFileLabelBytes = 20;
+
+// Rule values in the order of each tab's radio items.
+constexpr std::array<int, kKindItems> kKindOfItem{2, 1, 5, 3, 6, 4};
+constexpr std::array<int, kLosePItems> kLosePOfItem{1, 0};
+constexpr std::array<int, kFormItems> kFormOfItem{3, 2, 1, 0};
+constexpr std::array<int, kStyleItems> kStyleOfItem{2, 1, 3, 4, 0};
+
+template <std::size_t N>
+int itemOf(const std::array<int, N>& values, int value) {
+  const auto it = std::find(values.begin(), values.end(), value);
+  return it == values.end() ? 0 : static_cast<int>(it - values.begin());
+}
+
+template <std::size_t N>
+std::array<std::string, N> texts(const std::array<const char*, N>& utf8) {
+  std::array<std::string, N> out;
+  for (std::size_t i = 0; i < N; ++i) out[i] = sj(utf8[i]);
+  return out;
+}
+
+bool validItem(int item, int count) {
+  return item >= 0 && item < count;
+}
+
+std::string shownName(const fs::path& file) {
+  return utf8ToCp932Lossy(file.filename().string());
+}
+
+bool fileExists(const fs::path& file) {
+  std::error_code error;
+  return fs::exists(file, error);
+}
+
+FileDialogRequest customFileRequest(const AppState& app, std::string title) {
+  FileDialogRequest request;
+  request.title = std::move(title);
+  request.filter = sj("コルバンカスタマイズファイル(*.umc)|*.umc");
+  request.defaultExtension = "umc";
+  request.folder = app.folders.custom;
+  request.proposedName = app.custom.file.filename();
+  return request;
+}
+
+// The dialog hands back the name as typed: a bare name lies in the folder it was showing, and
+// ".umc" may be left off.
+fs::path completeCustomPath(const AppState& app, fs::path chosen, bool& extensionAdded) {
+  if (chosen.is_relative()) chosen = app.folders.custom / chosen;
+  extensionAdded = !chosen.has_extension();
+  if (extensionAdded) chosen += kCustomExtension;
+  return chosen;
+}
+
+void followFile(AppState& app, const fs::path& file) {
+  app.custom.file = file;
+  app.folders.custom = file.parent_path();
+}
+
+}  // namespace
+
+const std::array<std::string, kKindItems>& kindItemTexts() {
+  static const auto t = texts<kKindItems>({"能力値上位の馬", "底力上位の馬", "負Ｐ少ない馬",
+                                           "ベスト上位の馬", "前走上位の馬", "全距離上位の馬"});
+  return t;
+}
+
+const std::array<std::string, kLosePItems>& losePItemTexts() {
+  static const auto t = texts<kLosePItems>({"「0.0」の馬", "負Ｐ無関係"});
+  return t;
+}
+
+const std::array<std::string, kFormItems>& formItemTexts() {
+  static const auto t = texts<kFormItems>(
+      {"「Ａ」の馬", "「Ａ」か「Ｂ」の馬", "「Ａ」か「Ｂ」か「Ｃ」の馬", "近走無関係"});
+  return t;
+}
+
+const std::array<std::string, kStyleItems>& styleItemTexts() {
+  static const auto t =
+      texts<kStyleItems>({"「+」の馬", "「+」か無印の馬", "無印の馬", "「-」の馬", "脚質無関係"});
+  return t;
+}
+
+const std::string& priorityRowText(int code) {
+  static const auto t =
+      texts<kPriorities>({"前走が５番目以内", "ベストが５番目以内", "能力値が５番目以内",
+                          "底力が５番目以内", "全距離能力値が５番目以内"});
+  return t[std::clamp(code, 1, kPriorities) - 1];
+}
+
+CustomEdit::CustomEdit(const AppState& app)
+    : rules_(app.custom.rules),
+      set_(ruleSetFor(app.card.development)),
+      selectedRow_(app.custom.selectedRow),
+      openedFile_(app.custom.file) {}
+
+void CustomEdit::selectSet(int set) {
+  if (set >= 0 && set < kRuleSets) set_ = set;
+}
+
+std::string CustomEdit::groupCaption() const {
+  return set_ == 1 ? sj("「逃げ先行断然」か「差し追込断然」の場合の印の付け方")
+                   : sj("「逃げ先行有利」か「差し追込有利」か「展開不問」の場合の印の付け方");
+}
+
+int CustomEdit::kindItem(int mark) const {
+  return itemOf(kKindOfItem, rule(mark).kind);
+}
+
+void CustomEdit::chooseKindItem(int mark, int item) {
+  if (!validItem(item, kKindItems)) return;
+  MarkRule& r = rule(mark);
+  r.kind = kKindOfItem[item];
+  if (r.kind == static_cast<int>(RuleKind::Power)) r.powerFilter = 1;
+}
+
+bool CustomEdit::powerFilter(int mark) const {
+  return rule(mark).powerFilter == 1;
+}
+
+bool CustomEdit::setPowerFilter(int mark, bool on) {
+  if (!powerFilterLocked(mark)) rule(mark).powerFilter = on ? 1 : 0;
+  return powerFilter(mark);
+}
+
+bool CustomEdit::powerFilterLocked(int mark) const {
+  return rule(mark).kind == static_cast<int>(RuleKind::Power);
+}
+
+int CustomEdit::losePItem(int mark) const {
+  return itemOf(kLosePOfItem, rule(mark).losePFilter);
+}
+
+void CustomEdit::chooseLosePItem(int mark, int item) {
+  if (validItem(item, kLosePItems)) rule(mark).losePFilter = kLosePOfItem[item];
+}
+
+int CustomEdit::formItem(int mark) const {
+  return itemOf(kFormOfItem, rule(mark).minForm);
+}
+
+void CustomEdit::chooseFormItem(int mark, int item) {
+  if (validItem(item, kFormItems)) rule(mark).minForm = kFormOfItem[item];
+}
+
+int CustomEdit::styleItem(int mark) const {
+  return itemOf(kStyleOfItem, rule(mark).style);
+}
+
+void CustomEdit::chooseStyleItem(int mark, int item) {
+  if (validItem(item, kStyleItems)) rule(mark).style = kStyleOfItem[item];
+}
+
+std::array<std::string, kPriorities> CustomEdit::priorityRows() const {
+  std::array<std::string, kPriorities> rows;
+  for (int i = 0; i < kPriorities; ++i) rows[i] = priorityRowText(rules_.sets[set_].priority[i]);
+  return rows;
+}
+
+void CustomEdit::selectRow(int row) {
+  if (validItem(row, kPriorities)) selectedRow_[set_] = row;
+}
+
+void CustomEdit::moveUp() {
+  int& row = selectedRow_[set_];
+  if (row <= 0) return;
+  std::swap(rules_.sets[set_].priority[row], rules_.sets[set_].priority[row - 1]);
+  --row;
+}
+
+void CustomEdit::moveDown() {
+  int& row = selectedRow_[set_];
+  if (row >= kPriorities - 1) return;
+  std::swap(rules_.sets[set_].priority[row], rules_.sets[set_].priority[row + 1]);
+  ++row;
+}
+
+std::string customFileLabel(const fs::path& file) {
+  return cutBytes(shownName(file), kFileLabelBytes);
+}
+
+std::string markingLabel(const AppState& app) {
+  return app.settings.shirushi == 1 ? customFileLabel(app.custom.file)
+                                    : sj("コルバン指数による印付け");
+}
+
+std::string markingModeLabel(const AppState& app) {
+  return app.settings.shirushi == 1 ? sj("カスタマイズ") : sj("標準");
+}
+
+void commitCustom(AppState& app, const CustomEdit& edit) {
+  app.custom.rules = edit.rules();
+  app.custom.selectedRow = edit.selectedRows();
+  app.settings.shirushi = 1;
+  remark(app);
+}
+
+void restoreStandardMarking(AppState& app) {
+  app.custom.rules = defaultCustomRules();
+  app.custom.file = newCustomFileName();
+  app.custom.selectedRow = {};
+  app.settings.shirushi = 0;
+  remark(app);
+}
+
+void leaveCustom(AppState& app, const CustomEdit& edit) {
+  // A file saved or loaded in the window without 完了 is not the one the marks come from.
+  if (app.settings.shirushi == 1) app.custom.file = edit.openedFile();
+  app.custom.selectedRow = edit.selectedRows();
+}
+
+bool saveCustomFile(AppState& app, const CustomEdit& edit) {
+  FileDialogRequest request =
+      customFileRequest(app, sj("カスタマイズファイル保存（ファイル名の「.umc」は省略できます）"));
+  request.overwritePrompt = true;
+  const std::optional<fs::path> chosen = app.dialogs.saveFile(request);
+  if (!chosen) return false;
+  bool extensionAdded = false;
+  const fs::path file = completeCustomPath(app, *chosen, extensionAdded);
+  if (file.extension() != kCustomExtension) {
+    app.dialogs.message(
+        {sj("拡張子が「.umc」ではありません。拡張子を「.umc」にするか、もしくは省略し"
+            "て下さい。")});
+    return false;
+  }
+  // The dialog asked about the name as typed; the file it becomes may already be there.
+  if (extensionAdded && fileExists(file) &&
+      !app.dialogs.confirm(shownName(file) + sj("は既にあります。"), sj("上書きしますか？"))) {
+    return false;
+  }
+  bool written = false;
+  {
+    WaitWindow wait(app.dialogs, sj(" カスタマイズを保存しています"));
+    written = app.writer.writeLines(file, customFileLines(edit.rules()));
+  }
+  if (!written) {
+    app.dialogs.message({sj("「") + shownName(file) + sj("」に保存できませんでした。"),
+                         sj("ディスクの空き容量と、フォルダに書き込めるかを確かめて下さい。")});
+    return false;
+  }
+  followFile(app, file);
+  return true;
+}
+
+bool loadCustomFile(AppState& app, CustomEdit& edit) {
+  const std::optional<fs::path> chosen =
+      app.dialogs.openFile(customFileRequest(app, sj("カスタマイズファイル読込")));
+  if (!chosen) return false;
+  bool extensionAdded = false;
+  fs::path file = completeCustomPath(app, *chosen, extensionAdded);
+  // A file whose real name has no extension may be meant as typed.
+  if (extensionAdded && !fileExists(file)) {
+    const fs::path asTyped = chosen->is_relative() ? app.folders.custom / *chosen : *chosen;
+    if (fileExists(asTyped)) file = asTyped;
+  }
+  if (!fileExists(file)) {
+    app.dialogs.message({sj("指定されたファイル名は、存在しません。")});
+    return false;
+  }
+  std::variant<CustomRules, LoadError> read;
+  {
+    WaitWindow wait(app.dialogs, sj("    データを読み込んでいます"));
+    read = readCustomFile(file);
+  }
+  if (const LoadError* error = std::get_if<LoadError>(&read)) {
+    app.dialogs.message(loadErrorMessage(*error));
+    return false;
+  }
+  edit.replaceRules(std::get<CustomRules>(read));
+  followFile(app, file);
+  return true;
+}
+
+void customHelp(AppState& app) {
+  app.dialogs.message({sj("１つのカスタマイズファイルで"),
+                       sj("展開が、「○○有利」と「○○断然」の場合の"),
+                       sj("印の付け方を設定できます。")});
+}
+
+}  // namespace korvane

@@ -1,0 +1,163 @@
+#include "custom/custom_marking.hpp"
+
+#include <algorithm>
+
+namespace korvane {
+
+namespace {
+
+class Marks {
+ public:
+  Marks(const TRaceCard& card, TYosouResult& result) : card_(card), result_(result) {
+    result_.markOrder.fill(0);
+    result_.markCount = 0;
+  }
+
+  int size() const { return result_.markCount; }
+  // A scratched slot has no horse to back, so it never takes a mark, whatever its values say.
+  bool open(int slot) const {
+    const auto end = result_.markOrder.begin() + result_.markCount;
+    return slot >= 1 && card_.runner[slot] != 0 &&
+           std::find(result_.markOrder.begin(), end, slot) == end;
+  }
+  void add(int slot) {
+    if (size() < kMaxMarks && open(slot)) result_.markOrder[result_.markCount++] = slot;
+  }
+  const RunnerResult& runner(int slot) const { return result_.runner[slot]; }
+
+  // The first runner of `order` not yet marked that passes `test`; none when nobody does.
+  template <class Test>
+  void first(const SlotOrder& order, Test test) {
+    for (int i = 0; i < order.size; ++i) {
+      const int slot = order.slot[i];
+      if (open(slot) && test(runner(slot))) {
+        add(slot);
+        return;
+      }
+    }
+  }
+  // Runners of `order` that pass `test`, until the list holds `until`.
+  template <class Test>
+  void fill(const SlotOrder& order, int until, Test test) {
+    for (int i = 0; i < order.size && size() < until; ++i) {
+      const int slot = order.slot[i];
+      if (open(slot) && test(runner(slot))) add(slot);
+    }
+  }
+
+ private:
+  const TRaceCard& card_;
+  TYosouResult& result_;
+};
+
+const SlotOrder& orderOfKind(const TYosouResult& r, int kind) {
+  switch (static_cast<RuleKind>(kind)) {
+    case RuleKind::Power:
+      return r.powerOrder;
+    case RuleKind::Ability:
+      return r.abilityOrder;
+    case RuleKind::Best:
+      return r.bestOrder;
+    case RuleKind::AllDistance:
+      return r.allDistanceOrder;
+    case RuleKind::LoseP:
+      return r.losePOrder;
+    case RuleKind::LastRun:
+      break;
+  }
+  return r.lastRunOrder;
+}
+
+// The index itself asks that a runner was better than the middle on it; 底力 and 負Ｐ leave
+// that to the rule's filters.
+bool provenOnKind(const RunnerResult& r, int kind) {
+  switch (static_cast<RuleKind>(kind)) {
+    case RuleKind::Ability:
+      return r.ability > 500;
+    case RuleKind::Best:
+      return r.best > 500;
+    case RuleKind::AllDistance:
+      return r.allDistance > 500;
+    case RuleKind::LastRun:
+      return r.lastRun > 500;
+    case RuleKind::Power:
+    case RuleKind::LoseP:
+      break;
+  }
+  return true;
+}
+
+bool styleAllowed(int styleFit, int requirement) {
+  switch (requirement) {
+    case 1:
+      return styleFit >= 1;  // "+" or unsigned
+    case 2:
+      return styleFit == 2;  // "+"
+    case 3:
+      return styleFit == 1;  // unsigned
+    case 4:
+      return styleFit == 0;  // "-"
+    default:
+      return true;
+  }
+}
+
+bool passes(const RunnerResult& r, const MarkRule& rule) {
+  return provenOnKind(r, rule.kind) && (rule.powerFilter == 0 || r.power > 500) &&
+         (rule.losePFilter == 0 || r.losePZero) && r.form >= rule.minForm &&
+         styleAllowed(r.styleFit, rule.style);
+}
+
+struct PriorityIndex {
+  const SlotOrder& order;
+  std::int32_t RunnerResult::*points;
+  std::int32_t RunnerResult::*rank;
+};
+
+PriorityIndex priorityIndex(const TYosouResult& r, int code) {
+  switch (static_cast<PriorityCode>(code)) {
+    case PriorityCode::LastRun:
+      return {r.lastRunOrder, &RunnerResult::lastRun, &RunnerResult::lastRunRank};
+    case PriorityCode::Best:
+      return {r.bestOrder, &RunnerResult::best, &RunnerResult::bestRank};
+    case PriorityCode::Ability:
+      return {r.abilityOrder, &RunnerResult::ability, &RunnerResult::abilityRank};
+    case PriorityCode::Power:
+      return {r.powerOrder, &RunnerResult::power, &RunnerResult::powerRank};
+    case PriorityCode::AllDistance:
+      break;
+  }
+  return {r.allDistanceOrder, &RunnerResult::allDistance, &RunnerResult::allDistanceRank};
+}
+
+}  // namespace
+
+void markCustom(const TRaceCard& card, const CustomRules& rules, TYosouResult& result) {
+  const RuleSet& set = rules.sets[ruleSetFor(card.development)];
+  Marks marks(card, result);
+
+  for (const MarkRule& rule : set.marks) {
+    marks.first(orderOfKind(result, rule.kind),
+                [&rule](const RunnerResult& r) { return passes(r, rule); });
+  }
+
+  // The remaining marks go to the runners near the top of the indexes the user trusts most:
+  // every index's winner before any index's runner-up, and so on down to fifth place.
+  for (int level = 1; level <= 5; ++level) {
+    for (int code : set.priority) {
+      const PriorityIndex index = priorityIndex(result, code);
+      marks.fill(index.order, kMaxMarks, [&index, level](const RunnerResult& r) {
+        return r.*index.rank <= level && r.*index.points > 500;
+      });
+    }
+  }
+  // Never beaten by a rival and above the middle somewhere: a hidden chance.
+  marks.fill(result.powerOrder, kMaxMarks, [](const RunnerResult& r) {
+    return r.losePZero && (r.power > 500 || r.best > 500 || r.ability > 500 || r.allDistance > 500);
+  });
+  marks.fill(result.powerOrder, 6, [](const RunnerResult& r) { return r.power > 500; });
+  marks.fill(result.powerOrder, 6,
+             [](const RunnerResult& r) { return r.losePZero && r.form == 3; });
+}
+
+}  // namespace korvane
