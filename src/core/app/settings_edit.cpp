@@ -1,0 +1,36 @@
+#include "app/settings_edit.hpp"
+
+#include "app/dialogs.hpp"
+#include "text/sjis.hpp"
+
+namespace korvane {
+
+std::string normaliseSymbol(std::string_view text) {
+  // Every list lines its marks up in a two-byte column, so a mark is never left empty.
+  if (text.empty()) return sj("　");
+  return fitBytes(text, 2);
+}
+
+void applySettings(Settings& settings, const SettingsChoice& choice) {
+  settings.load = choice.load;
+  for (std::size_t i = 0; i < settings.symbols.size(); ++i) {
+    settings.symbols[i] = normaliseSymbol(choice.symbols[i]);
+  }
+  settings.shirushi = choice.shirushi;
+  settings.kaime = choice.kaime;
+}
+
+std::string modeLabel(const Settings& settings) {
+  return settings.shirushi == 1 ? sj("カスタマイズ") : sj("標準");
+}
+
+bool resetSettings(Dialogs& dialogs, Settings& settings) {
+  if (!dialogs.confirm(sj("設定を全て標準に戻します。"), sj("よろしいですか？"))) return false;
+  Settings defaults;
+  defaults.left = settings.left;
+  defaults.top = settings.top;
+  settings = defaults;
+  return true;
+}
+
+}  // namespace korvane

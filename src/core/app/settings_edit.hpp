@@ -1,0 +1,36 @@
+#pragma once
+// The rules of the settings window (設定): what 完了 stores and what 標準に戻す restores.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "app/settings.hpp"
+
+namespace korvane {
+
+class Dialogs;
+
+// What the settings window's controls hold when 完了 is pressed (texts in cp932).
+struct SettingsChoice {
+  bool load = true;
+  std::array<std::string, 6> symbols;  // the edit texts as typed
+  int shirushi = 0;
+  int kaime = 1;
+};
+
+// A mark symbol as stored: the first two bytes of the text, never half a double-byte character
+// (the freed byte becomes a blank); a one-byte text gets a blank; an empty one becomes "　".
+std::string normaliseSymbol(std::string_view text);
+
+// 完了. The window position is not the settings window's and stays.
+void applySettings(Settings& settings, const SettingsChoice& choice);
+
+// The main window's mode label: "カスタマイズ" for custom marking, else "標準".
+std::string modeLabel(const Settings& settings);
+
+// 標準に戻す: asks "設定を全て標準に戻します。" / "よろしいですか？"; on はい every setting but the
+// window position takes its default and true is returned (the window then closes).
+bool resetSettings(Dialogs& dialogs, Settings& settings);
+
+}  // namespace korvane
