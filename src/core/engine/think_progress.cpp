@@ -1,0 +1,17 @@
+#include "engine/think_progress.hpp"
+
+#include <algorithm>
+
+#include "text/sjis.hpp"
+
+namespace korvane {
+
+std::string progressCircles(int filled) {
+  static const std::string done = sj("●"), open = sj("○");
+  filled = std::clamp(filled, 0, kProgressCircles);
+  std::string circles;
+  for (int i = 0; i < kProgressCircles; ++i) circles += i < filled ? done : open;
+  return circles;
+}
+
+}  // namespace korvane
