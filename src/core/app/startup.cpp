@@ -4,6 +4,7 @@
 
 #include "app/app_state.hpp"
 #include "app/settings_file.hpp"
+#include "custom/custom_rules.hpp"
 #include "database/store_edit.hpp"
 #include "database/store_files.hpp"
 #include "text/sjis.hpp"
@@ -57,6 +58,7 @@ std::string titleCaption(bool firstRun) {
 }
 
 StartupView loadAtStartup(AppState& app) {
+  app.custom.file = newCustomFileName();
   if (!app.settings.load) {
     startNewRace(app);
   } else if (isFirstRun(app)) {
