@@ -1,0 +1,206 @@
+#include "engine/race_form.hpp"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/app_state.hpp"
+#include "engine/centring.hpp"
+#include "engine/uchisoto_form.hpp"
+#include "platform/fonts.hpp"
+#include "platform/qt_text.hpp"
+#include "text/sjis.hpp"
+
+namespace korvane::gui {
+
+namespace {
+
+// The row a list shows as chosen, -1 when none: a cleared list has no current row.
+int selectedRow(const QListWidget* list) {
+  const auto rows = list->selectionModel()->selectedRows();
+  return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+void selectRow(QListWidget* list, int row) {
+  if (row < 0 || row >= list->count()) {
+    list->clearSelection();
+    return;
+  }
+  list->setCurrentRow(row);
+}
+
+// A list exactly as tall as its items, so that every racecourse and distance can be seen at once.
+void fitToItems(QListWidget* list) {
+  const int rows = list->count();
+  const int height = rows * list->sizeHintForRow(0) + 2 * list->frameWidth();
+  list->setFixedHeight(height);
+  list->setFixedWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 8);
+}
+
+}  // namespace
+
+TRaceForm::TRaceForm(AppState& app, QWidget* parent) : QDialog(parent), app_(app) {
+  setWindowTitle(toQt(sj("レースコース入力")));
+  const RaceConditionItems& items = raceConditionItems();
+
+  auto label = [this](const char* name, const char* text) {
+    auto* l = new QLabel(toQt(sj(text)), this);
+    l->setObjectName(name);
+    return l;
+  };
+  KeibajouLbl = label("KeibajouLbl", "競馬場");
+  CourseLbl = label("CourseLbl", "コース");
+  KyoriLbl = label("KyoriLbl", "距離");
+  JoutaiLbl = label("JoutaiLbl", "馬場状態");
+
+  KeibajouLst = newList("KeibajouLst", items.courses[0]);
+  KeibajouLst2 = newList("KeibajouLst2", items.courses[1]);
+  KeibajouLst3 = newList("KeibajouLst3", items.courses[2]);
+  CourseLst = newList("CourseLst", items.surfaces);
+  KyoriLst = newList("KyoriLst", items.distances);
+  KyoriLst2 = newList("KyoriLst2", items.longDistances);
+  JoutaiLst = newList("JoutaiLst", items.goings);
+
+  KanryouBtn = new QPushButton(toQt(sj("完了")), this);
+  KanryouBtn->setObjectName("KanryouBtn");
+  KanryouBtn->setAutoDefault(false);
+  ModoruBtn = new QPushButton(toQt(sj("戻る")), this);
+  ModoruBtn->setObjectName("ModoruBtn");
+
+  auto* grid = new QGridLayout;
+  grid->addWidget(KeibajouLbl, 0, 0, 1, 3);
+  grid->addWidget(KeibajouLst, 1, 0, Qt::AlignTop);
+  grid->addWidget(KeibajouLst2, 1, 1, Qt::AlignTop);
+  grid->addWidget(KeibajouLst3, 1, 2, Qt::AlignTop);
+  auto* surfaceAndGoing = new QVBoxLayout;
+  surfaceAndGoing->addWidget(CourseLbl);
+  surfaceAndGoing->addWidget(CourseLst);
+  surfaceAndGoing->addSpacing(12);
+  surfaceAndGoing->addWidget(JoutaiLbl);
+  surfaceAndGoing->addWidget(JoutaiLst);
+  surfaceAndGoing->addStretch();
+  grid->addLayout(surfaceAndGoing, 0, 3, 2, 1);
+  grid->addWidget(KyoriLbl, 0, 4, 1, 2);
+  grid->addWidget(KyoriLst, 1, 4, Qt::AlignTop);
+  grid->addWidget(KyoriLst2, 1, 5, Qt::AlignTop);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(KanryouBtn);
+  buttons->addWidget(ModoruBtn);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  const RaceConditionsChoice opened = choiceForCard(app_.card);
+  const std::array<QListWidget*, 3> courses{KeibajouLst, KeibajouLst2, KeibajouLst3};
+  for (int list = 0; list < 3; ++list) {
+    selectRow(courses[list], opened.courseList == list ? opened.courseRow : -1);
+  }
+  selectRow(CourseLst, opened.surfaceRow);
+  selectRow(KyoriLst, opened.distanceRow);
+  selectRow(KyoriLst2, opened.longDistanceRow);
+  selectRow(JoutaiLst, opened.goingRow);
+
+  // A choice by mouse or keyboard alike clears the lists it excludes; connected after the card's
+  // own conditions are shown, which never need clearing.
+  auto onChoice = [this](QListWidget* list, void (TRaceForm::*handler)()) {
+    auto act = [this, list, handler] {
+      if (selectedRow(list) >= 0) (this->*handler)();
+    };
+    connect(list, &QListWidget::itemClicked, this, act);
+    connect(list, &QListWidget::itemSelectionChanged, this, act);
+  };
+  onChoice(KeibajouLst, &TRaceForm::KeibajouLstClick);
+  onChoice(KeibajouLst2, &TRaceForm::KeibajouLst2Click);
+  onChoice(KeibajouLst3, &TRaceForm::KeibajouLst3Click);
+  onChoice(KyoriLst, &TRaceForm::KyoriLstClick);
+  onChoice(KyoriLst2, &TRaceForm::KyoriLst2Click);
+  connect(KanryouBtn, &QPushButton::clicked, this, &TRaceForm::KanryouBtnClick);
+  connect(ModoruBtn, &QPushButton::clicked, this, &TRaceForm::ModoruBtnClick);
+
+  ModoruBtn->setDefault(true);
+  ModoruBtn->setFocus();
+}
+
+QListWidget* TRaceForm::newList(const char* name, const std::vector<std::string>& items) {
+  auto* list = new QListWidget(this);
+  list->setObjectName(name);
+  list->setFont(fixedFont());
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  for (const std::string& item : items) list->addItem(toQt(item));
+  fitToItems(list);
+  return list;
+}
+
+void TRaceForm::showEvent(QShowEvent* event) {
+  centreOn(*this, parentWidget());
+  QDialog::showEvent(event);
+  ModoruBtn->setFocus();
+}
+
+void TRaceForm::KeibajouLstClick() {
+  KeibajouLst2->clearSelection();
+  KeibajouLst3->clearSelection();
+}
+
+// The local racecourses run on dirt only, so choosing one switches the surface; the user may
+// still switch it back.
+void TRaceForm::KeibajouLst2Click() {
+  KeibajouLst->clearSelection();
+  KeibajouLst3->clearSelection();
+  selectRow(CourseLst, 1);
+}
+
+void TRaceForm::KeibajouLst3Click() {
+  KeibajouLst->clearSelection();
+  KeibajouLst2->clearSelection();
+  selectRow(CourseLst, 1);
+}
+
+void TRaceForm::KyoriLstClick() {
+  KyoriLst2->clearSelection();
+}
+
+void TRaceForm::KyoriLst2Click() {
+  KyoriLst->clearSelection();
+}
+
+RaceConditionsChoice TRaceForm::choice() const {
+  RaceConditionsChoice c;
+  const std::array<const QListWidget*, 3> courses{KeibajouLst, KeibajouLst2, KeibajouLst3};
+  for (int list = 0; list < 3; ++list) {
+    if (selectedRow(courses[list]) >= 0) {
+      c.courseList = list;
+      c.courseRow = selectedRow(courses[list]);
+      break;
+    }
+  }
+  c.surfaceRow = std::max(0, selectedRow(CourseLst));
+  c.distanceRow = selectedRow(KyoriLst);
+  c.longDistanceRow = selectedRow(KyoriLst2);
+  c.goingRow = std::max(0, selectedRow(JoutaiLst));
+  return c;
+}
+
+void TRaceForm::KanryouBtnClick() {
+  QWidget* mainWindow = parentWidget();
+  storeRaceConditions(app_, choice(), [mainWindow] {
+    TUchiSotoForm question(mainWindow);
+    question.exec();
+    return question.innerChosen();
+  });
+  accept();
+}
+
+void TRaceForm::ModoruBtnClick() {
+  reject();
+}
+
+}  // namespace korvane::gui
