@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/app_state.hpp"
+#include "betting/judgement.hpp"
 #include "engine/prediction_run.hpp"
 #include "generator/quiet_platform.hpp"
 #include "views/prediction_columns.hpp"
@@ -75,6 +76,40 @@ void addPrediction(Fnv1a& hash, const TYosouResult& r, const PredictionColumns& 
   hash.add(c.developmentLabel);
 }
 
+void addJudgement(Fnv1a& hash, const Judgement& j) {
+  for (const std::vector<int>* slots : {&j.rated1, &j.rated2, &j.rated4, &j.rated5, &j.overall}) {
+    hash.add(static_cast<std::int64_t>(slots->size()));
+    for (int slot : *slots) hash.add(std::int64_t{slot});
+  }
+  for (const auto* list : {&j.sKouho, &j.uKouho}) {
+    hash.add(static_cast<std::int64_t>(list->size()));
+    for (const std::string& item : *list) hash.add(item);
+  }
+  hash.add(std::int64_t{j.judgeClass});
+}
+
+void addBets(Fnv1a& hash, const BetLists& bets) {
+  hash.add(std::int64_t{bets.maxBets});
+  hash.add(std::int64_t{bets.betCount});
+  hash.add(bets.kaimeLbl);
+  for (const auto* list : {&bets.sougou, &bets.kaime1, &bets.kaime2, &bets.kaime3, &bets.tanshou,
+                           &bets.fukushou, &bets.wide}) {
+    hash.add(static_cast<std::int64_t>(list->size()));
+    for (const std::string& item : *list) hash.add(item);
+  }
+}
+
+void rateForBench(TRaceCard& card, int i) {
+  const int n = card.runnerCount;
+  if (i % 3 == 0 || n == 0) return;
+  // One or two sure horses, the next ones near the top, then one likely beaten and one out.
+  const std::array<int, 7> ranks{1, i % 3 == 2 ? 1 : 2, 2, 2, 2, 4, 5};
+  for (int r = 0; r < static_cast<int>(ranks.size()); ++r) {
+    const int slot = (i + 3 * r) % n + 1;
+    if (card.runner[slot] != 0 && card.userRank[slot] == 3) card.userRank[slot] = ranks[r];
+  }
+}
+
 void loadInto(AppState& app, const RaceSet& race) {
   app.store = race.store;
   app.card = race.card;
@@ -94,6 +129,15 @@ BenchOutcome runBench(int n) {
     const PredictionColumns columns = buildPredictionColumns(app);
     spent += std::chrono::steady_clock::now() - start;
     addPrediction(hash, app.result, columns);
+    for (const UserEvaluations evaluations :
+         {UserEvaluations::Neutral, UserEvaluations::FromCard}) {
+      if (evaluations == UserEvaluations::FromCard) rateForBench(app.card, i);
+      const Judgement judgement = judgeRace(app, evaluations);
+      addJudgement(hash, judgement);
+      for (int maxBets = kMinBets; maxBets <= kMaxBets; ++maxBets) {
+        addBets(hash, computeBets(judgement, maxBets));
+      }
+    }
   }
   BenchOutcome outcome;
   outcome.signature = hash.value();
