@@ -1,8 +1,10 @@
 #include "card_session.hpp"
 
 #include <ostream>
+#include <variant>
 
 #include "commands.hpp"
+#include "custom/custom_file.hpp"
 #include "database/store_edit.hpp"
 #include "database/store_files.hpp"
 #include "engine/prediction_run.hpp"
@@ -48,6 +50,17 @@ int predictCard(const CardOptions& options, CardSession& session, std::ostream& 
   if (options.development) app.card.development = *options.development;
   if (options.symbols) app.settings.symbols = *options.symbols;
   app.settings.kaime = options.kaime;
+  if (options.custom) {
+    // The user's own rules replace the standard marking, as 完了 of the custom window does.
+    std::variant<CustomRules, LoadError> rules = readCustomFile(*options.custom);
+    if (const LoadError* error = std::get_if<LoadError>(&rules)) {
+      writeMessage(err, loadErrorMessage(*error));
+      return kExitData;
+    }
+    app.custom.rules = std::get<CustomRules>(rules);
+    app.custom.file = *options.custom;
+    app.settings.shirushi = 1;
+  }
 
   runPrediction(app);
   return 0;
