@@ -3,6 +3,7 @@
 // CSV file (and prints it), built from the strings the prediction screen shows. Lines are cp932
 // without line ends; the writer adds CR LF.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,14 @@ struct PageFrame {
   std::string reliabilityCaption;  // first mark symbol + "の信頼度"
   std::string customFileLabel;  // custom marking file in use, or "コルバン指数による印付け"
 };
+
+// Item `row` of a screen column, or "" when the column is shorter than the table (a page is
+// still written for a half-filled screen).
+const std::string& columnItem(const std::vector<std::string>& column, std::size_t row);
+
+// Bytes `from` (1-based) .. from + count - 1 of a screen item, as a CSV page cuts its fields out
+// of the strings on screen; shorter or empty when the item ends before.
+std::string itemBytes(const std::string& text, std::size_t from, std::size_t count);
 
 // The frame of the prediction screen over the program's state (no custom file in use).
 PageFrame predictionPageFrame(const AppState& app);
