@@ -120,8 +120,6 @@ TEST(OutputNames, DefaultFilesOnTheDesktop) {
   app.editedFile = "/home/user/RaceFile/京都記念.uma";
   EXPECT_EQ(defaultOutputFile(app, OutputPage::Judgement, OutputFormat::Text),
             desktop / "京都記念買目.txt");
-  EXPECT_EQ(defaultOutputFile(app, OutputPage::PredictionTable, OutputFormat::Text),
-            desktop / "京都記念予想.txt");
   EXPECT_EQ(defaultOutputFile(app, OutputPage::PredictionDetail, OutputFormat::Text),
             desktop / "京都記念詳細.txt");
   EXPECT_EQ(defaultOutputFile(app, OutputPage::PredictionDetail, OutputFormat::Csv),
@@ -134,9 +132,6 @@ TEST(OutputNames, DefaultFilesOnTheDesktop) {
   EXPECT_EQ(csv.folder, desktop);
   EXPECT_EQ(csv.proposedName, std::filesystem::path("京都記念予想.csv"));
   EXPECT_TRUE(csv.overwritePrompt);
-  const FileDialogRequest text = outputSaveRequest(app, OutputPage::Judgement, OutputFormat::Text);
-  EXPECT_EQ(text.title, sj("結果をテキストファイルで出力（ファイル名の「.txt」は省略できます）"));
-  EXPECT_EQ(text.defaultExtension, "txt");
 }
 
 }  // namespace
