@@ -13,6 +13,8 @@ inline constexpr int kExitUsage = 2;
 
 int predictCommand(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);
 int judgeCommand(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);
+int detailCommand(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);
+int marksCommand(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);
 int benchCommand(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);
 
 // The short usage text for standard error.

@@ -13,6 +13,8 @@ void printUsage(std::ostream& err) {
          "                            [--symbols 印６つ] [--encoding utf-8|cp932]\n"
          "                            [--custom ファイル.umc]\n"
          "        korvane-cli judge ファイル [--user] [--max 1-11] [predict の --csv 以外のオプション]\n"
+         "        korvane-cli detail ファイル [--no-odds] [predict のオプション]\n"
+         "        korvane-cli marks ファイル [predict の --csv 以外のオプション]\n"
          "        korvane-cli bench [レース数]\n"
          "ファイルは、レースファイル（.uma）か、全競走馬.um0（全競走馬2.um0 "
          "などを同じフォルダに置く）"
@@ -32,6 +34,8 @@ int main(int argc, char** argv) {
   const std::vector<std::string_view> rest(args.begin() + 1, args.end());
   if (args[0] == "predict") return predictCommand(rest, std::cout, std::cerr);
   if (args[0] == "judge") return judgeCommand(rest, std::cout, std::cerr);
+  if (args[0] == "detail") return detailCommand(rest, std::cout, std::cerr);
+  if (args[0] == "marks") return marksCommand(rest, std::cout, std::cerr);
   if (args[0] == "bench") return benchCommand(rest, std::cout, std::cerr);
   if (args[0] == "--help" || args[0] == "-h") {
     printUsage(std::cout);
