@@ -139,7 +139,7 @@ Judgement judgeRace(const TRaceCard& card, const HorseStore& store, const TYosou
   } else {
     for (std::size_t i = 0; i < marked.size(); ++i) {
       j.sKouho.push_back(listItem(j, marked[i]));
-      if ((i == 0 && result.confidenceClass > 49) ||
+      if ((i == 0 && result.confidenceClass == kOneAxis) ||
           (i == 1 && result.confidenceClass == kTwoAxes)) {
         j.sKouho.push_back(separator21());
       }
