@@ -120,8 +120,8 @@ void CustomEdit::selectSet(int set) {
 }
 
 std::string CustomEdit::groupCaption() const {
-  return set_ == 1 ? sj("「逃げ先行断然」か「差し追込断然」の場合の印の付け方")
-                   : sj("「逃げ先行有利」か「差し追込有利」か「展開不問」の場合の印の付け方");
+  // The same words as the set's button, so the user sees which set the tabs now edit.
+  return set_ == 1 ? sj("○○○○断然の場合") : sj("○○○○有利＆不問の場合");
 }
 
 int CustomEdit::kindItem(int mark) const {
