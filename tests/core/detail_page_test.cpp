@@ -75,11 +75,5 @@ TEST(DetailPage, WithoutOddsTheLongshotColumnReadsAsZero) {
   for (int row = 3; row <= 5; ++row) EXPECT_EQ(csv[row].substr(csv[row].size() - 3), ", 0");
 }
 
-TEST(DetailPage, EmptyTableStillHasHeaderAndFooter) {
-  const auto page = detailTextPage(DetailColumns{}, frame("全競走馬"));
-  EXPECT_EQ(page.size(), 5u);
-  EXPECT_EQ(page[4], "KORVANE DATA 1997-2009");
-}
-
 }  // namespace
 }  // namespace korvane

@@ -17,12 +17,6 @@ namespace {
 using testing::EngineFixture;
 using testing::PastRun;
 
-std::vector<std::string> sjLines(const std::vector<std::string>& utf8) {
-  std::vector<std::string> lines;
-  for (const auto& line : utf8) lines.push_back(sj(line));
-  return lines;
-}
-
 // A turf 1600 m race whose results are set by hand: every run unscored (500) unless a test gives
 // it a score, and a distance window of 1400-1800 m.
 struct DetailFixture : EngineFixture {
@@ -41,36 +35,25 @@ struct DetailFixture : EngineFixture {
   std::string cell(int slot, int run) const { return runEvaluationCell(app, slot, run); }
 };
 
-TEST(RunSummary, LapAndLastThreeFurlongs) {
+TEST(RunSummary, LapLastThreeFurlongsAndTheTwoLines) {
   // 1:33.1 over 1600 m with 34.5 s home: (93.1 - 34.5) / 5 furlongs.
   EXPECT_EQ(lapText("1331", 1600, 345), "11.72");
   // (82.0 - 33.5) / 4 = 12.125 exactly: the half goes up.
   EXPECT_EQ(lapText("1220", 1400, 335), "12.13");
-  EXPECT_EQ(lapText("2000", 2000, 350), "12.14");
-  EXPECT_EQ(lapText("1331", 1600, 999), "??.??");
   EXPECT_EQ(lapText("1331", 1600, 990), "??.??");
-  // No stretch before the last 600 m to average over.
-  EXPECT_EQ(lapText("0341", 600, 341), "??.??");
-  EXPECT_EQ(last3FText(345), sj("34秒5"));
+  EXPECT_EQ(lapText("0341", 600, 341), "??.??");  // no stretch before the last 600 m
   EXPECT_EQ(last3FText(999), sj("??秒?"));
-  EXPECT_EQ(finishText(1), sj(" 1着"));
-  EXPECT_EQ(finishText(12), sj("12着"));
-}
 
-TEST(RunSummary, CourseAndTimeLinesOfTheRecordEditor) {
   EngineFixture f;
-  const int slot = f.runner("ミホノブルボン", {PastRun{.distance = 2000,
-                                                       .yymm = "9705",
-                                                       .time = "2015",
-                                                       .corners = " 3 210",
-                                                       .last3F = 345,
-                                                       .finish = 1},
-                                               PastRun{.surface = "ダ",
-                                                       .distance = 1200,
-                                                       .course = "名",
-                                                       .corners = " 0 0 0",
-                                                       .last3F = 999,
-                                                       .going = "稍"}});
+  const int slot =
+      f.runner("ミホノブルボン",
+               {PastRun{.distance = 2000, .yymm = "9705", .time = "2015", .corners = " 3 210"},
+                PastRun{.surface = "ダ",
+                        .distance = 1200,
+                        .course = "名",
+                        .corners = " 0 0 0",
+                        .last3F = 999,
+                        .going = "稍"}});
   const int horse = f.app.card.runner[slot];
   EXPECT_EQ(runCourseLine(f.app.store, horse, 1), sj("東京 '97/05 芝2000m(良)"));
   EXPECT_EQ(runTimeLine(f.app.store, horse, 1), sj("2.01.5(12.43)  3. 2.10  34秒5"));
@@ -93,14 +76,9 @@ TEST(Evaluation, ScoresAndTheReasonsForNoScore) {
   EXPECT_EQ(f.cell(k, 2), sj(" 50.0 "));
   EXPECT_EQ(f.cell(k, 3), sj(" 他距 "));
   EXPECT_EQ(f.cell(k, 5), sj(" なし "));
-  EXPECT_EQ(f.cell(k, 1), sj("<注意>"));
 
   auto& score = f.app.result.runner[k].runScore;
-  score[1] = 499;
-  score[2] = 501;
-  score[3] = 519;
-  score[4] = 520;
-  score[5] = 612;
+  score = {0, 499, 501, 519, 520, 612};
   EXPECT_EQ(f.eval(k, 1), "-49.9-");
   EXPECT_EQ(f.eval(k, 2), "+50.1+");
   EXPECT_EQ(f.eval(k, 3), "+51.9+");
@@ -112,17 +90,14 @@ TEST(Disregard, ReleasedInAVisitThenUndoneByClosing) {
   DetailFixture f;
   const int k = f.add("ブルーウインド", {PastRun{.finish = 3}});
   f.app.card.disregard[k][1] = true;
-  f.app.card.anyDisregard = true;
 
   beginDetailVisit(f.app);
   EXPECT_EQ(f.cell(k, 1), sj("(度外)"));
   EXPECT_FALSE(disregardRun(f.app, k, 1));  // already disregarded: nothing changes
   EXPECT_TRUE(releaseRun(f.app, k, 1));
-  EXPECT_EQ(f.cell(k, 1), sj("(解除)"));
   EXPECT_FALSE(releaseRun(f.app, k, 1));
-  EXPECT_EQ(f.eval(k, 1), sj("(解除)"));  // the past-runs screen opened from the detail screen
+  EXPECT_EQ(f.cell(k, 1), sj("(解除)"));
   EXPECT_TRUE(disregardRun(f.app, k, 2));
-  EXPECT_EQ(f.cell(k, 2), sj("(度外)"));
   endDetailVisit(f.app, false);
 
   EXPECT_TRUE(f.app.card.disregard[k][1]);
@@ -139,7 +114,6 @@ TEST(Disregard, ConfirmedVisitKeepsTheFlagsAndAsksForANewPrediction) {
   const int scratched = f.add("");
   beginDetailVisit(f.app);
   EXPECT_FALSE(disregardRun(f.app, scratched, 1));
-  EXPECT_FALSE(disregardRun(f.app, k, 6));
   EXPECT_TRUE(disregardRun(f.app, k, 1));
   confirmDisregard(f.app);
   endDetailVisit(f.app, true);
@@ -148,25 +122,11 @@ TEST(Disregard, ConfirmedVisitKeepsTheFlagsAndAsksForANewPrediction) {
   EXPECT_TRUE(f.app.card.anyDisregard);
   EXPECT_EQ(disregardLabel(f.app.card), sj("あり"));
 
-  // The next visit releases it and is confirmed: the snapshot follows, so nothing is "(解除)".
-  beginDetailVisit(f.app);
-  EXPECT_FALSE(f.app.disregardVisit.repredict);
-  releaseRun(f.app, k, 1);
-  endDetailVisit(f.app, true);
-  EXPECT_FALSE(f.app.card.anyDisregard);
-  EXPECT_EQ(disregardLabel(f.app.card), sj("なし"));
-  EXPECT_EQ(f.eval(k, 1), sj(" 50.0"));
-}
-
-TEST(Disregard, OutsideAVisitTheSnapshotOfAnotherCardShowsNothing) {
-  DetailFixture f;
-  const int k = f.add("ブルーウインド", {PastRun{.finish = 3}});
-  beginDetailVisit(f.app);
-  disregardRun(f.app, k, 1);
-  endDetailVisit(f.app, true);
-  // Another race is loaded into the same slots without the flag.
+  // Another race in the same slots without the flag: the last visit's snapshot is not this
+  // card's, so the run is not shown as released.
   f.app.card.disregard[k][1] = false;
   EXPECT_EQ(f.eval(k, 1), sj(" 50.0"));
+  EXPECT_EQ(disregardLabel(f.app.card), sj("なし"));
 }
 
 TEST(Disregard, ReleaseAllAsksFirst) {
@@ -178,27 +138,20 @@ TEST(Disregard, ReleaseAllAsksFirst) {
   EXPECT_FALSE(releaseAllRuns(f.app));  // いいえ
   EXPECT_TRUE(f.app.card.disregard[k][1]);
   EXPECT_FALSE(f.app.disregardVisit.repredict);
-  EXPECT_FALSE(f.app.store.modified);
 
   f.dialogs.confirmAnswers = {true};
   EXPECT_TRUE(releaseAllRuns(f.app));
-  ASSERT_EQ(f.dialogs.confirmations.size(), 2u);
-  EXPECT_EQ(f.dialogs.confirmations[1],
+  EXPECT_EQ(f.dialogs.confirmations.back(),
             std::make_pair(sj("度外視指定を全て解除します。"), sj("よろしいですか？")));
-  EXPECT_FALSE(f.app.card.disregard[k][1]);
-  EXPECT_FALSE(f.app.card.disregard[k][5]);
+  EXPECT_FALSE(f.app.card.disregard[k][1] || f.app.card.disregard[k][5]);
   EXPECT_TRUE(f.app.disregardVisit.repredict);
   EXPECT_TRUE(f.app.store.modified);
-  endDetailVisit(f.app, true);
-  EXPECT_FALSE(f.app.card.anyDisregard);
 }
 
-TEST(Longshot, MarkedRunnersAgainstTheirPopularity) {
+TEST(Longshot, MarkedRunnersAgainstTheirPopularityOrOddsNotEntered) {
   DetailFixture f;
-  for (const char* name : {"エー", "ビー", "シー", "ディー", "イー"}) f.add(name);
-  // Odds 1.8 3.5 7.0 12.0 2.3: popularity 1 3 4 5 2.
-  const double odds[] = {1.8, 3.5, 7.0, 12.0, 2.3};
-  for (int k = 1; k <= 5; ++k) f.app.card.winOdds[k] = odds[k - 1];
+  const double odds[] = {1.8, 3.5, 7.0, 12.0, 2.3};  // popularity 1 3 4 5 2
+  for (double o : odds) f.app.card.winOdds[f.add("ウマ")] = o;
   recomputeOdds(f.app.card);
   f.app.result.markOrder = {4, 1, 2};
   f.app.result.markCount = 3;
@@ -209,9 +162,8 @@ TEST(Longshot, MarkedRunnersAgainstTheirPopularity) {
   recomputeOdds(f.app.card);
   const auto missing = longshotColumn(f.app);
   ASSERT_EQ(missing.size(), 18u);
-  EXPECT_EQ(std::vector<std::string>(missing.begin(), missing.begin() + 7),
-            sjLines({" オ", " ッ", " ズ", " 未", " 入", " 力", ""}));
-  EXPECT_EQ(missing.back(), "");
+  EXPECT_EQ(missing[0] + missing[1] + missing[2] + missing[5] + missing[6] + missing[17],
+            sj(" オ ッ ズ 力"));
 }
 
 TEST(PastRuns, TitleWithSexAgeAndOdds) {
@@ -232,44 +184,35 @@ TEST(PastRuns, TitleWithSexAgeAndOdds) {
 
 TEST(PastRuns, DialogAndScreenLines) {
   DetailFixture f;
-  const int k = f.add("エアグルーヴ", {PastRun{.time = "1331", .corners = " 3 3 2", .finish = 1},
-                                       PastRun{}, PastRun{.course = "京", .finish = 12}});
+  const int k = f.add("エアグルーヴ", {PastRun{.corners = " 3 3 2"}, PastRun{},
+                                       PastRun{.course = "京", .finish = 12}});
   f.app.card.disregard[k][3] = true;
   f.app.result.runner[k].runScore[2] = 534;
+  const std::string heavy = sj("━━━━━━━━━━━━━━━━━━");
 
   const RunLines dialog = disregardDialogLines(f.app, k, 1);
-  const std::string heavy = sj("━━━━━━━━━━━━━━━━━━");
   EXPECT_EQ(dialog.runs,
             (std::vector<std::string>{heavy, sj(" 前走  東京 '09/03 芝1600m(良)"),
                                       sj("  1着 1.33.1(11.72)  3. 3. 2  34秒5"), heavy}));
   EXPECT_EQ(dialog.evaluations[2], sj("<注意>"));
   const RunLines empty = disregardDialogLines(f.app, k, 4);
-  EXPECT_EQ(empty.runs[1], sj("４走前"));
-  EXPECT_EQ(empty.runs[2], sj(" データなし"));
-  EXPECT_EQ(empty.evaluations[2], sj(" なし"));
+  EXPECT_EQ(empty.runs[1] + empty.runs[2], sj("４走前 データなし"));
 
   const RunLines screen = pastRunsLines(f.app, k);
   ASSERT_EQ(screen.runs.size(), 16u);
   ASSERT_EQ(screen.evaluations.size(), 16u);
-  const std::string light = sj("──────────────────");
-  EXPECT_EQ(screen.runs[0], heavy);
   EXPECT_EQ(screen.runs[1], sj("５走前"));  // the oldest run first
-  EXPECT_EQ(screen.runs[3], light);
-  EXPECT_EQ(screen.runs[7], sj("３走前 京都 '09/03 芝1600m(良)"));
+  EXPECT_EQ(screen.runs[3], sj("──────────────────"));
   EXPECT_EQ(screen.runs[8], sj(" 12着 1.33.1(11.72)  3. 3. 3  34秒5"));
-  EXPECT_EQ(screen.runs[13], sj(" 前走  東京 '09/03 芝1600m(良)"));
   EXPECT_EQ(screen.runs[15], heavy);
   // Each evaluation beside its run's result line: run r in row 17 - 3r.
   EXPECT_EQ(screen.evaluations[2], sj(" なし"));
   EXPECT_EQ(screen.evaluations[8], sj("(度外)"));
   EXPECT_EQ(screen.evaluations[11], "*53.4*");
   EXPECT_EQ(screen.evaluations[14], sj("<注意>"));
-  EXPECT_EQ(screen.evaluations[0], sj("━━━"));
-  EXPECT_EQ(screen.evaluations[3], sj("───"));
-  EXPECT_EQ(screen.evaluations[1], "");
 }
 
-TEST(DetailColumns, NamesMarksRunsFromOldestAndLongshot) {
+TEST(DetailColumns, NamesMarksAndRunCells) {
   DetailFixture f;
   const int k = f.add("エアグルーヴ", {PastRun{.finish = 3}});
   f.add("");
@@ -277,11 +220,9 @@ TEST(DetailColumns, NamesMarksRunsFromOldestAndLongshot) {
   f.app.result.markCount = 1;
   const DetailColumns c = buildDetailColumns(f.app);
   EXPECT_EQ(c.umaban.size(), 18u);
-  EXPECT_EQ(c.name, sjLines({"エアグルーヴ　　　", "（ 出 走 取 消 ） "}));
+  EXPECT_EQ(c.name[1], sj("（ 出 走 取 消 ） "));
   EXPECT_EQ(c.mark[0], sj(" ◎ "));
-  EXPECT_EQ(c.run[0], sjLines({" 50.0 ", " なし "}));
-  EXPECT_EQ(c.run[4], sjLines({" なし ", " なし "}));
-  EXPECT_EQ(c.longshot[0], sj(" オ"));
+  EXPECT_EQ(c.run[0][0] + c.run[0][1] + c.run[4][0], sj(" 50.0  なし  なし "));
 }
 
 }  // namespace
