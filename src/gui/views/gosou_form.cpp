@@ -1,0 +1,94 @@
+#include "views/gosou_form.hpp"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/app_state.hpp"
+#include "engine/centring.hpp"
+#include "platform/fonts.hpp"
+#include "platform/qt_text.hpp"
+#include "views/past_runs.hpp"
+
+namespace korvane::gui {
+
+namespace {
+
+constexpr int kLines = 16;  // five runs of a heading and a result line, six rules
+
+// A list that shows lines and takes no part in any selection.
+QListWidget* runList(QWidget* parent, const char* name, int widthBytes, int rowHeight) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(name);
+  list->setFont(fixedFont());
+  list->setSelectionMode(QAbstractItemView::NoSelection);
+  list->setFocusPolicy(Qt::NoFocus);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setUniformItemSizes(true);
+  const int frame = 2 * list->frameWidth();
+  list->setFixedSize(cellsWidth(widthBytes) + frame + 4, kLines * rowHeight + frame);
+  return list;
+}
+
+void fill(QListWidget* list, const std::vector<std::string>& lines, int rowHeight) {
+  list->clear();
+  for (const std::string& line : lines) {
+    auto* item = new QListWidgetItem(toQt(line), list);
+    item->setSizeHint(QSize(list->width(), rowHeight));
+  }
+}
+
+}  // namespace
+
+TGosouForm::TGosouForm(AppState& app, QWidget* over) : QDialog(over), over_(over) {
+  setObjectName("GosouForm");
+  setWindowTitle(QStringLiteral("競走馬情報"));
+  const int rowHeight = std::max(15, QFontMetrics(fixedFont()).height() + 1);
+
+  BameiLbl = new QLabel(this);
+  BameiLbl->setObjectName("BameiLbl");
+  BameiLbl->setFont(fixedFont());
+  SeisekiLst = runList(this, "SeisekiLst", 40, rowHeight);
+  HyoukaLst = runList(this, "HyoukaLst", 6, rowHeight);
+  auto* tojiruBtn = new QPushButton(QStringLiteral("閉じる"), this);
+  tojiruBtn->setObjectName("TojiruBtn");
+  tojiruBtn->setDefault(true);
+  connect(tojiruBtn, &QPushButton::clicked, this, &TGosouForm::TojiruBtnClick);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(BameiLbl);
+  auto* lists = new QHBoxLayout;
+  lists->setSpacing(2);
+  lists->addWidget(SeisekiLst);
+  lists->addWidget(HyoukaLst);
+  lists->addStretch();
+  layout->addLayout(lists);
+  layout->addWidget(tojiruBtn, 0, Qt::AlignRight);
+
+  const int slot = app.selectedRunner;
+  BameiLbl->setText(toQt(pastRunsTitle(app, slot)));
+  const RunLines lines = pastRunsLines(app, slot);
+  fill(SeisekiLst, lines.runs, rowHeight);
+  fill(HyoukaLst, lines.evaluations, rowHeight);
+}
+
+void TGosouForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void TGosouForm::FormShow() {
+  centreOn(*this, over_);
+}
+
+void TGosouForm::TojiruBtnClick() {
+  accept();
+}
+
+}  // namespace korvane::gui
