@@ -13,6 +13,7 @@
 
 #include "database/store_files.hpp"
 #include "engine/prediction_run.hpp"
+#include "engine/race_form.hpp"
 #include "engine/tenkai_form.hpp"
 #include "output/prediction_page.hpp"
 #include "platform/qt_text.hpp"
@@ -303,9 +304,46 @@ class YosouFormTest : public QObject {
     QCOMPARE(think.shown, 0);
   }
 
+  void courseChangeRunsThePredictionAgain() {
+    open(sampleWorld());
+    press("UmaLst", 4);
+    ThinkWatch think;
+    onNextModalOf<TRaceForm>([](TRaceForm& race) {
+      const auto found = race.KyoriLst->findItems(QString(" 1800m"), Qt::MatchExactly);
+      if (!found.isEmpty()) race.KyoriLst->setCurrentItem(found.first());
+      race.KanryouBtn->click();
+    });
+    QTest::mouseClick(form_->findChild<QPushButton*>("RaceBtn"), Qt::LeftButton);
+    QTRY_COMPARE(text("RaceLbl"), QString("京都(外) 芝1800m（良）"));
+
+    QCOMPARE(text("KyoriLbl"), QString("┌────芝1800m能力────┐"));
+    QCOMPARE(think.shown, 1);
+    QVERIFY(world_->app.store.modified);
+    QCOMPARE(world_->app.selectedRunner, 0);
+    QCOMPARE(selectedRows(), allRows(0));
+    auto reference = sampleWorld();
+    reference->app.card.distance = 1800;
+    reference->app.card.development = world_->app.card.development;
+    runPrediction(reference->app);
+    const PredictionColumns expected = buildPredictionColumns(reference->app);
+    for (int row = 0; row < 12; ++row) {
+      QCOMPARE(cell(list("NouryokuLst"), row),
+               toQt(expected.ability[static_cast<std::size_t>(row)]));
+      QCOMPARE(cell(list("ShirushiLst"), row), toQt(expected.mark[static_cast<std::size_t>(row)]));
+    }
+
+    // 戻る leaves the race and its prediction as they are.
+    onNextModalOf<TRaceForm>([](TRaceForm& race) { race.ModoruBtn->click(); });
+    QTest::mouseClick(form_->findChild<QPushButton*>("RaceBtn"), Qt::LeftButton);
+    QTest::qWait(50);
+    QCOMPARE(think.shown, 1);
+    QCOMPARE(world_->app.card.distance, 1800);
+  }
+
   void mainWindowStepsAsideWhileTheScreenIsUp() {
     open(sampleWorld());
     QTRY_VERIFY(!main_->isVisible());
+    QVERIFY(form_->isVisible());
     form_->move(200, 150);
     QTest::mouseClick(form_->findChild<QPushButton*>("HelpBtn"), Qt::LeftButton);
     QCOMPARE(world_->dialogs.messages.back(),

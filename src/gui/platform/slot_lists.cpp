@@ -50,8 +50,10 @@ QListWidget* SlotLists::addColumn(const QString& name, int widthBytes, ColumnRol
   list->setSpacing(0);
   list->setSelectionMode(role == ColumnRole::Number ? QAbstractItemView::NoSelection
                                                     : QAbstractItemView::SingleSelection);
+  list->setTextElideMode(Qt::ElideNone);
+  // Room for the item's own margins on both sides, so that the widest cell shows whole.
   const int frame = 2 * list->frameWidth();
-  list->setFixedSize(cellsWidth(widthBytes) + frame + 4, kRows * rowHeight_ + frame);
+  list->setFixedSize(cellsWidth(widthBytes + 1) + frame + 8, kRows * rowHeight_ + frame);
 
   const int index = static_cast<int>(columns_.size());
   columns_.push_back(Column{list, role});

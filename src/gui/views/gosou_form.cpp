@@ -31,8 +31,9 @@ QListWidget* runList(QWidget* parent, const char* name, int widthBytes, int rowH
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setUniformItemSizes(true);
+  list->setTextElideMode(Qt::ElideNone);
   const int frame = 2 * list->frameWidth();
-  list->setFixedSize(cellsWidth(widthBytes) + frame + 4, kLines * rowHeight + frame);
+  list->setFixedSize(cellsWidth(widthBytes + 1) + frame + 8, kLines * rowHeight + frame);
   return list;
 }
 
