@@ -344,14 +344,12 @@ class YosouFormTest : public QObject {
     open(sampleWorld());
     QTRY_VERIFY(!main_->isVisible());
     QVERIFY(form_->isVisible());
+    QCOMPARE(form_->pos(), main_->pos());
     form_->move(200, 150);
     QTest::mouseClick(form_->findChild<QPushButton*>("HelpBtn"), Qt::LeftButton);
     QCOMPARE(world_->dialogs.messages.back(),
              (std::vector<std::string>{sj("表の見出し等にマウスカーソルを約１秒間"),
                                        sj("置いて下さい。"), sj("各項目の説明が表示されます。")}));
-    for (const char* later : {"ShousaiBtn", "OddsBtn", "KaimeBtn", "UserBtn", "OutputBtn"}) {
-      QVERIFY(!form_->findChild<QPushButton*>(later)->isEnabled());
-    }
 
     QTest::mouseClick(form_->findChild<QPushButton*>("ModoruBtn"), Qt::LeftButton);
     QVERIFY(!form_->isVisible());
