@@ -1,0 +1,598 @@
+#include "app/main_form.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/app_state.hpp"
+#include "app/main_actions.hpp"
+#include "app/main_lists.hpp"
+#include "app/settings_edit.hpp"
+#include "app/startup.hpp"
+#include "app/title_form.hpp"
+#include "app/window_position.hpp"
+#include "database/race_files.hpp"
+#include "database/store_files.hpp"
+#include "engine/centring.hpp"
+#include "engine/race_form.hpp"
+#include "platform/fonts.hpp"
+#include "platform/qt_text.hpp"
+#include "text/sjis.hpp"
+#include "views/race_label.hpp"
+#include "views/yosou_form.hpp"
+
+namespace korvane::gui {
+
+namespace {
+
+QString qs(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* hint) {
+  auto* b = new QPushButton(qs(caption), parent);
+  b->setObjectName(name);
+  if (hint != nullptr) b->setToolTip(qs(hint));
+  return b;
+}
+
+// The horse record editor, the name window, the settings and the maintenance windows come later;
+// until then their buttons show what they will do but cannot be pressed.
+void later(QWidget* control) {
+  control->setEnabled(false);
+}
+void later(QAction* item) {
+  item->setEnabled(false);
+}
+
+QListWidget* runnerColumn(QWidget* parent, const char* name, int widthBytes) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(name);
+  list->setFont(fixedFont());
+  list->setUniformItemSizes(true);
+  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setFixedWidth(cellsWidth(widthBytes) + 2 * list->frameWidth() + 4);
+  return list;
+}
+
+int runnerRowHeight() {
+  return QFontMetrics(fixedFont()).height() + 4;
+}
+
+void fillRunnerColumn(QListWidget* list, const QStringList& rows) {
+  list->clear();
+  for (const QString& row : rows) {
+    auto* item = new QListWidgetItem(row, list);
+    item->setSizeHint(QSize(0, runnerRowHeight()));
+  }
+}
+
+constexpr std::array<const char*, kKanaRows> kKeyNames{
+    "KeyABtn",  "KeyKaBtn", "KeySaBtn", "KeyTaBtn", "KeyNaBtn",
+    "KeyHaBtn", "KeyMaBtn", "KeyYaBtn", "KeyRaBtn", "KeyWaBtn"};
+constexpr std::array<const char*, 5> kDanNames{"AdanBtn", "IdanBtn", "UdanBtn", "EdanBtn",
+                                               "OdanBtn"};
+
+}  // namespace
+
+HorseListModel::HorseListModel(const HorseStore& store, QObject* parent)
+    : QAbstractListModel(parent), store_(store) {}
+
+int HorseListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : store_.count + kHorseListTail;
+}
+
+QVariant HorseListModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= store_.count) return {};
+  return toQt(horseListRow(store_, store_.order[static_cast<std::size_t>(index.row())]));
+}
+
+void HorseListModel::refresh() {
+  beginResetModel();
+  endResetModel();
+}
+
+TMainForm::TMainForm(AppState& app, MainFormOptions options, QWidget* parent)
+    : QMainWindow(parent), app_(app), options_(options), letters_(kanaRow(0)) {
+  setObjectName("TMainForm");
+  setWindowTitle(toQt(sj("コルバン")));
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  buildHorseSide();
+  buildRunnerSide();
+  buildMenu();
+
+  YosouBtn = button(central, "YosouBtn", "予想",
+                    "予想画面に行きます。レースコースが未入力の場合、入力画面になります。");
+  SetteiBtn = button(central, "SetteiBtn", "設定", "各種設定が行えます。");
+  later(SetteiBtn);
+  const QString modeHint = qs("「◎○▲」などの印の付け方です。左の設定ボタンで変更できます。");
+  ModeLbl2 = new QLabel(qs("印付けモード"), central);
+  ModeLbl2->setObjectName("ModeLbl2");
+  ModeLbl = new QLabel(toQt(modeLabel(app_.settings)), central);
+  ModeLbl->setObjectName("ModeLbl");
+  for (QLabel* label : {ModeLbl2, ModeLbl}) label->setToolTip(modeHint);
+  YosouBtn->setMinimumHeight(36);
+  connect(YosouBtn, &QPushButton::clicked, this, &TMainForm::YosouBtnClick);
+
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(YosouBtn, 2);
+  bottom->addWidget(SetteiBtn, 1);
+  bottom->addSpacing(16);
+  bottom->addWidget(ModeLbl2);
+  bottom->addWidget(ModeLbl);
+  bottom->addStretch();
+
+  auto* sides = new QHBoxLayout;
+  sides->addWidget(UmaGrp);
+  sides->addWidget(RunGrp);
+  auto* layout = new QVBoxLayout(central);
+  layout->addLayout(sides);
+  layout->addLayout(bottom);
+
+  adjustSize();
+  const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+  const WindowPosition at = correctWindowPosition(
+      {app_.settings.left, app_.settings.top}, {frameGeometry().width(), frameGeometry().height()},
+      {screen.width(), screen.height()});
+  move(at.left, at.top);
+  refreshAll();
+}
+
+void TMainForm::buildHorseSide() {
+  UmaGrp = new QGroupBox(qs("登録馬（馬名を２回ｸﾘｯｸで出走馬へ）"), centralWidget());
+  UmaGrp->setObjectName("UmaGrp");
+  QWidget* g = UmaGrp;
+
+  auto* fileCaption = new QLabel(qs("編集中ファイル"), g);
+  FileLbl = new QLabel(g);
+  FileLbl->setObjectName("FileLbl");
+  FileLbl->setFont(fixedFont());
+  LoadBtn = button(g, "LoadBtn", "レース読込",
+                   "予想画面の「レース保存」で保存したデータを読み込みます。レースファイル編集中に"
+                   "「新しい馬の入力」はできません。");
+  SaveBtn = button(g, "SaveBtn", "保存", "編集中のファイルを上書き保存します。");
+  AllLoadBtn = button(g, "AllLoadBtn", "全競走馬読込",
+                      "登録してある全ての競走馬データ（全競走馬ファイル）を読み込みます。");
+  AddLoadBtn =
+      button(g, "AddLoadBtn", "追加読込",
+             "編集中のデータに、レースファイルの競走馬を付け足します。すでに登録されて"
+             "いる馬を読み込んだ場合、「前走の開催月」が新しいほうのデータが優先されます。");
+  connect(LoadBtn, &QPushButton::clicked, this, &TMainForm::LoadBtnClick);
+  connect(SaveBtn, &QPushButton::clicked, this, &TMainForm::SaveBtnClick);
+  connect(AllLoadBtn, &QPushButton::clicked, this, &TMainForm::AllLoadBtnClick);
+  connect(AddLoadBtn, &QPushButton::clicked, this, &TMainForm::AddLoadBtnClick);
+
+  horses_ = new HorseListModel(app_.store, this);
+  UmaLst = new QListView(g);
+  UmaLst->setObjectName("UmaLst");
+  UmaLst->setFont(fixedFont());
+  UmaLst->setUniformItemSizes(true);
+  UmaLst->setModel(horses_);
+  UmaLst->setSelectionMode(QAbstractItemView::SingleSelection);
+  UmaLst->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  UmaLst->setMinimumWidth(cellsWidth(24) + 32);
+  UmaLst->setMinimumHeight(QFontMetrics(fixedFont()).height() * 20);
+  connect(UmaLst, &QListView::clicked, this, &TMainForm::UmaLstClick);
+  connect(UmaLst, &QListView::doubleClicked, this, &TMainForm::UmaLstDblClick);
+
+  ShussouBtn =
+      button(g, "ShussouBtn", "出走馬へ", "指定した競走馬を画面右側の出走馬リストへ登録します。");
+  AddBtn = button(g, "AddBtn", "成績", "指定した競走馬の成績を表示・追加・変更します。");
+  InUmaBtn = button(g, "InUmaBtn", "新しい馬", "新しい競走馬を登録します。");
+  SakujoBtn = button(g, "SakujoBtn", "削除", "指定した競走馬を削除します。");
+  later(AddBtn);
+  later(InUmaBtn);
+  connect(ShussouBtn, &QPushButton::clicked, this, &TMainForm::ShussouBtnClick);
+  connect(SakujoBtn, &QPushButton::clicked, this, &TMainForm::SakujoBtnClick);
+
+  SearchEdt = new QLineEdit(g);
+  SearchEdt->setObjectName("SearchEdt");
+  SearchEdt->setFont(fixedFont());
+  SearchBtn = button(g, "SearchBtn", "検索",
+                     "左の検索文字列で競走馬を検索します（キーボードで打ち込んだ場合のみ使用。"
+                     "エンターキーでも可）。");
+  BSBtn = button(g, "BSBtn", "ＢＳ", "検索文字列を訂正します（１文字消す）。");
+  SClearBtn = button(g, "SClearBtn", "クリア", "検索文字列をクリアします。");
+  DakuBtn = button(g, "DakuBtn", "゛゜ァ",
+                   "押すたびに濁点が付いたり消えたりします（または小さい字になります）。");
+  connect(SearchEdt, &QLineEdit::textEdited, this, &TMainForm::SearchEdtChange);
+  connect(SearchEdt, &QLineEdit::returnPressed, this, &TMainForm::SearchBtnClick);
+  connect(SearchBtn, &QPushButton::clicked, this, &TMainForm::SearchBtnClick);
+  connect(BSBtn, &QPushButton::clicked, this, &TMainForm::BSBtnClick);
+  connect(SClearBtn, &QPushButton::clicked, this, &TMainForm::SClearBtnClick);
+  connect(DakuBtn, &QPushButton::clicked, this, &TMainForm::DakuBtnClick);
+
+  auto* keys = new QGridLayout;
+  keys->setSpacing(2);
+  for (int row = 0; row < kKanaRows; ++row) {
+    KeyBtn[row] = new QPushButton(toQt(kanaRowCaptions()[row]), g);
+    KeyBtn[row]->setObjectName(kKeyNames[row]);
+    connect(KeyBtn[row], &QPushButton::clicked, this, [this, row] { KeyBtnClick(row); });
+    keys->addWidget(KeyBtn[row], row / 5, row % 5);
+  }
+  for (int letter = 0; letter < 5; ++letter) {
+    DanBtn[letter] = new QPushButton(g);
+    DanBtn[letter]->setObjectName(kDanNames[letter]);
+    DanBtn[letter]->setFont(fixedFont(12));
+    connect(DanBtn[letter], &QPushButton::clicked, this, [this, letter] { DanBtnClick(letter); });
+    keys->addWidget(DanBtn[letter], 2, letter);
+  }
+  keys->addWidget(DakuBtn, 2, 5);
+  showLetters();
+
+  auto* fileRow = new QHBoxLayout;
+  fileRow->addWidget(fileCaption);
+  fileRow->addWidget(FileLbl, 1);
+  auto* fileButtons = new QHBoxLayout;
+  for (QPushButton* b : {LoadBtn, SaveBtn, AllLoadBtn, AddLoadBtn}) fileButtons->addWidget(b);
+  auto* horseButtons = new QHBoxLayout;
+  for (QPushButton* b : {ShussouBtn, AddBtn, InUmaBtn, SakujoBtn}) horseButtons->addWidget(b);
+  auto* searchRow = new QHBoxLayout;
+  searchRow->addWidget(SearchEdt, 1);
+  for (QPushButton* b : {SearchBtn, BSBtn, SClearBtn}) searchRow->addWidget(b);
+
+  auto* layout = new QVBoxLayout(UmaGrp);
+  layout->addLayout(fileRow);
+  layout->addLayout(fileButtons);
+  layout->addWidget(UmaLst, 1);
+  layout->addLayout(horseButtons);
+  layout->addLayout(searchRow);
+  layout->addLayout(keys);
+}
+
+void TMainForm::buildRunnerSide() {
+  RunGrp = new QGroupBox(qs("出走馬（馬名を２回ｸﾘｯｸで成績を見る）"), centralWidget());
+  RunGrp->setObjectName("RunGrp");
+  QWidget* g = RunGrp;
+
+  UmabanLst = runnerColumn(g, "UmabanLst", 2);
+  // The numbers only stand beside the runners: a press on them never leaves a highlight.
+  UmabanLst->setSelectionMode(QAbstractItemView::NoSelection);
+  UmabanLst->setFocusPolicy(Qt::NoFocus);
+  QStringList numbers;
+  for (int slot = 1; slot <= kMaxRunners; ++slot) numbers << toQt(slotNumber(slot));
+  fillRunnerColumn(UmabanLst, numbers);
+  RunLst = runnerColumn(g, "RunLst", 27);
+  RunLst->setSelectionMode(QAbstractItemView::SingleSelection);
+  for (QListWidget* list : {UmabanLst, RunLst}) {
+    list->setFixedHeight(runnerRowHeight() * kMaxRunners + 2 * list->frameWidth());
+  }
+  connect(RunLst, &QListWidget::itemClicked, this, &TMainForm::RunLstClick);
+  connect(UmabanLst, &QListWidget::itemClicked, this, &TMainForm::UmabanLstClick);
+
+  ClearBtn = button(g, "ClearBtn", "クリア", "出走馬とレースコースをクリアします。");
+  HazusuBtn = button(g, "HazusuBtn", "はずす", "指定した出走馬をはずします。");
+  TorikeshiBtn = button(g, "TorikeshiBtn", "出走取消", "指定した出走馬を出走取消にします。");
+  UpBtn = button(g, "UpBtn", "上へ", "指定した出走馬の枠順を上げます。");
+  DownBtn = button(g, "DownBtn", "下へ", "指定した出走馬の枠順を下げます。");
+  AddBtn2 = button(g, "AddBtn2", "成績", "指定した出走馬の成績を表示・追加・変更します。");
+  later(AddBtn2);
+  connect(ClearBtn, &QPushButton::clicked, this, &TMainForm::ClearBtnClick);
+  connect(HazusuBtn, &QPushButton::clicked, this, [this] { runnerEdit(RunnerEdit::Remove); });
+  connect(TorikeshiBtn, &QPushButton::clicked, this, [this] { runnerEdit(RunnerEdit::Scratch); });
+  connect(UpBtn, &QPushButton::clicked, this, [this] { runnerEdit(RunnerEdit::Up); });
+  connect(DownBtn, &QPushButton::clicked, this, [this] { runnerEdit(RunnerEdit::Down); });
+
+  auto* courseCaption = new QLabel(qs("レースコース"), g);
+  RaceLbl = new QLabel(g);
+  RaceLbl->setObjectName("RaceLbl");
+  RaceLbl->setFont(fixedFont());
+  CourseBtn = button(g, "CourseBtn", "変更",
+                     "レースのコース（競馬場・距離・馬場状態）を入力・変更します。");
+  connect(CourseBtn, &QPushButton::clicked, this, &TMainForm::CourseBtnClick);
+
+  auto* lists = new QHBoxLayout;
+  lists->setSpacing(0);
+  lists->addWidget(UmabanLst);
+  lists->addWidget(RunLst);
+  lists->addStretch();
+  auto* buttons = new QGridLayout;
+  buttons->addWidget(ClearBtn, 0, 0);
+  buttons->addWidget(HazusuBtn, 0, 1);
+  buttons->addWidget(TorikeshiBtn, 0, 2);
+  buttons->addWidget(UpBtn, 1, 0);
+  buttons->addWidget(DownBtn, 1, 1);
+  buttons->addWidget(AddBtn2, 1, 2);
+  auto* course = new QHBoxLayout;
+  course->addWidget(courseCaption);
+  course->addWidget(RaceLbl, 1);
+  course->addWidget(CourseBtn);
+
+  auto* layout = new QVBoxLayout(RunGrp);
+  layout->addLayout(lists);
+  layout->addLayout(buttons);
+  layout->addLayout(course);
+  layout->addStretch();
+}
+
+void TMainForm::buildMenu() {
+  MainMenu1 = menuBar();
+  MainMenu1->setObjectName("MainMenu1");
+  later(MainMenu1->addAction(qs("はじめて使う方")));
+  QMenu* help = MainMenu1->addMenu(qs("ヘルプ"));
+  connect(help->addAction(qs("ファイルについて")), &QAction::triggered, this,
+          &TMainForm::FileAboutClick);
+  QMenu* age = MainMenu1->addMenu(qs("馬の歳"));
+  later(age->addAction(qs("全競走馬に歳を１つとらせる")));
+  later(age->addAction(qs("全競走馬の歳を１つもどす")));
+  QMenu* old = MainMenu1->addMenu(qs("古い馬の削除"));
+  for (const char* item :
+       {"現在の登録馬数を見る", "ここ３年間レースに出走していない馬を移動",
+        "ここ２年間レースに出走していない馬を移動", "ここ１年間レースに出走していない馬を移動"}) {
+    later(old->addAction(qs(item)));
+  }
+  QMenu* end = MainMenu1->addMenu(qs("終了"));
+  connect(end->addAction(qs("終了")), &QAction::triggered, this, &QWidget::close);
+  QMenu* settings = MainMenu1->addMenu(qs("設定"));
+  later(settings->addAction(qs("環境などを設定")));
+  connect(settings->addAction(qs("レースフォルダを開く")), &QAction::triggered, this,
+          [this] { openFolder("RaceFile"); });
+  connect(settings->addAction(qs("カスタマイズフォルダを開く")), &QAction::triggered, this,
+          [this] { openFolder("CustomFile"); });
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  app_.currentScreen = sj("メイン");
+  SearchEdt->clear();
+  searchText_.clear();
+  if (options_.showTitle && !titleShown_) {
+    titleShown_ = true;
+    QTimer::singleShot(0, this, &TMainForm::runTitle);
+  }
+}
+
+void TMainForm::runTitle() {
+  {
+    TTitleForm title(app_, this, options_.titleTickMs);
+    title.exec();
+  }
+  startupFinished();
+}
+
+void TMainForm::startupFinished() {
+  app_.currentHorse = 0;
+  app_.selectedSlot = 0;
+  refreshAll();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  app_.settings.left = frameGeometry().left();
+  app_.settings.top = frameGeometry().top();
+  if (closeProgram(app_)) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void TMainForm::refreshAll() {
+  FileLbl->setText(toQt(app_.fileLabel()));
+  ModeLbl->setText(toQt(modeLabel(app_.settings)));
+  refreshHorseList();
+  refreshRunnerList();
+  refreshRaceLabel();
+}
+
+void TMainForm::refreshHorseList() {
+  horses_->refresh();
+  const int position = app_.currentHorse == 0 ? -1 : orderPosition(app_.store, app_.currentHorse);
+  if (position < 0) {
+    UmaLst->clearSelection();
+    UmaLst->scrollToTop();
+    return;
+  }
+  selectHorseRow(position);
+}
+
+void TMainForm::selectHorseRow(int position) {
+  const QModelIndex index = horses_->index(position);
+  UmaLst->setCurrentIndex(index);
+  UmaLst->scrollTo(index, QAbstractItemView::PositionAtTop);
+}
+
+void TMainForm::refreshRunnerList() {
+  QStringList rows;
+  for (int slot = 1; slot <= app_.card.runnerCount; ++slot) {
+    rows << toQt(runnerListRow(app_.store, app_.card, slot));
+  }
+  fillRunnerColumn(RunLst, rows);
+  if (app_.selectedSlot >= 1 && app_.selectedSlot <= app_.card.runnerCount) {
+    RunLst->setCurrentRow(app_.selectedSlot - 1);
+  }
+}
+
+void TMainForm::refreshRaceLabel() {
+  RaceLbl->setText(toQt(raceLabel(app_.card)));
+}
+
+void TMainForm::UmaLstClick(const QModelIndex& index) {
+  clickEntered_ = false;
+  if (!index.isValid() || index.row() >= app_.store.count) {
+    app_.currentHorse = 0;
+    return;
+  }
+  const int horse = app_.store.order[static_cast<std::size_t>(index.row())];
+  if (horse != app_.currentHorse) {
+    app_.currentHorse = horse;
+    return;
+  }
+  clickEntered_ = true;
+  if (enterRunner(app_, horse)) refreshRunnerList();
+}
+
+void TMainForm::UmaLstDblClick(const QModelIndex& index) {
+  const bool entered = clickEntered_;
+  clickEntered_ = false;
+  if (!index.isValid() || index.row() >= app_.store.count) {
+    app_.currentHorse = 0;
+    return;
+  }
+  app_.currentHorse = app_.store.order[static_cast<std::size_t>(index.row())];
+  if (!entered && enterRunner(app_, app_.currentHorse)) refreshRunnerList();
+}
+
+void TMainForm::ShussouBtnClick() {
+  enterCurrentHorse(app_);
+  refreshRunnerList();
+  const int position = orderPosition(app_.store, app_.currentHorse);
+  if (position >= 0) {
+    UmaLst->setCurrentIndex(horses_->index(position));
+  } else if (app_.currentHorse == 0 && app_.store.count > 0) {
+    UmaLst->clearSelection();
+  }
+}
+
+void TMainForm::SakujoBtnClick() {
+  if (!deleteCurrentHorse(app_)) return;
+  refreshHorseList();
+  refreshRunnerList();
+  SearchEdt->clear();
+  searchText_.clear();
+}
+
+void TMainForm::LoadBtnClick() {
+  loadRace(app_);
+  refreshAll();
+}
+
+void TMainForm::SaveBtnClick() {
+  saveButton(app_);
+}
+
+void TMainForm::AllLoadBtnClick() {
+  reloadAllHorses(app_);
+  refreshAll();
+}
+
+void TMainForm::AddLoadBtnClick() {
+  addLoadRace(app_);
+  refreshAll();
+}
+
+void TMainForm::SearchEdtChange() {
+  const std::optional<std::string> typed = fromQt(SearchEdt->text());
+  if (!typed) {
+    SearchEdt->setText(toQt(searchText_));
+    app_.dialogs.message(refusedTextMessage());
+    return;
+  }
+  searchText_ = cutBytes(*typed, kSearchBytes);
+  if (searchText_ != *typed) SearchEdt->setText(toQt(searchText_));
+}
+
+void TMainForm::search(const std::string& piece) {
+  searchText_ = appendToSearch(searchText_, piece);
+  SearchEdt->setText(toQt(searchText_));
+  const int position = findHorse(app_.store, searchText_);
+  selectHorseRow(position);
+  app_.currentHorse =
+      position < app_.store.count ? app_.store.order[static_cast<std::size_t>(position)] : 0;
+}
+
+void TMainForm::SearchBtnClick() {
+  search({});
+}
+
+void TMainForm::BSBtnClick() {
+  searchText_ = backspaceSearch(searchText_);
+  search({});
+}
+
+void TMainForm::SClearBtnClick() {
+  SearchEdt->clear();
+  searchText_.clear();
+}
+
+void TMainForm::DakuBtnClick() {
+  letters_ = dakutenStep(letters_);
+  showLetters();
+}
+
+void TMainForm::KeyBtnClick(int row) {
+  letters_ = kanaRow(row);
+  showLetters();
+}
+
+void TMainForm::DanBtnClick(int letter) {
+  search(letters_[static_cast<std::size_t>(letter)]);
+}
+
+void TMainForm::showLetters() {
+  for (std::size_t i = 0; i < DanBtn.size(); ++i) DanBtn[i]->setText(toQt(letters_[i]));
+}
+
+void TMainForm::RunLstClick(QListWidgetItem* item) {
+  // A second click on the selected runner will open its record once the editor exists; until
+  // then it keeps the selection.
+  app_.selectedSlot = RunLst->row(item) + 1;
+}
+
+void TMainForm::UmabanLstClick() {
+  UmabanLst->clearSelection();
+}
+
+void TMainForm::ClearBtnClick() {
+  clearRunners(app_);
+  refreshRunnerList();
+  refreshRaceLabel();
+}
+
+void TMainForm::runnerEdit(RunnerEdit edit) {
+  editSelectedRunner(app_, edit);
+  refreshRunnerList();
+}
+
+bool TMainForm::askRaceConditions() {
+  TRaceForm form(app_, this);
+  if (form.exec() != QDialog::Accepted) return false;
+  app_.store.modified = true;
+  refreshRaceLabel();
+  return true;
+}
+
+void TMainForm::CourseBtnClick() {
+  askRaceConditions();
+}
+
+void TMainForm::YosouBtnClick() {
+  if (!enoughRunnersToPredict(app_)) return;
+  if (app_.card.distance == 0 && !askRaceConditions()) return;
+  {
+    TYosouForm yosou(app_, this);
+    yosou.exec();
+  }
+  app_.currentScreen = sj("メイン");
+  refreshAll();
+}
+
+void TMainForm::FileAboutClick() {
+  app_.dialogs.message({sj("『全競走馬ファイル』…"), sj("起動時に読み込まれる基本になるファイル。"),
+                        sj("このファイルに新しい馬を登録していきます。"), sj("『レースファイル』…"),
+                        sj("レースに出走する馬だけが入ったファイル。"),
+                        sj("予想結果画面の「レース保存」で作成できます。")});
+}
+
+void TMainForm::openFolder(const char* name) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(pathToQt(app_.folders.data / name)));
+}
+
+}  // namespace korvane::gui

@@ -1,0 +1,149 @@
+#pragma once
+// The main window: the registered horses with the kana search pad and the file buttons on the
+// left, the runners of the race card on the right, 予想 at the bottom.
+
+#include <QAbstractListModel>
+#include <QMainWindow>
+#include <array>
+
+#include "app/kana_pad.hpp"
+#include "app/main_actions.hpp"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QListWidgetItem;
+class QMenuBar;
+class QPushButton;
+
+namespace korvane {
+struct AppState;
+class HorseStore;
+}  // namespace korvane
+
+namespace korvane::gui {
+
+// The horse list's rows, made only for the rows on screen: a full database is 12000 horses.
+class HorseListModel : public QAbstractListModel {
+  Q_OBJECT
+ public:
+  explicit HorseListModel(const HorseStore& store, QObject* parent = nullptr);
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  // After the store changed.
+  void refresh();
+
+ private:
+  const HorseStore& store_;
+};
+
+struct MainFormOptions {
+  bool showTitle = true;   // the title window loads the data on the first activation
+  int titleTickMs = 1000;  // its timer
+};
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TMainForm(AppState& app, MainFormOptions options = {}, QWidget* parent = nullptr);
+
+  // What follows the title window: no horse or slot selected, every list and label filled.
+  void startupFinished();
+  void refreshAll();
+  void refreshHorseList();
+  void refreshRunnerList();
+  void refreshRaceLabel();
+
+  // 登録馬
+  QGroupBox* UmaGrp = nullptr;
+  QLabel* FileLbl = nullptr;
+  QPushButton* LoadBtn = nullptr;
+  QPushButton* SaveBtn = nullptr;
+  QPushButton* AllLoadBtn = nullptr;
+  QPushButton* AddLoadBtn = nullptr;
+  QListView* UmaLst = nullptr;
+  QPushButton* ShussouBtn = nullptr;
+  QPushButton* AddBtn = nullptr;
+  QPushButton* InUmaBtn = nullptr;
+  QPushButton* SakujoBtn = nullptr;
+  // search pad
+  QLineEdit* SearchEdt = nullptr;
+  QPushButton* SearchBtn = nullptr;
+  QPushButton* BSBtn = nullptr;
+  QPushButton* SClearBtn = nullptr;
+  QPushButton* DakuBtn = nullptr;
+  std::array<QPushButton*, kKanaRows> KeyBtn{};  // KeyABtn .. KeyWaBtn
+  std::array<QPushButton*, 5> DanBtn{};          // AdanBtn .. OdanBtn
+  // 出走馬
+  QGroupBox* RunGrp = nullptr;
+  QListWidget* UmabanLst = nullptr;
+  QListWidget* RunLst = nullptr;
+  QPushButton* ClearBtn = nullptr;
+  QPushButton* HazusuBtn = nullptr;
+  QPushButton* TorikeshiBtn = nullptr;
+  QPushButton* UpBtn = nullptr;
+  QPushButton* DownBtn = nullptr;
+  QPushButton* AddBtn2 = nullptr;
+  QLabel* RaceLbl = nullptr;
+  QPushButton* CourseBtn = nullptr;
+  // bottom
+  QPushButton* YosouBtn = nullptr;
+  QPushButton* SetteiBtn = nullptr;
+  QLabel* ModeLbl2 = nullptr;
+  QLabel* ModeLbl = nullptr;
+  QMenuBar* MainMenu1 = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildHorseSide();
+  void buildRunnerSide();
+  void buildMenu();
+  void runTitle();
+
+  void UmaLstClick(const QModelIndex& index);
+  void UmaLstDblClick(const QModelIndex& index);
+  void ShussouBtnClick();
+  void SakujoBtnClick();
+  void LoadBtnClick();
+  void SaveBtnClick();
+  void AllLoadBtnClick();
+  void AddLoadBtnClick();
+  void SearchEdtChange();
+  void SearchBtnClick();
+  void BSBtnClick();
+  void SClearBtnClick();
+  void DakuBtnClick();
+  void KeyBtnClick(int row);
+  void DanBtnClick(int letter);
+  void RunLstClick(QListWidgetItem* item);
+  void UmabanLstClick();
+  void ClearBtnClick();
+  void runnerEdit(RunnerEdit edit);
+  void CourseBtnClick();
+  void YosouBtnClick();
+  void FileAboutClick();
+  void openFolder(const char* name);
+
+  void search(const std::string& piece);
+  void showLetters();
+  void selectHorseRow(int position);
+  bool askRaceConditions();
+
+  AppState& app_;
+  MainFormOptions options_;
+  HorseListModel* horses_ = nullptr;
+  KanaCaptions letters_;
+  std::string searchText_;  // the search box as cp932, kept valid while the user types
+  bool titleShown_ = false;
+  // The click that began a double click already tried to enter the horse: once is enough.
+  bool clickEntered_ = false;
+};
+
+}  // namespace korvane::gui

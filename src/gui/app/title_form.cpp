@@ -1,0 +1,64 @@
+#include "app/title_form.hpp"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/app_state.hpp"
+#include "app/startup.hpp"
+#include "engine/centring.hpp"
+#include "platform/qt_text.hpp"
+
+namespace korvane::gui {
+
+TTitleForm::TTitleForm(AppState& app, QWidget* mainWindow, int tickMs)
+    : QDialog(mainWindow), app_(app) {
+  setObjectName("TTitleForm");
+  withoutSystemMenu(*this);
+  setWindowTitle(toQt(titleCaption(false)));
+  TitleLbl = new QLabel(QString::fromUtf8("コルバン"), this);
+  TitleLbl->setObjectName("TitleLbl");
+  QFont big = TitleLbl->font();
+  big.setPointSize(36);
+  big.setBold(true);
+  TitleLbl->setFont(big);
+  TitleLbl->setAlignment(Qt::AlignCenter);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(64, 40, 64, 40);
+  layout->addWidget(TitleLbl);
+  setFixedSize(sizeHint().expandedTo(QSize(420, 0)));
+  centreOn(*this, mainWindow);
+
+  Timer = new QTimer(this);
+  Timer->setObjectName("Timer");
+  Timer->setInterval(tickMs);
+  connect(Timer, &QTimer::timeout, this, &TTitleForm::TimerTimer);
+  Timer->start();
+}
+
+void TTitleForm::TimerTimer() {
+  if (++ticks_ == 1) {
+    // A message of the load (a damaged file) must not let the second tick close the window
+    // under it: the second second starts when the load is done.
+    Timer->stop();
+    firstTick();
+    Timer->start();
+  } else {
+    Timer->stop();
+    accept();
+  }
+}
+
+void TTitleForm::firstTick() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  app_.custom.file = newCustomFileName();
+  if (isFirstRun(app_)) {
+    setWindowTitle(toQt(titleCaption(true)));
+    repaint();
+  }
+  loadAtStartup(app_);
+  QApplication::restoreOverrideCursor();
+}
+
+}  // namespace korvane::gui

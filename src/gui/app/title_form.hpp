@@ -1,0 +1,40 @@
+#pragma once
+// The title window of the start: shown over the main window on its first activation, it loads
+// the horses one second later (or sets up the first run from the sample set) and closes itself
+// one second after that.
+
+#include <QDialog>
+
+class QLabel;
+class QTimer;
+
+namespace korvane {
+struct AppState;
+}
+
+namespace korvane::gui {
+
+class TTitleForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  TTitleForm(AppState& app, QWidget* mainWindow, int tickMs = 1000);
+
+  // The first tick: the load of the start, under the hourglass.
+  void firstTick();
+
+  QLabel* TitleLbl = nullptr;
+  QTimer* Timer = nullptr;
+
+ public slots:
+  // Only the timer closes it: Escape must not skip the load.
+  void reject() override {}
+
+ private:
+  void TimerTimer();
+
+  AppState& app_;
+  int ticks_ = 0;
+};
+
+}  // namespace korvane::gui

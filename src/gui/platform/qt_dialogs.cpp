@@ -1,0 +1,206 @@
+#include "platform/qt_dialogs.hpp"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/app_state.hpp"
+#include "engine/centring.hpp"
+#include "platform/fonts.hpp"
+#include "platform/qt_text.hpp"
+#include "text/sjis.hpp"
+
+namespace korvane::gui {
+
+namespace {
+
+// The message window's rows: one line every 24 pixels, 閉じる 16 pixels below the last line.
+constexpr int kLineStep = 24;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+
+}  // namespace
+
+TPrintForm::TPrintForm(const std::vector<std::string>& lines, QWidget* parent) : QDialog(parent) {
+  setObjectName("TPrintForm");
+  setWindowTitle(toQt(sj("コルバン")));
+  const int n = std::clamp(static_cast<int>(lines.size()), 1, 8);
+  const QFont font = fixedFont();
+  const QFontMetrics metrics(font);
+  int width = kButtonWidth;
+  for (int i = 0; i < 8; ++i) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QString("M%1Lbl").arg(i + 1));
+    label->setFont(font);
+    if (i < n && i < static_cast<int>(lines.size())) label->setText(toQt(lines[i]));
+    width = std::max(width, metrics.horizontalAdvance(label->text()));
+    label->setVisible(i < n);
+    MLbl[i] = label;
+  }
+  width += 48;
+  for (int i = 0; i < 8; ++i) MLbl[i]->setGeometry(24, 8 + kLineStep * i, width - 48, kLineStep);
+
+  TojiruBtn = new QPushButton(toQt(sj("閉じる")), this);
+  TojiruBtn->setObjectName("TojiruBtn");
+  TojiruBtn->setDefault(true);
+  TojiruBtn->setGeometry((width - kButtonWidth) / 2, kLineStep * n + 16, kButtonWidth,
+                         kButtonHeight);
+  connect(TojiruBtn, &QPushButton::clicked, this, &QDialog::accept);
+  setFixedSize(width, kLineStep * n + 53);
+}
+
+TKakuninForm::TKakuninForm(const std::string& line1, const std::string& line2, QWidget* parent)
+    : QDialog(parent) {
+  withoutSystemMenu(*this);
+  setObjectName("TKakuninForm");
+  setWindowTitle(toQt(sj("確認")));
+  KakuninLbl = new QLabel(toQt(line1), this);
+  KakuninLbl->setObjectName("KakuninLbl");
+  KakuninLbl2 = new QLabel(toQt(line2), this);
+  KakuninLbl2->setObjectName("KakuninLbl2");
+  for (QLabel* label : {KakuninLbl, KakuninLbl2}) label->setFont(fixedFont());
+  HaiBtn = new QPushButton(toQt(sj("はい")), this);
+  HaiBtn->setObjectName("HaiBtn");
+  IieBtn = new QPushButton(toQt(sj("いいえ")), this);
+  IieBtn->setObjectName("IieBtn");
+  IieBtn->setDefault(true);  // Enter must not confirm a destructive action by accident
+  connect(HaiBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(IieBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(HaiBtn);
+  buttons->addWidget(IieBtn);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(24, 12, 24, 12);
+  layout->addWidget(KakuninLbl);
+  layout->addWidget(KakuninLbl2);
+  layout->addSpacing(8);
+  layout->addLayout(buttons);
+  setFixedSize(sizeHint());
+}
+
+TWaitForm::TWaitForm(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+  setObjectName("TWaitForm");
+  setWindowTitle(toQt(sj("少しお待ち下さい")));
+  MessageLbl = new QLabel(this);
+  MessageLbl->setObjectName("MessageLbl");
+  MessageLbl->setFont(fixedFont());
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(24, 16, 24, 16);
+  layout->addWidget(MessageLbl);
+}
+
+void TWaitForm::setText(const std::string& text) {
+  MessageLbl->setText(toQt(text));
+  adjustSize();
+}
+
+QStringList qtNameFilters(const std::string& filterCp932) {
+  const QStringList parts = toQt(filterCp932).split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString name = parts[i];
+    QString patterns = parts[i + 1];
+    patterns.replace(';', ' ');
+    // Qt reads the patterns from the parentheses at the end of a filter's name.
+    if (!name.endsWith(')')) name += " (" + patterns + ")";
+    filters << name;
+  }
+  return filters;
+}
+
+QtDialogs::QtDialogs() = default;
+QtDialogs::~QtDialogs() = default;
+
+void QtDialogs::registerScreen(const std::string& screenCp932, QWidget* window) {
+  screens_[screenCp932] = window;
+}
+
+void QtDialogs::registerScreen(Dialogs& dialogs, const std::string& screenCp932, QWidget* window) {
+  if (auto* qt = dynamic_cast<QtDialogs*>(&dialogs)) qt->registerScreen(screenCp932, window);
+}
+
+void QtDialogs::attach(const AppState& app) {
+  app_ = &app;
+}
+
+QWidget* QtDialogs::screenInFront() const {
+  if (app_ != nullptr) {
+    const auto found = screens_.find(app_->currentScreen);
+    if (found != screens_.end() && found->second && found->second->isVisible()) {
+      return found->second;
+    }
+  }
+  return QApplication::activeWindow();
+}
+
+void QtDialogs::message(const std::vector<std::string>& lines) {
+  QWidget* owner = screenInFront();
+  TPrintForm form(lines, owner);
+  centreOn(form, owner);
+  form.exec();
+}
+
+bool QtDialogs::confirm(const std::string& line1, const std::string& line2) {
+  QWidget* owner = screenInFront();
+  TKakuninForm form(line1, line2, owner);
+  centreOn(form, owner);
+  return form.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::showWait(const std::string& text) {
+  QWidget* owner = screenInFront();
+  if (!wait_) {
+    // The screen behind is drawn first, so that it does not show half-updated lists meanwhile.
+    if (owner != nullptr) owner->repaint();
+    wait_ = std::make_unique<TWaitForm>(owner);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  }
+  wait_->setText(text);
+  centreOn(*wait_, owner);
+  wait_->show();
+  wait_->raise();
+  wait_->repaint();
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtDialogs::hideWait() {
+  if (!wait_) return;
+  wait_.reset();
+  QApplication::restoreOverrideCursor();
+}
+
+std::optional<std::filesystem::path> QtDialogs::saveFile(const FileDialogRequest& request) {
+  return fileDialog(request, true);
+}
+
+std::optional<std::filesystem::path> QtDialogs::openFile(const FileDialogRequest& request) {
+  return fileDialog(request, false);
+}
+
+std::optional<std::filesystem::path> QtDialogs::fileDialog(const FileDialogRequest& request,
+                                                           bool save) {
+  QFileDialog dialog(screenInFront(), toQt(request.title), pathToQt(request.folder));
+  dialog.setObjectName(save ? "SaveDialog" : "OpenDialog");
+  // Qt's own dialog looks the same on every desktop and under test.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (save && !request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  const QStringList filters = qtNameFilters(request.filter);
+  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(toQt(request.defaultExtension));
+  if (!request.proposedName.empty()) dialog.selectFile(pathToQt(request.proposedName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return pathFromQt(dialog.selectedFiles().constFirst());
+}
+
+}  // namespace korvane::gui

@@ -1,0 +1,89 @@
+#pragma once
+// The message, confirmation and wait windows and the file dialogs, as Qt windows. The three small
+// windows centre on the screen in front (AppState::currentScreen): the main window, the horse
+// record editor or the prediction screen.
+
+#include <QDialog>
+#include <QPointer>
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/dialogs.hpp"
+
+class QLabel;
+class QPushButton;
+
+namespace korvane {
+struct AppState;
+}
+
+namespace korvane::gui {
+
+// The message window: up to eight lines and 閉じる. Its height follows the number of lines.
+class TPrintForm : public QDialog {
+  Q_OBJECT
+ public:
+  TPrintForm(const std::vector<std::string>& lines, QWidget* parent = nullptr);
+
+  std::array<QLabel*, 8> MLbl{};  // M1Lbl .. M8Lbl
+  QPushButton* TojiruBtn = nullptr;
+};
+
+// The confirmation window: two lines, はい and いいえ, no close box.
+class TKakuninForm : public QDialog {
+  Q_OBJECT
+ public:
+  TKakuninForm(const std::string& line1, const std::string& line2, QWidget* parent = nullptr);
+
+  QLabel* KakuninLbl = nullptr;
+  QLabel* KakuninLbl2 = nullptr;
+  QPushButton* HaiBtn = nullptr;
+  QPushButton* IieBtn = nullptr;
+};
+
+// The wait window, shown without blocking while a file is read or written.
+class TWaitForm : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TWaitForm(QWidget* parent = nullptr);
+  void setText(const std::string& text);
+
+  QLabel* MessageLbl = nullptr;
+};
+
+// "名前(*.uma)|*.uma" pairs as a Qt name filter list ("名前(*.uma)").
+QStringList qtNameFilters(const std::string& filterCp932);
+
+class QtDialogs : public Dialogs {
+ public:
+  QtDialogs();
+  ~QtDialogs() override;
+
+  // The window of a screen ("メイン", "入力", "予想", cp932) that the small windows centre on.
+  void registerScreen(const std::string& screenCp932, QWidget* window);
+  // Registers through whatever Dialogs the program runs with; scripted test dialogs ignore it.
+  static void registerScreen(Dialogs& dialogs, const std::string& screenCp932, QWidget* window);
+  void attach(const AppState& app);
+
+  void message(const std::vector<std::string>& lines) override;
+  bool confirm(const std::string& line1, const std::string& line2) override;
+  void showWait(const std::string& text) override;
+  void hideWait() override;
+  std::optional<std::filesystem::path> saveFile(const FileDialogRequest& request) override;
+  std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) override;
+
+  // The window the small windows centre on now.
+  QWidget* screenInFront() const;
+
+ private:
+  std::optional<std::filesystem::path> fileDialog(const FileDialogRequest& request, bool save);
+
+  std::map<std::string, QPointer<QWidget>> screens_;
+  const AppState* app_ = nullptr;
+  std::unique_ptr<TWaitForm> wait_;
+};
+
+}  // namespace korvane::gui
