@@ -13,6 +13,16 @@
 
 namespace korvane::cli {
 
+std::optional<CardOptions> cardOptionsOrUsage(const std::vector<std::string_view>& args,
+                                              std::ostream& err, const ExtraFlag& extra) {
+  ParsedCard parsed = parseCardOptions(args, extra);
+  if (!parsed.options) {
+    err << "korvane-cli: " << parsed.error << "\n";
+    printUsage(err);
+  }
+  return std::move(parsed.options);
+}
+
 int predictCard(const CardOptions& options, CardSession& session, std::ostream& err) {
   // The file's name heads the pages as its file label; a name Shift-JIS cannot write is refused
   // rather than printed with characters replaced.

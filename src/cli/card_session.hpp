@@ -2,6 +2,7 @@
 // One race card loaded from a file and predicted, the common start of every card command.
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,11 @@ struct CardSession {
   gen::QuietPlatform platform;
   AppState app{platform.dialogs, platform.clock, platform.writer};
 };
+
+// The card options, or nothing after the reason and the usage were written to `err` (the
+// command then exits with kExitUsage).
+std::optional<CardOptions> cardOptionsOrUsage(const std::vector<std::string_view>& args,
+                                              std::ostream& err, const ExtraFlag& extra = {});
 
 // Loads the options' file, refuses a card that cannot be predicted, applies the development,
 // symbols, bet display and custom rules, and runs the prediction. 0 when the prediction stands

@@ -15,13 +15,9 @@ int detailCommand(const std::vector<std::string_view>& args, std::ostream& out, 
     noOdds = true;
     return "";
   };
-  const ParsedCard parsed = parseCardOptions(args, detailFlags);
-  if (!parsed.options) {
-    err << "korvane-cli: " << parsed.error << "\n";
-    printUsage(err);
-    return kExitUsage;
-  }
-  const CardOptions& options = *parsed.options;
+  const std::optional<CardOptions> parsed = cardOptionsOrUsage(args, err, detailFlags);
+  if (!parsed) return kExitUsage;
+  const CardOptions& options = *parsed;
   CardSession session;
   if (const int status = predictCard(options, session, err)) return status;
 

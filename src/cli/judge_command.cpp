@@ -32,13 +32,9 @@ int judgeCommand(const std::vector<std::string_view>& args, std::ostream& out, s
     maxBets = number;
     return "";
   };
-  const ParsedCard parsed = parseCardOptions(args, judgeFlags);
-  if (!parsed.options) {
-    err << "korvane-cli: " << parsed.error << "\n";
-    printUsage(err);
-    return kExitUsage;
-  }
-  const CardOptions& options = *parsed.options;
+  const std::optional<CardOptions> parsed = cardOptionsOrUsage(args, err, judgeFlags);
+  if (!parsed) return kExitUsage;
+  const CardOptions& options = *parsed;
   if (options.csv) {
     writeMessage(err, csvRefusedMessage(pageCaption(OutputPage::Judgement)));
     return kExitUsage;

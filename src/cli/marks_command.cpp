@@ -8,13 +8,9 @@
 namespace korvane::cli {
 
 int marksCommand(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err) {
-  const ParsedCard parsed = parseCardOptions(args);
-  if (!parsed.options) {
-    err << "korvane-cli: " << parsed.error << "\n";
-    printUsage(err);
-    return kExitUsage;
-  }
-  const CardOptions& options = *parsed.options;
+  const std::optional<CardOptions> parsed = cardOptionsOrUsage(args, err);
+  if (!parsed) return kExitUsage;
+  const CardOptions& options = *parsed;
   // The marks screen has no output page; its lines are tab-separated already.
   if (options.csv) {
     err << "korvane-cli: marks の結果はタブ区切りで書き出すので、--csv は指定できません。\n";

@@ -9,13 +9,9 @@ namespace korvane::cli {
 
 int predictCommand(const std::vector<std::string_view>& args, std::ostream& out,
                    std::ostream& err) {
-  const ParsedCard parsed = parseCardOptions(args);
-  if (!parsed.options) {
-    err << "korvane-cli: " << parsed.error << "\n";
-    printUsage(err);
-    return kExitUsage;
-  }
-  const CardOptions& options = *parsed.options;
+  const std::optional<CardOptions> parsed = cardOptionsOrUsage(args, err);
+  if (!parsed) return kExitUsage;
+  const CardOptions& options = *parsed;
   CardSession session;
   if (const int status = predictCard(options, session, err)) return status;
 
