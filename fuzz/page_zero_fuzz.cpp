@@ -1,38 +1,17 @@
 // Fuzz target of the main-format reader (all-horses main file and race files): whatever the bytes,
 // reading either succeeds with a consistent store or reports the file and the line.
 
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
 #include <variant>
 
 #include "database/store_files.hpp"
-
-namespace {
-
-const std::filesystem::path& scratchFolder() {
-  static const std::filesystem::path folder = [] {
-    auto dir = std::filesystem::temp_directory_path() /
-               ("korvane_fuzz_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    return dir;
-  }();
-  return folder;
-}
-
-}  // namespace
+#include "fuzz_scratch.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto file = scratchFolder() / "race.uma";
-  {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  }
+  using namespace korvane::fuzzing;
+  const auto file = writeScratch(data, size, "race.uma");
   const auto result = korvane::readPageZeroFile(file, scratchFolder());
   if (const auto* set = std::get_if<korvane::LoadedSet>(&result)) {
     const korvane::HorseStore& store = set->store;
