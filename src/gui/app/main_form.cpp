@@ -33,10 +33,7 @@
 #include "platform/qt_text.hpp"
 #include "text/sjis.hpp"
 #include "views/race_label.hpp"
-#if __has_include("views/yosou_form.hpp")
 #include "views/yosou_form.hpp"
-#define KORVANE_HAS_YOSOU_FORM 1
-#endif
 
 namespace korvane::gui {
 
@@ -579,12 +576,10 @@ void TMainForm::CourseBtnClick() {
 void TMainForm::YosouBtnClick() {
   if (!enoughRunnersToPredict(app_)) return;
   if (app_.card.distance == 0 && !askRaceConditions()) return;
-#ifdef KORVANE_HAS_YOSOU_FORM
   {
     TYosouForm yosou(app_, this);
     yosou.exec();
   }
-#endif
   app_.currentScreen = sj("メイン");
   refreshAll();
 }
