@@ -222,12 +222,5 @@ TEST_F(RaceConditionsTest, ReopeningAndStoringKeepsTheConditions) {
   EXPECT_EQ(app.card.going, before.going);
 }
 
-TEST_F(RaceConditionsTest, ChosenDevelopmentBecomesTheRaces) {
-  app.store.modified = false;
-  storeDevelopment(app, sj("差し追込有利"));
-  EXPECT_EQ(app.card.development, sj("差し追込有利"));
-  EXPECT_TRUE(app.store.modified);
-}
-
 }  // namespace
 }  // namespace korvane

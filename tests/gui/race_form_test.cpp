@@ -283,21 +283,13 @@ class RaceFormTest : public QObject {
     QVERIFY(painted.texts.size() >= 8);
     QCOMPARE(painted.texts.front(), q("○○○○○○○○○○"));
     QCOMPARE(painted.texts.back(), q("●●●●●●●●●●"));
+    QCOMPARE(TThinkForm(mainWindow.get()).windowTitle(), q("少しお待ち下さい"));
     QVERIFY(world->app.result.runnerCount > 0);
     // The window is gone and the cursor is back.
     QVERIFY(QApplication::overrideCursor() == nullptr);
     for (QWidget* window : QApplication::topLevelWidgets()) {
       QVERIFY(qobject_cast<TThinkForm*>(window) == nullptr);
     }
-  }
-
-  void progressWindowFillsItsCircles() {
-    TThinkForm think(mainWindow.get());
-    QCOMPARE(think.windowTitle(), q("少しお待ち下さい"));
-    think.show();
-    QCOMPARE(think.WaitLbl->text(), q("○○○○○○○○○○"));
-    think.showProgress(6);
-    QCOMPARE(think.WaitLbl->text(), q("●●●●●●○○○○"));
   }
 
  private:
