@@ -175,9 +175,4 @@ std::string standardDevelopmentOf(const TRaceCard& card) {
   return standardDevelopment(card.surface, card.course, card.distance, card.going);
 }
 
-void storeDevelopment(AppState& app, const std::string& development) {
-  app.card.development = development;
-  app.store.modified = true;
-}
-
 }  // namespace korvane

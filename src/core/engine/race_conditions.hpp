@@ -60,7 +60,4 @@ void storeRaceConditions(AppState& app, const RaceConditionsChoice& choice,
 // The standard development for the card's present conditions (標準設定 of the development window).
 std::string standardDevelopmentOf(const TRaceCard& card);
 
-// A development chosen in the development window becomes the race's own (cp932).
-void storeDevelopment(AppState& app, const std::string& development);
-
 }  // namespace korvane
