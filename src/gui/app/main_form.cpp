@@ -66,7 +66,8 @@ QListWidget* runnerColumn(QWidget* parent, const char* name, int widthBytes) {
   list->setUniformItemSizes(true);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  list->setFixedWidth(cellsWidth(widthBytes) + 2 * list->frameWidth() + 4);
+  // Room for the item's own margins, so that "18" is never cut to an ellipsis.
+  list->setFixedWidth(cellsWidth(widthBytes) + 2 * list->frameWidth() + 12);
   return list;
 }
 
@@ -148,12 +149,16 @@ TMainForm::TMainForm(AppState& app, MainFormOptions options, QWidget* parent)
   layout->addLayout(bottom);
 
   adjustSize();
+  placeOnScreen();
+  refreshAll();
+}
+
+void TMainForm::placeOnScreen() {
   const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
   const WindowPosition at = correctWindowPosition(
       {app_.settings.left, app_.settings.top}, {frameGeometry().width(), frameGeometry().height()},
       {screen.width(), screen.height()});
   move(at.left, at.top);
-  refreshAll();
 }
 
 void TMainForm::buildHorseSide() {
@@ -206,6 +211,7 @@ void TMainForm::buildHorseSide() {
   SearchEdt = new QLineEdit(g);
   SearchEdt->setObjectName("SearchEdt");
   SearchEdt->setFont(fixedFont());
+  SearchEdt->setMinimumWidth(cellsWidth(static_cast<int>(kSearchBytes) + 2));
   SearchBtn = button(g, "SearchBtn", "検索",
                      "左の検索文字列で競走馬を検索します（キーボードで打ち込んだ場合のみ使用。"
                      "エンターキーでも可）。");
@@ -236,6 +242,13 @@ void TMainForm::buildHorseSide() {
     keys->addWidget(DanBtn[letter], 2, letter);
   }
   keys->addWidget(DakuBtn, 2, 5);
+  // The pad is as wide as the list above it, not as wide as Qt's default buttons.
+  for (int column = 0; column < 6; ++column) keys->setColumnStretch(column, 1);
+  for (int i = 0; i < keys->count(); ++i) {
+    QWidget* key = keys->itemAt(i)->widget();
+    key->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    key->setMinimumWidth(cellsWidth(5));
+  }
   showLetters();
 
   auto* fileRow = new QHBoxLayout;
@@ -311,10 +324,10 @@ void TMainForm::buildRunnerSide() {
   buttons->addWidget(UpBtn, 1, 0);
   buttons->addWidget(DownBtn, 1, 1);
   buttons->addWidget(AddBtn2, 1, 2);
-  auto* course = new QHBoxLayout;
-  course->addWidget(courseCaption);
-  course->addWidget(RaceLbl, 1);
-  course->addWidget(CourseBtn);
+  auto* course = new QGridLayout;
+  course->addWidget(courseCaption, 0, 0);
+  course->addWidget(CourseBtn, 0, 1, Qt::AlignRight);
+  course->addWidget(RaceLbl, 1, 0, 1, 2);
 
   auto* layout = new QVBoxLayout(RunGrp);
   layout->addLayout(lists);
@@ -354,6 +367,10 @@ void TMainForm::showEvent(QShowEvent* event) {
   app_.currentScreen = sj("メイン");
   SearchEdt->clear();
   searchText_.clear();
+  if (!placed_) {
+    placed_ = true;
+    placeOnScreen();  // again, now that the frame's size is known
+  }
   if (options_.showTitle && !titleShown_) {
     titleShown_ = true;
     QTimer::singleShot(0, this, &TMainForm::runTitle);

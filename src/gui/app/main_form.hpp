@@ -106,6 +106,8 @@ class TMainForm : public QMainWindow {
   void buildRunnerSide();
   void buildMenu();
   void runTitle();
+  // The saved position, kept on the screen.
+  void placeOnScreen();
 
   void UmaLstClick(const QModelIndex& index);
   void UmaLstDblClick(const QModelIndex& index);
@@ -142,6 +144,7 @@ class TMainForm : public QMainWindow {
   KanaCaptions letters_;
   std::string searchText_;  // the search box as cp932, kept valid while the user types
   bool titleShown_ = false;
+  bool placed_ = false;
   // The click that began a double click already tried to enter the horse: once is enough.
   bool clickEntered_ = false;
 };
