@@ -1,0 +1,154 @@
+// The shared message, confirmation and wait windows and the file dialogs as the program shows
+// them: sizes, placement over the screen in front, and the answers they give.
+
+#include "platform/qt_dialogs.hpp"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "platform/qt_text.hpp"
+#include "support/gui_world.hpp"
+#include "support/modal_driver.hpp"
+#include "text/sjis.hpp"
+
+using namespace korvane;
+using namespace korvane::gui;
+using korvane::testing::GuiWorld;
+using korvane::testing::onNextModalOf;
+
+namespace {
+
+QString q(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+TWaitForm* waitWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* wait = qobject_cast<TWaitForm*>(widget); wait != nullptr && wait->isVisible()) {
+      return wait;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+class QtDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void messageWindowFitsItsLines() {
+    QtDialogs dialogs;
+    int height = 0, buttonTop = 0;
+    QString first, second;
+    onNextModalOf<TPrintForm>([&](TPrintForm& form) {
+      height = form.height();
+      buttonTop = form.TojiruBtn->y();
+      first = form.MLbl[0]->text();
+      second = form.MLbl[1]->text();
+      QCOMPARE(form.windowTitle(), q("コルバン"));
+      QTest::mouseClick(form.TojiruBtn, Qt::LeftButton);
+    });
+    dialogs.message({sj("馬名をクリックしてからお願いします。")});
+    QCOMPARE(height, 77);
+    QCOMPARE(buttonTop, 40);
+    QCOMPARE(first, q("馬名をクリックしてからお願いします。"));
+    QVERIFY(second.isEmpty());
+
+    onNextModalOf<TPrintForm>([&](TPrintForm& form) {
+      height = form.height();
+      buttonTop = form.TojiruBtn->y();
+      second = form.MLbl[7]->text();
+      form.accept();
+    });
+    dialogs.message({"1", "2", "3", "4", "5", "6", "7", "8"});
+    QCOMPARE(height, 245);
+    QCOMPARE(buttonTop, 208);
+    QCOMPARE(second, q("8"));
+  }
+
+  void confirmationCentresOnTheScreenInFrontAndAnswersOnlyYes() {
+    GuiWorld world;
+    QtDialogs dialogs;
+    dialogs.attach(world.app);
+    QWidget mainWindow, prediction;
+    mainWindow.setGeometry(0, 0, 600, 400);
+    prediction.setGeometry(300, 200, 400, 300);
+    mainWindow.show();
+    prediction.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&prediction));
+    dialogs.registerScreen(sj("メイン"), &mainWindow);
+    dialogs.registerScreen(sj("予想"), &prediction);
+    world.app.currentScreen = sj("予想");
+
+    QPoint centre;
+    QString lines;
+    onNextModalOf<TKakuninForm>([&](TKakuninForm& form) {
+      centre = form.frameGeometry().center();
+      lines = form.KakuninLbl->text() + "/" + form.KakuninLbl2->text();
+      QCOMPARE(form.windowTitle(), q("確認"));
+      QTest::mouseClick(form.HaiBtn, Qt::LeftButton);
+    });
+    QVERIFY(dialogs.confirm(sj("全競走馬ファイル"), sj("は変更されています。保存しますか？")));
+    QCOMPARE(lines, q("全競走馬ファイル/は変更されています。保存しますか？"));
+    QVERIFY((centre - prediction.frameGeometry().center()).manhattanLength() <=
+            8);  // the frame is not known before it shows
+
+    onNextModalOf<TKakuninForm>(
+        [](TKakuninForm& form) { QTest::mouseClick(form.IieBtn, Qt::LeftButton); });
+    QVERIFY(!dialogs.confirm("a", "b"));
+    onNextModalOf<TKakuninForm>([](TKakuninForm& form) { QTest::keyClick(&form, Qt::Key_Escape); });
+    QVERIFY(!dialogs.confirm("a", "b"));
+  }
+
+  void waitWindowShowsWithoutBlocking() {
+    QtDialogs dialogs;
+    {
+      WaitWindow wait(dialogs, sj("    データを読み込んでいます"));
+      TWaitForm* shown = waitWindow();
+      QVERIFY(shown != nullptr);
+      QCOMPARE(shown->MessageLbl->text(), q("    データを読み込んでいます"));
+      QCOMPARE(shown->windowTitle(), q("少しお待ち下さい"));
+      QVERIFY(QApplication::overrideCursor() != nullptr);
+    }
+    QVERIFY(waitWindow() == nullptr);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+  }
+
+  void fileDialogsTakeTheRequest() {
+    QCOMPARE(qtNameFilters(sj("コルバンレースファイル(*.uma)|*.uma")),
+             QStringList{q("コルバンレースファイル(*.uma)")});
+    QCOMPARE(qtNameFilters(sj("テキスト|*.txt;*.csv|全て(*.*)|*.*")),
+             QStringList({q("テキスト (*.txt *.csv)"), q("全て(*.*)")}));
+
+    GuiWorld world;
+    QtDialogs dialogs;
+    FileDialogRequest request;
+    request.title = sj("レース保存");
+    request.filter = sj("コルバンレースファイル(*.uma)|*.uma");
+    request.defaultExtension = "uma";
+    request.folder = world.app.folders.race;
+    request.proposedName = u8"古い馬0903.uma";
+    request.overwritePrompt = true;
+    QString title, folder;
+    onNextModalOf<QFileDialog>([&](QFileDialog& dialog) {
+      title = dialog.windowTitle();
+      folder = dialog.directory().absolutePath();
+      QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    const auto chosen = dialogs.saveFile(request);
+    QCOMPARE(title, q("レース保存"));
+    QCOMPARE(folder, pathToQt(world.app.folders.race));
+    QVERIFY(chosen.has_value());
+    QCOMPARE(pathToQt(*chosen), pathToQt(world.app.folders.race / u8"古い馬0903.uma"));
+
+    onNextModalOf<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+    QVERIFY(!dialogs.openFile(request).has_value());
+  }
+};
+
+QTEST_MAIN(QtDialogsTest)
+#include "qt_dialogs_test.moc"
