@@ -1,0 +1,132 @@
+// A first use from the start of the program: the sample horses on the main window, 予想 on a race
+// without a course opens the race conditions first and then the prediction screen, and 戻る
+// brings the main window back. With KORVANE_SCREENSHOTS set to a folder (scripts/screenshots,
+// under Xvfb) the windows are saved there as PNG files on the way.
+
+#include <QApplication>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "app/main_form.hpp"
+#include "app/title_form.hpp"
+#include "engine/race_form.hpp"
+#include "engine/uchisoto_form.hpp"
+#include "platform/folders.hpp"
+#include "platform/qt_text.hpp"
+#include "support/gui_world.hpp"
+#include "text/sjis.hpp"
+#include "views/yosou_form.hpp"
+
+using namespace korvane;
+using namespace korvane::gui;
+using korvane::testing::GuiWorld;
+
+namespace {
+
+QString q(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+void saveShot(QWidget* window, const char* name) {
+  const QString folder = qEnvironmentVariable("KORVANE_SCREENSHOTS");
+  if (folder.isEmpty()) return;
+  window->repaint();
+  QVERIFY(window->grab().save(folder + "/" + name));
+}
+
+// Plays the user on every window that comes up while 予想 runs: the race conditions (1800 m,
+// the outer course if asked) and the prediction screen, which it leaves with 戻る.
+struct User {
+  QStringList seen;
+  QTimer timer;
+  User() {
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [this] { act(); });
+    timer.start();
+  }
+  void act() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
+    if (auto* race = qobject_cast<TRaceForm*>(modal); race && !seen.contains("race")) {
+      seen << "race";
+      const auto found = race->KyoriLst->findItems(QString(" 1800m"), Qt::MatchExactly);
+      if (!found.isEmpty()) race->KyoriLst->setCurrentItem(found.first());
+      saveShot(race, "race_conditions.png");
+      race->KanryouBtn->click();
+    } else if (auto* question = qobject_cast<TUchiSotoForm*>(modal)) {
+      question->SotoBtn->click();
+    } else if (auto* yosou = qobject_cast<TYosouForm*>(modal); yosou && !seen.contains("yosou")) {
+      seen << "yosou";
+      QTest::qWait(100);  // let the table paint
+      saveShot(yosou, "prediction.png");
+      yosou->findChild<QPushButton*>("ModoruBtn")->click();
+    }
+  }
+};
+
+}  // namespace
+
+class FirstUseTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir home;
+  QTemporaryDir program;
+
+ private slots:
+  void initTestCase() {
+    // The screenshot script gives a fresh folder of its own; the test run makes one.
+    if (qEnvironmentVariableIsEmpty("KORVANE_SCREENSHOTS")) {
+      qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    }
+  }
+
+  void predictionFromTheFirstStart() {
+    GuiWorld world;
+    QVERIFY(startFolders(world.app, pathFromQt(program.path())).ok);
+    TMainForm form(world.app, MainFormOptions{.titleTickMs = 50});
+    form.show();
+    QTRY_VERIFY(world.app.store.count > 0 &&
+                qobject_cast<TTitleForm*>(QApplication::activeModalWidget()) == nullptr);
+    QVERIFY(form.RunLst->count() >= 2);
+    // A horse picked on the way, as the user would before predicting.
+    QTest::mouseClick(form.UmaLst->viewport(), Qt::LeftButton, {},
+                      form.UmaLst->visualRect(form.UmaLst->model()->index(2, 0)).center());
+    QTest::qWait(50);
+    saveShot(&form, "main_window.png");
+
+    // A race whose course is not entered yet.
+    world.app.card.distance = 0;
+    form.refreshRaceLabel();
+    QCOMPARE(form.RaceLbl->text(), q("入力されていません"));
+
+    User user;
+    QTest::mouseClick(form.YosouBtn, Qt::LeftButton);
+    QCOMPARE(user.seen, QStringList({"race", "yosou"}));
+    QCOMPARE(world.app.card.distance, 1800);
+    QVERIFY(form.RaceLbl->text().contains(q("芝1800m")));
+    QVERIFY(world.app.store.modified);
+    QTRY_VERIFY(form.isVisible());
+    QCOMPARE(world.app.currentScreen, sj("メイン"));
+
+    // 戻る on the race conditions stops 予想 before the prediction.
+    world.app.card.distance = 0;
+    QTimer::singleShot(0, [] {
+      QTRY_VERIFY(qobject_cast<TRaceForm*>(QApplication::activeModalWidget()) != nullptr);
+      qobject_cast<TRaceForm*>(QApplication::activeModalWidget())->ModoruBtn->click();
+    });
+    User none;
+    none.seen << "race";
+    QTest::mouseClick(form.YosouBtn, Qt::LeftButton);
+    QCOMPARE(none.seen, QStringList{"race"});
+    QCOMPARE(world.app.card.distance, 0);
+  }
+};
+
+QTEST_MAIN(FirstUseTest)
+#include "first_use_test.moc"
