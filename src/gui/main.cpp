@@ -2,6 +2,9 @@
 // loads the horses) and, when the main window closes, offers to save and writes korvane.ini.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <filesystem>
 
 #include "app/app_state.hpp"
@@ -17,6 +20,12 @@ int main(int argc, char* argv[]) {
   using namespace korvane;
   QApplication application(argc, argv);
   QApplication::setApplicationName("korvane");
+  // Qt's own windows (the file dialogs and their overwrite question) speak Japanese too.
+  QTranslator qtJapanese;
+  if (qtJapanese.load(QLocale(QLocale::Japanese), "qtbase", "_",
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtJapanese);
+  }
 
   gui::QtDialogs dialogs;
   SystemClock clock;
