@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, DeletingTheCurrentHorse) {
   EXPECT_TRUE(deleteCurrentHorse(app));
   EXPECT_EQ(app.store.count, 2);
   EXPECT_EQ(app.currentHorse, app.store.order[1]);  // the horse that followed
-  EXPECT_EQ(app.selectedSlot, 0);
+  EXPECT_EQ(app.selectedSlot, 1);                   // slots keep their places
 }
 
 TEST_F(MainWindowTest, RunnerButtonsFollowTheSelection) {

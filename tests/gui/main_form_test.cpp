@@ -195,6 +195,16 @@ class MainFormTest : public QObject {
     QTest::mouseClick(form->ShussouBtn, Qt::LeftButton);
     QCOMPARE(form->RunLst->count(), 2);
     QVERIFY(form->RunLst->item(1)->text().startsWith(q("カトレア")));
+
+    // The arrow keys pick the horse under the highlight, without entering it.
+    form->RunLst->clear();
+    clearCard(world->app.card);
+    clickRow(form->UmaLst, 0);
+    QTest::keyClick(form->UmaLst, Qt::Key_Down);
+    QCOMPARE(world->app.currentHorse, world->app.store.order[1]);
+    QCOMPARE(world->app.card.runnerCount, 0);
+    QTest::mouseClick(form->ShussouBtn, Qt::LeftButton);
+    QVERIFY(form->RunLst->item(0)->text().startsWith(q("カトレア")));
   }
 
   void runnerButtonsMoveTheSelectedRunner() {

@@ -54,8 +54,6 @@ bool deleteCurrentHorse(AppState& app) {
     return false;
   }
   app.currentHorse = deleteHorse(app.store, app.card, app.currentHorse);
-  // Slots may have shifted or been scratched: a selection would now point at another runner.
-  app.selectedSlot = 0;
   return true;
 }
 

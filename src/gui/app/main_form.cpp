@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -197,6 +198,9 @@ void TMainForm::buildHorseSide() {
   UmaLst->setMinimumHeight(QFontMetrics(fixedFont()).height() * 20);
   connect(UmaLst, &QListView::clicked, this, &TMainForm::UmaLstClick);
   connect(UmaLst, &QListView::doubleClicked, this, &TMainForm::UmaLstDblClick);
+  connect(UmaLst->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          &TMainForm::UmaLstKeyMove);
+  UmaLst->viewport()->installEventFilter(this);
 
   ShussouBtn =
       button(g, "ShussouBtn", "出走馬へ", "指定した競走馬を画面右側の出走馬リストへ登録します。");
@@ -289,6 +293,12 @@ void TMainForm::buildRunnerSide() {
     list->setFixedHeight(runnerRowHeight() * kMaxRunners + 2 * list->frameWidth());
   }
   connect(RunLst, &QListWidget::itemClicked, this, &TMainForm::RunLstClick);
+  connect(RunLst, &QListWidget::currentRowChanged, this, &TMainForm::RunLstKeyMove);
+  connect(RunLst, &QListWidget::itemSelectionChanged, this, [this] {
+    // A press below the last runner lets go of the selection: the buttons must not act on it.
+    if (RunLst->selectedItems().isEmpty()) app_.selectedSlot = 0;
+  });
+  RunLst->viewport()->installEventFilter(this);
   connect(UmabanLst, &QListWidget::itemClicked, this, &TMainForm::UmabanLstClick);
 
   ClearBtn = button(g, "ClearBtn", "クリア", "出走馬とレースコースをクリアします。");
@@ -427,6 +437,7 @@ void TMainForm::selectHorseRow(int position) {
 }
 
 void TMainForm::refreshRunnerList() {
+  const QSignalBlocker quiet(RunLst);  // refilling is no choice of the user's
   QStringList rows;
   for (int slot = 1; slot <= app_.card.runnerCount; ++slot) {
     rows << toQt(runnerListRow(app_.store, app_.card, slot));
@@ -454,6 +465,27 @@ void TMainForm::UmaLstClick(const QModelIndex& index) {
   }
   clickEntered_ = true;
   if (enterRunner(app_, horse)) refreshRunnerList();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == UmaLst->viewport() || watched == RunLst->viewport()) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) pressing_ = true;
+    if (type == QEvent::MouseButtonRelease) pressing_ = false;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::UmaLstKeyMove(const QModelIndex& index) {
+  // The arrow keys pick a horse as a click on another row does; making it a runner stays the
+  // mouse's (or 出走馬へ's) business.
+  if (pressing_ || !index.isValid()) return;
+  app_.currentHorse =
+      index.row() < app_.store.count ? app_.store.order[static_cast<std::size_t>(index.row())] : 0;
+}
+
+void TMainForm::RunLstKeyMove(int row) {
+  if (!pressing_ && row >= 0) app_.selectedSlot = row + 1;
 }
 
 void TMainForm::UmaLstDblClick(const QModelIndex& index) {

@@ -100,6 +100,7 @@ class TMainForm : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildHorseSide();
@@ -111,6 +112,8 @@ class TMainForm : public QMainWindow {
 
   void UmaLstClick(const QModelIndex& index);
   void UmaLstDblClick(const QModelIndex& index);
+  void UmaLstKeyMove(const QModelIndex& index);
+  void RunLstKeyMove(int row);
   void ShussouBtnClick();
   void SakujoBtnClick();
   void LoadBtnClick();
@@ -147,6 +150,7 @@ class TMainForm : public QMainWindow {
   bool placed_ = false;
   // The click that began a double click already tried to enter the horse: once is enough.
   bool clickEntered_ = false;
+  bool pressing_ = false;  // a mouse button is down on one of the lists
 };
 
 }  // namespace korvane::gui
