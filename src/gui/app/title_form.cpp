@@ -7,7 +7,7 @@
 
 #include "app/app_state.hpp"
 #include "app/startup.hpp"
-#include "engine/centring.hpp"
+#include "platform/centring.hpp"
 #include "platform/qt_text.hpp"
 
 namespace korvane::gui {

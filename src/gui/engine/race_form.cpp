@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "app/app_state.hpp"
-#include "engine/centring.hpp"
 #include "engine/uchisoto_form.hpp"
+#include "platform/centring.hpp"
 #include "platform/fonts.hpp"
 #include "platform/qt_text.hpp"
 #include "text/sjis.hpp"

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "app/app_state.hpp"
-#include "engine/centring.hpp"
 #include "engine/prediction_run.hpp"
 #include "engine/think_progress.hpp"
+#include "platform/centring.hpp"
 #include "platform/fonts.hpp"
 #include "platform/qt_text.hpp"
 #include "text/sjis.hpp"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine/centring.hpp"
+#include "platform/centring.hpp"
 #include "platform/qt_text.hpp"
 #include "text/sjis.hpp"
 

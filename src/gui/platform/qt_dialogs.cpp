@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "app/app_state.hpp"
-#include "engine/centring.hpp"
+#include "platform/centring.hpp"
 #include "platform/fonts.hpp"
 #include "platform/qt_text.hpp"
 #include "text/sjis.hpp"

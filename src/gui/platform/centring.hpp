@@ -1,6 +1,6 @@
 #pragma once
-// The engine's small windows open over the window they belong to, centred as the shared windows
-// are: owner Left + owner Width / 2 − own Width / 2, the same for Top.
+// Secondary windows open over the window they belong to, centred as the message windows are:
+// owner Left + owner Width / 2 − own Width / 2, the same for Top.
 
 class QWidget;
 

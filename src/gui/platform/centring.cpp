@@ -1,4 +1,4 @@
-#include "engine/centring.hpp"
+#include "platform/centring.hpp"
 
 #include <QWidget>
 
