@@ -92,23 +92,6 @@ constexpr std::array<const char*, 5> kDanNames{"AdanBtn", "IdanBtn", "UdanBtn", 
 
 }  // namespace
 
-HorseListModel::HorseListModel(const HorseStore& store, QObject* parent)
-    : QAbstractListModel(parent), store_(store) {}
-
-int HorseListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : store_.count + kHorseListTail;
-}
-
-QVariant HorseListModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= store_.count) return {};
-  return toQt(horseListRow(store_, store_.order[static_cast<std::size_t>(index.row())]));
-}
-
-void HorseListModel::refresh() {
-  beginResetModel();
-  endResetModel();
-}
-
 TMainForm::TMainForm(AppState& app, MainFormOptions options, QWidget* parent)
     : QMainWindow(parent), app_(app), options_(options), letters_(kanaRow(0)) {
   setObjectName("TMainForm");

@@ -2,10 +2,10 @@
 // The main window: the registered horses with the kana search pad and the file buttons on the
 // left, the runners of the race card on the right, 予想 at the bottom.
 
-#include <QAbstractListModel>
 #include <QMainWindow>
 #include <array>
 
+#include "app/horse_list_model.hpp"
 #include "app/kana_pad.hpp"
 #include "app/main_actions.hpp"
 
@@ -21,24 +21,9 @@ class QPushButton;
 
 namespace korvane {
 struct AppState;
-class HorseStore;
 }  // namespace korvane
 
 namespace korvane::gui {
-
-// The horse list's rows, made only for the rows on screen: a full database is 12000 horses.
-class HorseListModel : public QAbstractListModel {
-  Q_OBJECT
- public:
-  explicit HorseListModel(const HorseStore& store, QObject* parent = nullptr);
-  int rowCount(const QModelIndex& parent = {}) const override;
-  QVariant data(const QModelIndex& index, int role) const override;
-  // After the store changed.
-  void refresh();
-
- private:
-  const HorseStore& store_;
-};
 
 struct MainFormOptions {
   bool showTitle = true;   // the title window loads the data on the first activation
