@@ -1,9 +1,9 @@
 #include "betting/judgement.hpp"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "app/app_state.hpp"
+#include "betting/odds.hpp"
 #include "database/horse_fields.hpp"
 #include "engine/yosou_result.hpp"
 #include "text/sjis.hpp"
@@ -92,14 +92,7 @@ double estimatedQuinellaOdds(double winOddsA, double winOddsB) {
 
 std::string oddsText(double odds) {
   if (odds == 0.0) return "  ??";
-  // Wide enough for any double written with one decimal.
-  char buffer[400];
-  const int written = std::snprintf(buffer, sizeof buffer, "%.1f", odds);
-  std::string text(buffer,
-                   static_cast<std::size_t>(std::clamp<int>(written, 0, sizeof buffer - 1)));
-  // Long odds lose their decimal so that four characters hold them up to 9999.
-  if (text.size() > 4) text.resize(text.size() - 2);
-  return padLeft(text, 4);
+  return padLeft(oddsFigure(odds, 4), 4);
 }
 
 int betCountFor(int judgeClass, int n, int maxBets) {

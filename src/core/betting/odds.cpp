@@ -19,21 +19,10 @@ bool validOdds(double odds) {
   return odds > 0.0 && odds < kOddsLimit;  // false for NaN too
 }
 
-// One decimal, whatever locale the desktop has set.
-std::string oneDecimal(double odds) {
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, odds, std::chars_format::fixed, 1);
-  return std::string(buffer, result.ptr);
-}
-
-// The odds as a list shows them in `width` columns: one decimal, or only the whole part when that
-// does not fit (100.0 shows 100), so that a long shot's odds are never cut to a wrong number.
+// Blank while not entered and for a withdrawn runner.
 std::string oddsColumnText(double odds, std::size_t width) {
   if (odds == 0.0 || odds >= kScratchedOdds) return {};
-  std::string text = oneDecimal(odds);
-  if (text.size() > width) text.erase(text.find('.'));
-  return text;
+  return oddsFigure(odds, width);
 }
 
 // The typed text with full-width digits, point and signs made half-width and blanks dropped at
@@ -108,6 +97,17 @@ bool askQuinella(QuinellaOdds& odds, int entry, const AskValue& ask) {
 
 }  // namespace
 
+std::string oddsFigure(double odds, std::size_t width) {
+  // Wide enough for any double written with one decimal.
+  char buffer[320];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, odds, std::chars_format::fixed, 1);
+  std::string text(buffer, result.ptr);
+  const std::size_t point = text.find('.');
+  if (text.size() > width && point != std::string::npos) text.erase(point);
+  return text;
+}
+
 std::optional<double> readOddsInput(std::string_view text) {
   double value = 0.0;
   if (const auto number = halfWidthNumber(text)) {
@@ -123,7 +123,7 @@ std::optional<double> readOddsInput(std::string_view text) {
 }
 
 double roundOdds(double odds) {
-  const std::string text = oneDecimal(odds);
+  const std::string text = oddsFigure(odds);
   double value = 0.0;
   std::from_chars(text.data(), text.data() + text.size(), value);
   return value;

@@ -2,9 +2,9 @@
 // Win odds (単勝オッズ) typed by the user, or derived from a few quinella (馬連) odds, and the
 // texts of the odds windows. Odds are multiples of the stake (倍率): 2.2 pays 2.2 times.
 
+#include <cstddef>
 #include <functional>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +30,11 @@ double roundOdds(double odds);
 // A typed win odds as stored: read as above, rounded, and refused when the rounding made it 0.0
 // (not entered) or 9999.0 (the mark of a scratched runner).
 std::optional<double> readWinOddsInput(std::string_view text);
+
+// Odds as every window and page writes them: one decimal, whatever locale the desktop has set,
+// or only the whole part when that is longer than `width` characters (100.0 in four shows 100),
+// so that a long shot's odds are never cut to a wrong number.
+std::string oddsFigure(double odds, std::size_t width = std::string::npos);
 
 // True when the slot's runner was withdrawn (出走取消).
 bool isScratched(const TRaceCard& card, int slot);

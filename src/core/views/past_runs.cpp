@@ -1,9 +1,9 @@
 #include "views/past_runs.hpp"
 
 #include <array>
-#include <cstdio>
 
 #include "app/app_state.hpp"
+#include "betting/odds.hpp"
 #include "database/horse_fields.hpp"
 #include "text/sjis.hpp"
 #include "views/evaluation.hpp"
@@ -72,10 +72,8 @@ std::string horseTitle(const AppState& app, int slot) {
 std::string pastRunsTitle(const AppState& app, int slot) {
   std::string title = horseTitle(app, slot);
   if (!validSlot(app, slot) || !app.card.oddsComplete) return title;
-  char odds[32];
-  std::snprintf(odds, sizeof odds, "%.1f", app.card.winOdds[slot]);
-  return title + "   " + std::to_string(app.card.popularity[slot]) + sj("番人気（") + odds +
-         sj("倍）");
+  return title + "   " + std::to_string(app.card.popularity[slot]) + sj("番人気（") +
+         oddsFigure(app.card.winOdds[slot]) + sj("倍）");
 }
 
 RunLines disregardDialogLines(const AppState& app, int slot, int run) {
