@@ -17,9 +17,10 @@ enum class Unscored { NoRun, OtherDistance, Unplaced, Placed };
 Unscored unscoredKind(const AppState& app, int slot, int run) {
   static const std::string none = sj("無");
   const int horse = app.card.runner[slot];
-  if (runSurface(app.store, horse, run) == none) return Unscored::NoRun;
+  const std::string surface = runSurface(app.store, horse, run);
+  if (surface == none) return Unscored::NoRun;
   const int distance = runDistance(app.store, horse, run);
-  if (runSurface(app.store, horse, run) != app.card.surface || distance < app.result.distanceMin ||
+  if (surface != app.card.surface || distance < app.result.distanceMin ||
       distance > app.result.distanceMax) {
     return Unscored::OtherDistance;
   }

@@ -13,22 +13,21 @@ namespace korvane {
 
 namespace {
 
+// A rule across the run lines, 18 characters of `piece`.
+std::string rule(const char* piece) {
+  std::string line;
+  for (int i = 0; i < 18; ++i) line += sj(piece);
+  return line;
+}
+
 const std::string& heavyRule() {
-  static const std::string rule = [] {
-    std::string line;
-    for (int i = 0; i < 18; ++i) line += sj("━");
-    return line;
-  }();
-  return rule;
+  static const std::string line = rule("━");
+  return line;
 }
 
 const std::string& lightRule() {
-  static const std::string rule = [] {
-    std::string line;
-    for (int i = 0; i < 18; ++i) line += sj("─");
-    return line;
-  }();
-  return rule;
+  static const std::string line = rule("─");
+  return line;
 }
 
 // " 前走 ", "前々走", "３走前", "４走前", "５走前": six bytes each, so the course names line up.
