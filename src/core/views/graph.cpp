@@ -5,6 +5,7 @@
 #include "app/app_state.hpp"
 #include "text/sjis.hpp"
 #include "views/prediction_columns.hpp"
+#include "views/style_sign.hpp"
 
 namespace korvane {
 
@@ -45,7 +46,7 @@ GraphPicture framed(int height) {
   return picture;
 }
 
-void addBar(GraphPicture& chart, int a, const RunnerResult& r, bool frontRunner) {
+void addBar(GraphPicture& chart, int a, const RunnerResult& r) {
   using Kind = GraphShape::Kind;
   const int k = r.korvane;
   const int x = 18 * a;
@@ -58,7 +59,7 @@ void addBar(GraphPicture& chart, int a, const RunnerResult& r, bool frontRunner)
         shape(Kind::Line, x - 16, kBottom, x + 1, kBottom, GraphColour::Grey, GraphColour::Grey));
   }
   // A front-runner's style is yellow and carries its place on ベスト above it.
-  const bool bestShown = frontRunner && r.best != 500;
+  const bool bestShown = isFrontRunner(r.raceStyle) && r.best != 500;
   if (bestShown) {
     chart.shapes.push_back(
         text(x - 15, kBottom - k + 354, slotNumber(r.bestRank), GraphColour::Yellow));
@@ -101,7 +102,6 @@ void addAxisColumn(GraphPicture& axis, int a, int slot, const std::string& name)
 }  // namespace
 
 GraphView buildGraph(const AppState& app) {
-  static const std::string nige = sj("逃"), senkou = sj("先");
   const TYosouResult& result = app.result;
   const PredictionColumns columns = buildPredictionColumns(app);
   const int n = static_cast<int>(columns.name.size());
@@ -111,8 +111,7 @@ GraphView buildGraph(const AppState& app) {
     const int slot = result.korvaneOrder.slot[a - 1];
     // A scratched runner leaves its column empty.
     if (slot < 1 || slot > n || app.card.runner[slot] == 0) continue;
-    const RunnerResult& r = result.runner[slot];
-    addBar(view.chart, a, r, r.raceStyle == nige || r.raceStyle == senkou);
+    addBar(view.chart, a, result.runner[slot]);
     addAxisColumn(view.axis, a, slot, columns.name[slot - 1]);
   }
   return view;

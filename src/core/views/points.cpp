@@ -23,7 +23,7 @@ std::string topFive(int rank) {
 
 PointsView buildPoints(const AppState& app) {
   static const std::string longLine(42, '-'), shortLine(4, '-'), blank4(4, ' '),
-      noPoints = sj(" －  "), zero = sj("ゼロ"), nige = sj("逃"), senkou = sj("先");
+      noPoints = sj(" －  "), zero = sj("ゼロ");
   const TYosouResult& result = app.result;
   const TRaceCard& card = app.card;
   const PredictionColumns columns = buildPredictionColumns(app);
@@ -56,8 +56,8 @@ PointsView buildPoints(const AppState& app) {
     view.points.push_back(std::move(item));
     view.best.push_back(topFive(r.bestRank));
     view.loseP.push_back(r.losePRank == 1 && r.loseP == 0 ? zero : topFive(r.losePRank));
-    const bool front = r.raceStyle == nige || r.raceStyle == senkou;
-    view.frontBest.push_back(front && r.best != 500 ? place(r.bestRank) : blank4);
+    view.frontBest.push_back(isFrontRunner(r.raceStyle) && r.best != 500 ? place(r.bestRank)
+                                                                         : blank4);
   }
   return view;
 }

@@ -6,6 +6,7 @@
 #include "text/sjis.hpp"
 #include "views/index_strings.hpp"
 #include "views/prediction_columns.hpp"
+#include "views/style_sign.hpp"
 
 namespace korvane {
 
@@ -53,11 +54,6 @@ const std::array<IndexList, 6>& indexLists() {
   return lists;
 }
 
-bool frontRunner(const std::string& style) {
-  static const std::string nige = sj("逃"), senkou = sj("先");
-  return style == nige || style == senkou;
-}
-
 }  // namespace
 
 RankingsView buildRankings(const AppState& app) {
@@ -84,7 +80,7 @@ RankingsView buildRankings(const AppState& app) {
       }
       std::string item = index.value(r) + " " + nameOf(slot);
       if (index.style == IndexList::Style::Always ||
-          (index.style == IndexList::Style::FrontRunners && frontRunner(r.raceStyle))) {
+          (index.style == IndexList::Style::FrontRunners && isFrontRunner(r.raceStyle))) {
         item += " " + r.raceStyle;
       }
       items.push_back(std::move(item));

@@ -19,4 +19,9 @@ std::string styleSignCell(const std::string& style) {
   return cell;
 }
 
+bool isFrontRunner(const std::string& style) {
+  static const std::string nige = sj("逃"), senkou = sj("先");
+  return style == nige || style == senkou;
+}
+
 }  // namespace korvane

@@ -13,4 +13,7 @@ std::string styleSign(const std::string& style);
 // sign + style + sign.
 std::string styleSignCell(const std::string& style);
 
+// 逃 and 先: the runners whose place on ベスト the points, rankings and graph windows single out.
+bool isFrontRunner(const std::string& style);
+
 }  // namespace korvane
