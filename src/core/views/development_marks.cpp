@@ -30,16 +30,14 @@ class OwnDevelopment {
 };
 
 std::vector<std::string> markColumn(const AppState& app, int n) {
-  static const std::string unsure = sj(" ？"), unsureCell = sj(" ？ ");
+  static const std::string unsure = sj(" ？");
   const TYosouResult& result = app.result;
   std::vector<std::string> column;
   column.reserve(static_cast<std::size_t>(n));
   for (int k = 1; k <= n; ++k) {
     const RunnerResult& r = result.runner[k];
-    // The same judgement as the prediction table's " ？ ", written narrower.
-    const bool judgeable =
-        unmarkedCell(r.power, r.allDistance, r.losePZero, r.losePRank) == unsureCell;
-    column.push_back(judgeable ? unsure : " ");
+    column.push_back(nothingAgainst(r.power, r.allDistance, r.losePZero, r.losePRank) ? unsure
+                                                                                      : " ");
   }
   for (int i = 1; i <= std::min<int>(result.markCount, kMaxMarks); ++i) {
     const int slot = result.markOrder[i - 1];

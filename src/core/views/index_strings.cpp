@@ -94,11 +94,15 @@ const std::string& markSymbol(const std::array<std::string, 6>& symbols, int n) 
   return symbols[n >= 1 && n <= 5 ? n - 1 : 5];
 }
 
+bool nothingAgainst(std::int32_t power, std::int32_t allDistance, bool losePZero,
+                    std::int32_t losePRank) {
+  return power >= 500 && allDistance >= 500 && (losePZero || losePRank <= 5);
+}
+
 std::string unmarkedCell(std::int32_t power, std::int32_t allDistance, bool losePZero,
                          std::int32_t losePRank) {
-  const bool judgeable = power >= 500 && allDistance >= 500 && (losePZero || losePRank <= 5);
   static const std::string unsure = sj(" ？ "), blank = sj(" 　 ");
-  return judgeable ? unsure : blank;
+  return nothingAgainst(power, allDistance, losePZero, losePRank) ? unsure : blank;
 }
 
 std::string markedCell(const std::string& symbol) {

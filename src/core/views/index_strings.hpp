@@ -31,8 +31,12 @@ std::string styleCell(const std::string& style, std::int32_t fit);
 // The mark symbol of the n-th marked runner (1-based): symbols 1..5, then the sixth for 6 and 7.
 const std::string& markSymbol(const std::array<std::string, 6>& symbols, int n);
 
-// 印 cell of an unmarked runner: " ？ " when nothing in its data speaks against it (底力 and
-// 全距離 not below 50.0, 負Ｐ clean or among the five lowest) yet it was not marked, else " 　 ".
+// Nothing in the runner's data speaks against it: 底力 and 全距離 not below 50.0, 負Ｐ clean or
+// among the five lowest. Left unmarked, such a runner is shown with a "？".
+bool nothingAgainst(std::int32_t power, std::int32_t allDistance, bool losePZero,
+                    std::int32_t losePRank);
+
+// 印 cell of an unmarked runner: " ？ " when nothingAgainst, else " 　 ".
 std::string unmarkedCell(std::int32_t power, std::int32_t allDistance, bool losePZero,
                          std::int32_t losePRank);
 
