@@ -9,10 +9,6 @@ namespace korvane {
 
 namespace {
 
-std::string umabanOf(const DetailColumns& columns, std::size_t row) {
-  return row < columns.umaban.size() ? columns.umaban[row] : slotNumber(static_cast<int>(row) + 1);
-}
-
 // A run without a score of its own counts as the neutral 50.0 in a spreadsheet.
 std::string csvEvaluation(const std::string& cell) {
   static const std::string noRun = sj("なし"), otherDistance = sj("他距"), caution = sj("注意");
@@ -44,7 +40,8 @@ std::vector<std::string> detailTextPage(const DetailColumns& c, const PageFrame&
   body.push_back(sj("番 馬名　　　　　　　 印 ５走前 ４走前 ３走前 前々走  前走  穴馬度"));
   for (std::size_t row = 0; row < c.name.size(); ++row) {
     // The name is 18 bytes wide and the mark item begins with a blank, so nothing goes between.
-    std::string line = umabanOf(c, row) + " " + columnItem(c.name, row) + columnItem(c.mark, row);
+    std::string line =
+        umabanItem(c.umaban, row) + " " + columnItem(c.name, row) + columnItem(c.mark, row);
     for (int run = 5; run >= 1; --run) {
       line += columnItem(c.run[run - 1], row);
       line += run > 1 ? " " : "  ";
@@ -58,7 +55,7 @@ std::vector<std::string> detailCsvPage(const DetailColumns& c, const PageFrame& 
   std::vector<std::string> body;
   body.push_back(sj("番,馬名,印,５走前,４走前,３走前,前々走,前走,穴馬度"));
   for (std::size_t row = 0; row < c.name.size(); ++row) {
-    std::string line = umabanOf(c, row) + "," + columnItem(c.name, row) + "," +
+    std::string line = umabanItem(c.umaban, row) + "," + columnItem(c.name, row) + "," +
                        itemBytes(columnItem(c.mark, row), 2, 2);
     for (int run = 5; run >= 1; --run) line += "," + csvEvaluation(columnItem(c.run[run - 1], row));
     body.push_back(line + "," + csvLongshot(columnItem(c.longshot, row)));

@@ -11,10 +11,6 @@ namespace korvane {
 
 namespace {
 
-std::string umabanOf(const PredictionColumns& columns, std::size_t row) {
-  return row < columns.umaban.size() ? columns.umaban[row] : slotNumber(static_cast<int>(row) + 1);
-}
-
 // The three lines under the table: reliability of the top mark, development, marking rules.
 void appendSummary(const PredictionColumns& columns, const PageFrame& frame,
                    std::vector<std::string>& body) {
@@ -30,6 +26,10 @@ void appendSummary(const PredictionColumns& columns, const PageFrame& frame,
 const std::string& columnItem(const std::vector<std::string>& column, std::size_t row) {
   static const std::string none;
   return row < column.size() ? column[row] : none;
+}
+
+std::string umabanItem(const std::vector<std::string>& umaban, std::size_t row) {
+  return row < umaban.size() ? umaban[row] : slotNumber(static_cast<int>(row) + 1);
 }
 
 std::string itemBytes(const std::string& text, std::size_t from, std::size_t count) {
@@ -60,11 +60,12 @@ std::vector<std::string> predictionTextPage(const PredictionColumns& c, const Pa
       sj("番 馬名　　　　　　　 印  脚質  能力   底力   負Ｐ ベスト  前走  全距離 近走"));
   for (std::size_t row = 0; row < c.name.size(); ++row) {
     // The name is 18 bytes wide and the mark item begins with a blank, so nothing goes between.
-    body.push_back(umabanOf(c, row) + " " + columnItem(c.name, row) + columnItem(c.mark, row) +
-                   " " + columnItem(c.style, row) + " " + columnItem(c.ability, row) + " " +
-                   columnItem(c.power, row) + " " + columnItem(c.loseP, row) + " " +
-                   columnItem(c.best, row) + " " + columnItem(c.lastRun, row) + " " +
-                   columnItem(c.allDistance, row) + " " + columnItem(c.form, row));
+    body.push_back(umabanItem(c.umaban, row) + " " + columnItem(c.name, row) +
+                   columnItem(c.mark, row) + " " + columnItem(c.style, row) + " " +
+                   columnItem(c.ability, row) + " " + columnItem(c.power, row) + " " +
+                   columnItem(c.loseP, row) + " " + columnItem(c.best, row) + " " +
+                   columnItem(c.lastRun, row) + " " + columnItem(c.allDistance, row) + " " +
+                   columnItem(c.form, row));
   }
   appendSummary(c, frame, body);
   return framedPage(frame, std::move(body));
@@ -77,7 +78,7 @@ std::vector<std::string> predictionCsvPage(const PredictionColumns& c, const Pag
     std::string loseP = itemBytes(columnItem(c.loseP, row), 2, 3);
     // A spreadsheet reads "?.?" (no data) as text; the column stays numeric with 0.
     if (loseP == "?.?") loseP = "  0";
-    body.push_back(umabanOf(c, row) + "," + columnItem(c.name, row) + "," +
+    body.push_back(umabanItem(c.umaban, row) + "," + columnItem(c.name, row) + "," +
                    itemBytes(columnItem(c.mark, row), 2, 2) + "," +
                    itemBytes(columnItem(c.style, row), 2, 2) + "," +
                    itemBytes(columnItem(c.ability, row), 2, 4) + "," +

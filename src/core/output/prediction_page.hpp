@@ -25,6 +25,9 @@ struct PageFrame {
 // still written for a half-filled screen).
 const std::string& columnItem(const std::vector<std::string>& column, std::size_t row);
 
+// Row `row` of a 番 column, or the slot number itself when the column is shorter.
+std::string umabanItem(const std::vector<std::string>& umaban, std::size_t row);
+
 // Bytes `from` (1-based) .. from + count - 1 of a screen item, as a CSV page cuts its fields out
 // of the strings on screen; shorter or empty when the item ends before.
 std::string itemBytes(const std::string& text, std::size_t from, std::size_t count);
