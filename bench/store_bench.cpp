@@ -23,14 +23,8 @@ const fs::path& fullSetFolder() {
     const fs::path dir =
         fs::temp_directory_path() / ("korvane_store_bench_" + std::to_string(::getpid()));
     fs::create_directories(dir);
-    gen::WorldOptions options;
-    options.horses = kMaxHorses;
-    options.fullRecords = true;
-    const gen::World world = gen::generateWorld(options);
-    gen::Rng rng(7);
-    const TRaceCard card = gen::makeCard(world, rng, gen::CardOptions{});
     AtomicLineWriter writer;
-    if (!gen::writeAllHorses(gen::allHorsesFiles(world, card), dir, writer)) std::abort();
+    if (!gen::writeFullSet(dir, writer)) std::abort();
     return dir;
   }();
   return folder;

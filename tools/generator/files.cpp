@@ -117,6 +117,16 @@ bool writeAllHorses(const AllHorsesFiles& files, const std::filesystem::path& fo
   return writer.writeLines(folder / orderFileName(), files.order);
 }
 
+bool writeFullSet(const std::filesystem::path& folder, LineWriter& writer) {
+  WorldOptions options;
+  options.horses = kMaxHorses;
+  options.fullRecords = true;
+  const World world = generateWorld(options);
+  Rng rng(7);
+  const TRaceCard card = makeCard(world, rng, CardOptions{});
+  return writeAllHorses(allHorsesFiles(world, card), folder, writer);
+}
+
 RaceSet raceSet(const World& world, const TRaceCard& card) {
   std::vector<int> indexes;
   RaceSet set;

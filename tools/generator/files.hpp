@@ -45,6 +45,10 @@ std::filesystem::path orderFileName();                 // 馬並び順.um0
 bool writeAllHorses(const AllHorsesFiles& files, const std::filesystem::path& folder,
                     LineWriter& writer);
 
+// A full database written into the folder: 12000 horses with five runs each and a card over
+// them, the set the benchmarks load and save. False when a file could not be written.
+bool writeFullSet(const std::filesystem::path& folder, LineWriter& writer);
+
 // What loading the race file of the card gives: a store of the runners' blocks and the card
 // with its slots pointing at them.
 struct RaceSet {
