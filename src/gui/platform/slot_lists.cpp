@@ -1,13 +1,11 @@
 #include "platform/slot_lists.hpp"
 
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QMouseEvent>
 #include <algorithm>
 
 #include "database/race_card.hpp"
-#include "platform/fonts.hpp"
-#include "platform/qt_text.hpp"
+#include "platform/fixed_lists.hpp"
 
 namespace korvane::gui {
 
@@ -31,9 +29,7 @@ void SlotColumn::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 SlotLists::SlotLists(QWidget* parent)
-    : QWidget(parent),
-      grid_(new QGridLayout(this)),
-      rowHeight_(std::max(15, QFontMetrics(fixedFont()).height() + 1)) {
+    : QWidget(parent), grid_(new QGridLayout(this)), rowHeight_(fixedRowHeight()) {
   grid_->setContentsMargins(0, 0, 0, 0);
   grid_->setHorizontalSpacing(2);
   grid_->setVerticalSpacing(0);
@@ -42,18 +38,9 @@ SlotLists::SlotLists(QWidget* parent)
 QListWidget* SlotLists::addColumn(const QString& name, int widthBytes, ColumnRole role) {
   auto* list = new SlotColumn(this);
   list->setObjectName(name);
-  list->setFont(fixedFont());
-  list->setFocusPolicy(Qt::NoFocus);
-  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  list->setUniformItemSizes(true);
-  list->setSpacing(0);
+  shapeFixedList(*list, widthBytes, kRows);
   list->setSelectionMode(role == ColumnRole::Number ? QAbstractItemView::NoSelection
                                                     : QAbstractItemView::SingleSelection);
-  list->setTextElideMode(Qt::ElideNone);
-  // Room for the item's own margins on both sides, so that the widest cell shows whole.
-  const int frame = 2 * list->frameWidth();
-  list->setFixedSize(cellsWidth(widthBytes + 1) + frame + 8, kRows * rowHeight_ + frame);
 
   const int index = static_cast<int>(columns_.size());
   columns_.push_back(Column{list, role});
@@ -77,11 +64,7 @@ void SlotLists::setSlots(const TRaceCard& card) {
 }
 
 void SlotLists::setItems(QListWidget* column, const std::vector<std::string>& items) {
-  column->clear();
-  for (const std::string& text : items) {
-    auto* item = new QListWidgetItem(toQt(text), column);
-    item->setSizeHint(QSize(column->width(), rowHeight_));
-  }
+  setFixedLines(*column, items);
   for (const Column& c : columns_) {
     if (c.list == column) showSelection(c);
   }
@@ -106,22 +89,6 @@ void SlotLists::selectSlot(int slot) {
   selected_ = selectable(slot) ? slot : 0;
   for (const Column& column : columns_) showSelection(column);
   emit selectionChanged(selected_);
-}
-
-const SlotLists::Column* SlotLists::nameColumn() const {
-  for (const Column& column : columns_) {
-    if (column.role == ColumnRole::Name) return &column;
-  }
-  return nullptr;
-}
-
-int SlotLists::resynchronise() {
-  const Column* name = nameColumn();
-  const int row = name == nullptr ? -1 : name->list->currentRow();
-  const QList<QListWidgetItem*> picked =
-      name == nullptr ? QList<QListWidgetItem*>{} : name->list->selectedItems();
-  selectSlot(picked.isEmpty() ? 0 : row + 1);
-  return selected_;
 }
 
 void SlotLists::columnPressed(const Column& column, int y) {

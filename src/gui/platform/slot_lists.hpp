@@ -67,9 +67,6 @@ class SlotLists : public QWidget {
   // Selects `slot` in every column but 馬番; 0, a scratched slot or one beyond the runners lets
   // go instead.
   void selectSlot(int slot);
-  // Takes the row selected in the name column as the table's selection again (after a window
-  // opened from the table closes); returns the slot, 0 for none.
-  int resynchronise();
 
   int rowHeight() const { return rowHeight_; }
 
@@ -88,7 +85,6 @@ class SlotLists : public QWidget {
   void columnPressed(const Column& column, int y);
   bool selectable(int slot) const;
   void showSelection(const Column& column) const;
-  const Column* nameColumn() const;
 
   QGridLayout* grid_;
   std::vector<Column> columns_;

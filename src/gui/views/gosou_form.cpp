@@ -1,16 +1,15 @@
 #include "views/gosou_form.hpp"
 
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "app/app_state.hpp"
 #include "platform/centring.hpp"
+#include "platform/fixed_lists.hpp"
 #include "platform/fonts.hpp"
 #include "platform/qt_text.hpp"
 #include "views/past_runs.hpp"
@@ -22,27 +21,12 @@ namespace {
 constexpr int kLines = 16;  // five runs of a heading and a result line, six rules
 
 // A list that shows lines and takes no part in any selection.
-QListWidget* runList(QWidget* parent, const char* name, int widthBytes, int rowHeight) {
+QListWidget* runList(QWidget* parent, const char* name, int widthBytes) {
   auto* list = new QListWidget(parent);
   list->setObjectName(name);
-  list->setFont(fixedFont());
+  shapeFixedList(*list, widthBytes, kLines);
   list->setSelectionMode(QAbstractItemView::NoSelection);
-  list->setFocusPolicy(Qt::NoFocus);
-  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  list->setUniformItemSizes(true);
-  list->setTextElideMode(Qt::ElideNone);
-  const int frame = 2 * list->frameWidth();
-  list->setFixedSize(cellsWidth(widthBytes + 1) + frame + 8, kLines * rowHeight + frame);
   return list;
-}
-
-void fill(QListWidget* list, const std::vector<std::string>& lines, int rowHeight) {
-  list->clear();
-  for (const std::string& line : lines) {
-    auto* item = new QListWidgetItem(toQt(line), list);
-    item->setSizeHint(QSize(list->width(), rowHeight));
-  }
 }
 
 }  // namespace
@@ -50,13 +34,12 @@ void fill(QListWidget* list, const std::vector<std::string>& lines, int rowHeigh
 TGosouForm::TGosouForm(AppState& app, QWidget* over) : QDialog(over), over_(over) {
   setObjectName("GosouForm");
   setWindowTitle(QStringLiteral("競走馬情報"));
-  const int rowHeight = std::max(15, QFontMetrics(fixedFont()).height() + 1);
 
   BameiLbl = new QLabel(this);
   BameiLbl->setObjectName("BameiLbl");
   BameiLbl->setFont(fixedFont());
-  SeisekiLst = runList(this, "SeisekiLst", 40, rowHeight);
-  HyoukaLst = runList(this, "HyoukaLst", 6, rowHeight);
+  SeisekiLst = runList(this, "SeisekiLst", 40);
+  HyoukaLst = runList(this, "HyoukaLst", 6);
   auto* tojiruBtn = new QPushButton(QStringLiteral("閉じる"), this);
   tojiruBtn->setObjectName("TojiruBtn");
   tojiruBtn->setDefault(true);
@@ -75,8 +58,8 @@ TGosouForm::TGosouForm(AppState& app, QWidget* over) : QDialog(over), over_(over
   const int slot = app.selectedRunner;
   BameiLbl->setText(toQt(pastRunsTitle(app, slot)));
   const RunLines lines = pastRunsLines(app, slot);
-  fill(SeisekiLst, lines.runs, rowHeight);
-  fill(HyoukaLst, lines.evaluations, rowHeight);
+  setFixedLines(*SeisekiLst, lines.runs);
+  setFixedLines(*HyoukaLst, lines.evaluations);
 }
 
 void TGosouForm::showEvent(QShowEvent* event) {
