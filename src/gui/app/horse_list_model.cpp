@@ -14,8 +14,13 @@ int HorseListModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant HorseListModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= store_.count) return {};
-  return toQt(horseListRow(store_, store_.order[static_cast<std::size_t>(index.row())]));
+  const int horse = index.isValid() ? horseAt(index.row()) : 0;
+  if (role != Qt::DisplayRole || horse == 0) return {};
+  return toQt(horseListRow(store_, horse));
+}
+
+int HorseListModel::horseAt(int row) const {
+  return row >= 0 && row < store_.count ? store_.order[static_cast<std::size_t>(row)] : 0;
 }
 
 void HorseListModel::refresh() {

@@ -18,6 +18,8 @@ class HorseListModel : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role) const override;
   // After the store changed.
   void refresh();
+  // The horse shown on the row; 0 for the empty rows after the last horse.
+  int horseAt(int row) const;
 
  private:
   const HorseStore& store_;

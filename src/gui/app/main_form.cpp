@@ -358,8 +358,7 @@ void TMainForm::buildMenu() {
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   app_.currentScreen = sj("メイン");
-  SearchEdt->clear();
-  searchText_.clear();
+  SClearBtnClick();
   if (!placed_) {
     placed_ = true;
     placeOnScreen();  // again, now that the frame's size is known
@@ -437,12 +436,8 @@ void TMainForm::refreshRaceLabel() {
 
 void TMainForm::UmaLstClick(const QModelIndex& index) {
   clickEntered_ = false;
-  if (!index.isValid() || index.row() >= app_.store.count) {
-    app_.currentHorse = 0;
-    return;
-  }
-  const int horse = app_.store.order[static_cast<std::size_t>(index.row())];
-  if (horse != app_.currentHorse) {
+  const int horse = index.isValid() ? horses_->horseAt(index.row()) : 0;
+  if (horse == 0 || horse != app_.currentHorse) {
     app_.currentHorse = horse;
     return;
   }
@@ -463,8 +458,7 @@ void TMainForm::UmaLstKeyMove(const QModelIndex& index) {
   // The arrow keys pick a horse as a click on another row does; making it a runner stays the
   // mouse's (or 出走馬へ's) business.
   if (pressing_ || !index.isValid()) return;
-  app_.currentHorse =
-      index.row() < app_.store.count ? app_.store.order[static_cast<std::size_t>(index.row())] : 0;
+  app_.currentHorse = horses_->horseAt(index.row());
 }
 
 void TMainForm::RunLstKeyMove(int row) {
@@ -474,11 +468,8 @@ void TMainForm::RunLstKeyMove(int row) {
 void TMainForm::UmaLstDblClick(const QModelIndex& index) {
   const bool entered = clickEntered_;
   clickEntered_ = false;
-  if (!index.isValid() || index.row() >= app_.store.count) {
-    app_.currentHorse = 0;
-    return;
-  }
-  app_.currentHorse = app_.store.order[static_cast<std::size_t>(index.row())];
+  app_.currentHorse = index.isValid() ? horses_->horseAt(index.row()) : 0;
+  if (app_.currentHorse == 0) return;
   if (!entered && enterRunner(app_, app_.currentHorse)) refreshRunnerList();
 }
 
@@ -497,8 +488,7 @@ void TMainForm::SakujoBtnClick() {
   if (!deleteCurrentHorse(app_)) return;
   refreshHorseList();
   refreshRunnerList();
-  SearchEdt->clear();
-  searchText_.clear();
+  SClearBtnClick();
 }
 
 void TMainForm::LoadBtnClick() {
@@ -536,8 +526,7 @@ void TMainForm::search(const std::string& piece) {
   SearchEdt->setText(toQt(searchText_));
   const int position = findHorse(app_.store, searchText_);
   selectHorseRow(position);
-  app_.currentHorse =
-      position < app_.store.count ? app_.store.order[static_cast<std::size_t>(position)] : 0;
+  app_.currentHorse = horses_->horseAt(position);
 }
 
 void TMainForm::SearchBtnClick() {
@@ -612,7 +601,6 @@ void TMainForm::YosouBtnClick() {
     TYosouForm yosou(app_, this);
     yosou.exec();
   }
-  app_.currentScreen = sj("メイン");
   refreshAll();
 }
 
