@@ -1,6 +1,5 @@
 #include "app/title_form.hpp"
 
-#include <QApplication>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -9,6 +8,7 @@
 #include "app/startup.hpp"
 #include "platform/centring.hpp"
 #include "platform/qt_text.hpp"
+#include "platform/wait_cursor.hpp"
 
 namespace korvane::gui {
 
@@ -51,14 +51,13 @@ void TTitleForm::TimerTimer() {
 }
 
 void TTitleForm::firstTick() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const WaitCursor hourglass;
   app_.custom.file = newCustomFileName();
   if (isFirstRun(app_)) {
     setWindowTitle(toQt(titleCaption(true)));
     repaint();
   }
   loadAtStartup(app_);
-  QApplication::restoreOverrideCursor();
 }
 
 }  // namespace korvane::gui

@@ -1,7 +1,6 @@
 #include "engine/think_form.hpp"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -12,19 +11,12 @@
 #include "platform/centring.hpp"
 #include "platform/fonts.hpp"
 #include "platform/qt_text.hpp"
+#include "platform/wait_cursor.hpp"
 #include "text/sjis.hpp"
 
 namespace korvane::gui {
 
 namespace {
-
-class WaitCursor {
- public:
-  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // The run keeps the event loop waiting, so the windows behind are painted by hand at each step.
 void repaintWindows() {

@@ -84,7 +84,6 @@ TYosouForm::TYosouForm(AppState& app, QWidget* mainWindow)
   QtDialogs::registerScreen(app_.dialogs, sj("予想"), this);
   predictWithProgress(app_, mainWindow_ != nullptr ? mainWindow_ : this);
   FillColumns();
-  mainHidden_ = false;
   ShinraiLbl->setText(toQt(predictionPageFrame(app_).reliabilityCaption));
 }
 
@@ -332,13 +331,13 @@ void TYosouForm::FormActivate() {
 }
 
 void TYosouForm::FormClose() {
+  app_.currentScreen = sj("メイン");
   if (mainWindow_ != nullptr) {
     mainWindow_->move(pos());
     if (mainHidden_) mainWindow_->show();
     mainHidden_ = false;
+    mainWindow_->update();
   }
-  app_.currentScreen = sj("メイン");
-  if (mainWindow_ != nullptr) mainWindow_->update();
 }
 
 void TYosouForm::CopyLabels() {
