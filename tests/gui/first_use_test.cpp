@@ -26,12 +26,9 @@
 using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::GuiWorld;
+using korvane::testing::q;
 
 namespace {
-
-QString q(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 void saveShot(QWidget* window, const char* name) {
   const QString folder = qEnvironmentVariable("KORVANE_SCREENSHOTS");

@@ -20,12 +20,9 @@
 using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::GuiWorld;
+using korvane::testing::q;
 
 namespace {
-
-QString q(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 std::vector<std::string> lines(std::initializer_list<const char*> utf8) {
   std::vector<std::string> out;

@@ -18,12 +18,9 @@ using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::GuiWorld;
 using korvane::testing::onNextModalOf;
+using korvane::testing::q;
 
 namespace {
-
-QString q(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 TWaitForm* waitWindow() {
   for (QWidget* widget : QApplication::topLevelWidgets()) {

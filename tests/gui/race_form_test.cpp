@@ -24,12 +24,9 @@ using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::GuiWorld;
 using korvane::testing::onNextModalOf;
+using korvane::testing::q;
 
 namespace {
-
-QString q(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 void clickRow(QListWidget* list, int row) {
   const QRect rect = list->visualItemRect(list->item(row));

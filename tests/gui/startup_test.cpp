@@ -22,13 +22,10 @@
 using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::GuiWorld;
+using korvane::testing::q;
 namespace fs = std::filesystem;
 
 namespace {
-
-QString q(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 void writeIni(const fs::path& folder, std::vector<std::string> lines) {
   AtomicLineWriter writer;

@@ -2,6 +2,7 @@
 // An AppState in a temporary data folder with scripted dialogs and a fixed date: what every
 // window test builds its windows over.
 
+#include <QString>
 #include <QTemporaryDir>
 #include <filesystem>
 
@@ -10,6 +11,11 @@
 #include "text/line_file.hpp"
 
 namespace korvane::testing {
+
+// What a widget should show, written as the UTF-8 literal it is.
+inline QString q(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
 
 struct GuiWorld {
   QTemporaryDir dir;
