@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "app/app_state.hpp"
+#include "app/settings_edit.hpp"
 #include "custom/custom_edit.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "text/sjis.hpp"
@@ -223,7 +224,7 @@ TEST_F(CustomFileTest, CompleteBackAndStandard) {
   ASSERT_TRUE(saveCustomFile(app, edit));
   commitCustom(app, edit);
   EXPECT_EQ(app.result.markCount, 1);
-  EXPECT_EQ(markingModeLabel(app), sj("カスタマイズ"));
+  EXPECT_EQ(modeLabel(app.settings), sj("カスタマイズ"));
   EXPECT_EQ(markingLabel(app), sj("あいうえおかきくけこ"));
   EXPECT_EQ(customFileLabel(u8"Aあいうえおかきくけこ.umc"), "A" + sj("あいうえおかきくけ"));
 
@@ -236,7 +237,7 @@ TEST_F(CustomFileTest, CompleteBackAndStandard) {
   EXPECT_EQ(app.result.markCount, 0);
   EXPECT_EQ(app.custom.rules, defaultCustomRules());
   EXPECT_EQ(app.custom.file, newCustomFileName());
-  EXPECT_EQ(markingModeLabel(app), sj("標準"));
+  EXPECT_EQ(modeLabel(app.settings), sj("標準"));
   EXPECT_EQ(markingLabel(app), sj("コルバン指数による印付け"));
 }
 

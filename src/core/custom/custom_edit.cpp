@@ -205,10 +205,6 @@ std::string markingLabel(const AppState& app) {
                                     : sj("コルバン指数による印付け");
 }
 
-std::string markingModeLabel(const AppState& app) {
-  return app.settings.shirushi == 1 ? sj("カスタマイズ") : sj("標準");
-}
-
 void commitCustom(AppState& app, const CustomEdit& edit) {
   app.custom.rules = edit.rules();
   app.custom.selectedRow = edit.selectedRows();

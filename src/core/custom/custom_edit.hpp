@@ -86,8 +86,6 @@ std::string customFileLabel(const std::filesystem::path& file);
 // The prediction screen's UmcFileLbl: the custom file in custom mode, else
 // "コルバン指数による印付け".
 std::string markingLabel(const AppState& app);
-// The main window's mode label: "カスタマイズ" or "標準".
-std::string markingModeLabel(const AppState& app);
 
 // 完了: the edit copy becomes the rules, custom marking is on, and the race is marked again.
 void commitCustom(AppState& app, const CustomEdit& edit);
