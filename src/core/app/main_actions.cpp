@@ -14,14 +14,17 @@ void pleaseClickAHorse(AppState& app) {
   app.dialogs.message({sj("馬名をクリックしてからお願いします。")});
 }
 
+bool refuseFullCard(AppState& app) {
+  if (app.card.runnerCount < kMaxRunners) return false;
+  app.dialogs.message({sj("すでに出走馬に１８頭登録されています。")});
+  return true;
+}
+
 }  // namespace
 
 bool enterRunner(AppState& app, int horse) {
   if (horse < 1 || horse > app.store.count) return false;
-  if (app.card.runnerCount >= kMaxRunners) {
-    app.dialogs.message({sj("すでに出走馬に１８頭登録されています。")});
-    return false;
-  }
+  if (refuseFullCard(app)) return false;
   if (!addRunner(app.card, horse)) {
     app.dialogs.message({sj("その馬は、すでに出走馬に登録されています。")});
     return false;
@@ -35,10 +38,8 @@ void enterCurrentHorse(AppState& app) {
     pleaseClickAHorse(app);
     return;
   }
-  if (app.card.runnerCount >= kMaxRunners) {
-    app.dialogs.message({sj("すでに出走馬に１８頭登録されています。")});
-    return;
-  }
+  // A full card keeps the current horse, so the user sees which one did not get in.
+  if (refuseFullCard(app)) return;
   enterRunner(app, app.currentHorse);
   const int next = orderPosition(app.store, app.currentHorse) + 1;
   app.currentHorse =
