@@ -3,6 +3,7 @@
 #include <ostream>
 #include <variant>
 
+#include "app/main_actions.hpp"
 #include "commands.hpp"
 #include "custom/custom_file.hpp"
 #include "database/store_edit.hpp"
@@ -48,8 +49,8 @@ int predictCard(const CardOptions& options, CardSession& session, std::ostream& 
   app.editedFile = allHorses ? allHorsesFileName() : options.file;
   if (!app.editingAllHorses()) sortOrderByName(app.store);
 
-  if (app.card.runnerCount <= 1) {
-    writeMessage(err, {sj("出走馬に２頭以上登録してからお願いします。")});
+  if (!enoughRunnersToPredict(app)) {
+    writeMessage(err, session.platform.dialogs.messages.back());
     return kExitData;
   }
   if (app.card.distance == 0) {
