@@ -15,15 +15,6 @@ namespace {
 constexpr int kValuesPerRule = 5;
 constexpr int kRulesLines = kMarkRules * kValuesPerRule;  // 25
 
-// Line positions of one layout, 1-based.
-struct Layout {
-  int priorityCount;  // codes stored per set
-  int set1Rules, set1Priority, set2Rules, set2Priority;
-};
-
-constexpr Layout kCurrent{kPriorities, 2, 27, 32, 57};
-constexpr Layout kOld{kPriorities - 1, 2, 27, 31, 56};
-
 LoadError errorAt(const std::filesystem::path& file, int line, std::string_view reasonUtf8) {
   return LoadError{file, line, sj(reasonUtf8)};
 }
@@ -111,15 +102,18 @@ std::vector<std::string> customFileLines(const CustomRules& rules) {
 
 std::variant<CustomRules, LoadError> parseCustomFile(const std::vector<std::string>& lines,
                                                      const std::filesystem::path& file) {
-  const Layout& layout =
-      lines.size() == static_cast<std::size_t>(kOldCustomFileLines) ? kOld : kCurrent;
-  static_assert(kCurrent.set1Priority == kCurrent.set1Rules + kRulesLines);
+  // Each set is its rules, then its priority list; the older form stored one code less.
+  const int priorityCount =
+      lines.size() == static_cast<std::size_t>(kOldCustomFileLines) ? kPriorities - 1 : kPriorities;
   CustomRules rules;
   Reader reader(lines, file);
-  reader.rules(layout.set1Rules, rules.sets[0]);
-  reader.priority(layout.set1Priority, layout.priorityCount, rules.sets[0]);
-  reader.rules(layout.set2Rules, rules.sets[1]);
-  reader.priority(layout.set2Priority, layout.priorityCount, rules.sets[1]);
+  int line = 2;  // line 1 names the format and is not read
+  for (RuleSet& set : rules.sets) {
+    reader.rules(line, set);
+    line += kRulesLines;
+    reader.priority(line, priorityCount, set);
+    line += priorityCount;
+  }
   if (reader.error) return *reader.error;
   return rules;
 }
