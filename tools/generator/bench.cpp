@@ -76,6 +76,16 @@ void addPrediction(Fnv1a& hash, const TYosouResult& r, const PredictionColumns& 
   hash.add(c.developmentLabel);
 }
 
+void loadInto(AppState& app, const RaceSet& race) {
+  app.store = race.store;
+  app.card = race.card;
+  app.editedFile = std::filesystem::path("bench.uma");
+  app.result = TYosouResult{};
+}
+
+namespace {
+
+// The judgement's lists and the bets of one 最大買い目数.
 void addJudgement(Fnv1a& hash, const Judgement& j) {
   for (const std::vector<int>* slots : {&j.rated1, &j.rated2, &j.rated4, &j.rated5, &j.overall}) {
     hash.add(static_cast<std::int64_t>(slots->size()));
@@ -99,6 +109,8 @@ void addBets(Fnv1a& hash, const BetLists& bets) {
   }
 }
 
+// The classes the user gives race i before its second judgement; every third race is left to the
+// program.
 void rateForBench(TRaceCard& card, int i) {
   const int n = card.runnerCount;
   if (i % 3 == 0 || n == 0) return;
@@ -110,12 +122,7 @@ void rateForBench(TRaceCard& card, int i) {
   }
 }
 
-void loadInto(AppState& app, const RaceSet& race) {
-  app.store = race.store;
-  app.card = race.card;
-  app.editedFile = std::filesystem::path("bench.uma");
-  app.result = TYosouResult{};
-}
+}  // namespace
 
 BenchOutcome runBench(int n) {
   QuietPlatform platform;

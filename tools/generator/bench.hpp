@@ -9,10 +9,7 @@
 
 namespace korvane {
 struct AppState;
-struct BetLists;
-struct Judgement;
 struct PredictionColumns;
-struct TRaceCard;
 struct TYosouResult;
 }  // namespace korvane
 
@@ -36,21 +33,13 @@ class Fnv1a {
 // Adds every value of the result and every string of the columns.
 void addPrediction(Fnv1a& hash, const TYosouResult& result, const PredictionColumns& columns);
 
-// Adds the judgement's lists and the bets of one 最大買い目数.
-void addJudgement(Fnv1a& hash, const Judgement& judgement);
-void addBets(Fnv1a& hash, const BetLists& bets);
-
-// The user's classes the bench gives race i before its second judgement: every third race is
-// left to the program, the others get sure, near-top, likely-beaten and written-off runners.
-void rateForBench(TRaceCard& card, int i);
-
 struct BenchOutcome {
   std::uint64_t signature = 0;
   double secondsPerPrediction = 0.0;  // the run and the columns, loading excluded
 };
 
 // Predicts races 0..n-1 of the list and judges each for every 最大買い目数, once as the
-// program's own judgement and once with the user's classes of rateForBench.
+// program's own judgement and once with classes the user might have given.
 BenchOutcome runBench(int n);
 inline std::uint64_t benchSignature(int n) {
   return runBench(n).signature;
