@@ -129,6 +129,11 @@ TEST(PredictionPage, FrameOfTheProgramStateUsesTheFirstSymbolAndTheEditedFile) {
   EXPECT_EQ(f.customFileLabel, sj("コルバン指数による印付け"));
   app.editedFile = "/races/" + std::string(reinterpret_cast<const char*>(u8"京都記念.uma"));
   EXPECT_EQ(predictionPageFrame(app).fileLabel, sj("京都記念.uma"));
+  // In custom mode the summary names the rules in use, cut to 20 bytes as on screen.
+  app.settings.shirushi = 1;
+  app.custom.file =
+      "/custom/" + std::string(reinterpret_cast<const char*>(u8"重賞用の逃げ馬重視ルール.umc"));
+  EXPECT_EQ(predictionPageFrame(app).customFileLabel, sj("重賞用の逃げ馬重視ル"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/app_state.hpp"
+#include "custom/custom_edit.hpp"
 #include "text/sjis.hpp"
 #include "views/race_label.hpp"
 
@@ -39,7 +40,7 @@ std::string itemBytes(const std::string& text, std::size_t from, std::size_t cou
 
 PageFrame predictionPageFrame(const AppState& app) {
   return PageFrame{raceLabel(app.card), app.fileLabel(), app.settings.symbols[0] + sj("の信頼度"),
-                   sj("コルバン指数による印付け")};
+                   markingLabel(app)};
 }
 
 std::vector<std::string> framedPage(const PageFrame& frame, std::vector<std::string> body) {
