@@ -53,12 +53,12 @@ bool makeFolder(const fs::path& folder, bool& created) {
   return created;
 }
 
-std::vector<std::string> cannotCreate(const fs::path& folder) {
+}  // namespace
+
+std::vector<std::string> cannotCreateFolderMessage(const fs::path& folder) {
   return {sj("フォルダ「") + utf8ToCp932Lossy(folder.string()) + sj("」を作れませんでした。"),
           sj("フォルダに書き込めるかを確かめて下さい。"), sj("「コルバン」を起動できません。")};
 }
-
-}  // namespace
 
 FolderSetup prepareFolders(const fs::path& dataFolder) {
   FolderSetup setup;
@@ -68,7 +68,7 @@ FolderSetup prepareFolders(const fs::path& dataFolder) {
   bool created = false;
   if (!makeFolder(setup.race, created)) {
     setup.ok = false;
-    setup.message = cannotCreate(setup.race);
+    setup.message = cannotCreateFolderMessage(setup.race);
     return setup;
   }
   if (created) {
@@ -84,7 +84,7 @@ FolderSetup prepareFolders(const fs::path& dataFolder) {
 
   if (!makeFolder(setup.custom, created)) {
     setup.ok = false;
-    setup.message = cannotCreate(setup.custom);
+    setup.message = cannotCreateFolderMessage(setup.custom);
     return setup;
   }
   if (created) {

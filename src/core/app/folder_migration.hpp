@@ -24,4 +24,7 @@ struct FolderSetup {
 // stays where it was.
 FolderSetup prepareFolders(const std::filesystem::path& dataFolder);
 
+// The message that stops the start when a folder the program needs cannot be created.
+std::vector<std::string> cannotCreateFolderMessage(const std::filesystem::path& folder);
+
 }  // namespace korvane

@@ -5,10 +5,9 @@
 #include <system_error>
 
 #include "app/app_state.hpp"
+#include "app/folder_migration.hpp"
 #include "app/startup.hpp"
 #include "platform/qt_text.hpp"
-#include "text/encoding.hpp"
-#include "text/sjis.hpp"
 
 namespace korvane::gui {
 
@@ -71,10 +70,7 @@ FolderSetup startFolders(AppState& app, const fs::path& executableFolder) {
   if (!provideDataFolder(app.folders.data, sampleSetFor(executableFolder))) {
     FolderSetup failed;
     failed.ok = false;
-    failed.message = {sj("フォルダ「") + utf8ToCp932Lossy(app.folders.data.string()) +
-                          sj("」を作れませんでした。"),
-                      sj("フォルダに書き込めるかを確かめて下さい。"),
-                      sj("「コルバン」を起動できません。")};
+    failed.message = cannotCreateFolderMessage(app.folders.data);
     return failed;
   }
   return prepareStart(app);
