@@ -5,16 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "support/cp932_lines.hpp"
 #include "text/sjis.hpp"
 
 namespace korvane {
 namespace {
 
-std::vector<std::string> sjLines(const std::vector<std::string>& utf8) {
-  std::vector<std::string> lines;
-  for (const auto& line : utf8) lines.push_back(sj(line));
-  return lines;
-}
+using testing::sjLines;
 
 // Three runners as the detail screen shows them: a marked favourite, an unmarked runner with a
 // disregarded run and a scratched slot; the 穴馬度 column with odds entered.

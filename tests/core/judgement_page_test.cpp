@@ -9,6 +9,7 @@
 
 #include "app/app_state.hpp"
 #include "output/output_names.hpp"
+#include "support/cp932_lines.hpp"
 #include "support/judged_race.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "text/sjis.hpp"
@@ -18,11 +19,7 @@ namespace {
 
 using testing::JudgedRace;
 
-std::vector<std::string> sjLines(const std::vector<std::string>& utf8) {
-  std::vector<std::string> lines;
-  for (const auto& line : utf8) lines.push_back(sj(line));
-  return lines;
-}
+using testing::sjLines;
 
 PageFrame raceFileFrame() {
   return PageFrame{sj("東京 芝1600m（良）"), sj("京都記念.uma"), sj("◎の信頼度"),

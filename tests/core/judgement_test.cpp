@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/cp932_lines.hpp"
 #include "support/judged_race.hpp"
 #include "text/sjis.hpp"
 
@@ -14,11 +15,7 @@ namespace {
 using testing::JudgedRace;
 using testing::listedName;
 
-std::vector<std::string> sjLines(const std::vector<std::string>& utf8) {
-  std::vector<std::string> lines;
-  for (const auto& line : utf8) lines.push_back(sj(line));
-  return lines;
-}
+using testing::sjLines;
 
 const std::string dashes21(21, '-');
 const std::string dashes23(23, '-');

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/app_state.hpp"
+#include "support/cp932_lines.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "text/sjis.hpp"
 #include "views/race_label.hpp"
@@ -13,11 +14,7 @@
 namespace korvane {
 namespace {
 
-std::vector<std::string> sjLines(const std::vector<std::string>& utf8) {
-  std::vector<std::string> lines;
-  for (const auto& line : utf8) lines.push_back(sj(line));
-  return lines;
-}
+using testing::sjLines;
 
 // Three runners as the prediction screen shows them: a marked favourite, a runner without data
 // and a scratched slot.
