@@ -63,13 +63,8 @@ FileDialogRequest customFileRequest(const AppState& app, std::string title) {
   return request;
 }
 
-// The dialog hands back the name as typed: a bare name lies in the folder it was showing, and
-// ".umc" may be left off.
-fs::path completeCustomPath(const AppState& app, fs::path chosen, bool& extensionAdded) {
-  if (chosen.is_relative()) chosen = app.folders.custom / chosen;
-  extensionAdded = !chosen.has_extension();
-  if (extensionAdded) chosen += kCustomExtension;
-  return chosen;
+fs::path completeCustomPath(const AppState& app, const fs::path& chosen, bool& extensionAdded) {
+  return completeChosenPath(app.folders.custom, chosen, kCustomExtension, extensionAdded);
 }
 
 void followFile(AppState& app, const fs::path& file) {

@@ -36,13 +36,8 @@ FileDialogRequest raceFileRequest(const AppState& app, std::string title) {
   return request;
 }
 
-// The dialog hands back the name as typed: a bare name is a race file in the folder the dialog
-// was showing.
-fs::path completeRacePath(const AppState& app, fs::path chosen, bool& extensionAdded) {
-  if (chosen.is_relative()) chosen = app.folders.race / chosen;
-  extensionAdded = !chosen.has_extension();
-  if (extensionAdded) chosen += kRaceExtension;
-  return chosen;
+fs::path completeRacePath(const AppState& app, const fs::path& chosen, bool& extensionAdded) {
+  return completeChosenPath(app.folders.race, chosen, kRaceExtension, extensionAdded);
 }
 
 bool fileExists(const fs::path& file) {
