@@ -1,54 +1,10 @@
 #include "custom/custom_marking.hpp"
 
-#include <algorithm>
+#include "engine/mark_list.hpp"
 
 namespace korvane {
 
 namespace {
-
-class Marks {
- public:
-  Marks(const TRaceCard& card, TYosouResult& result) : card_(card), result_(result) {
-    result_.markOrder.fill(0);
-    result_.markCount = 0;
-  }
-
-  int size() const { return result_.markCount; }
-  // A scratched slot has no horse to back, so it never takes a mark, whatever its values say.
-  bool open(int slot) const {
-    const auto end = result_.markOrder.begin() + result_.markCount;
-    return slot >= 1 && card_.runner[slot] != 0 &&
-           std::find(result_.markOrder.begin(), end, slot) == end;
-  }
-  void add(int slot) {
-    if (size() < kMaxMarks && open(slot)) result_.markOrder[result_.markCount++] = slot;
-  }
-  const RunnerResult& runner(int slot) const { return result_.runner[slot]; }
-
-  // The first runner of `order` not yet marked that passes `test`; none when nobody does.
-  template <class Test>
-  void first(const SlotOrder& order, Test test) {
-    for (int i = 0; i < order.size; ++i) {
-      const int slot = order.slot[i];
-      if (open(slot) && test(runner(slot))) {
-        add(slot);
-        return;
-      }
-    }
-  }
-  // Runners of `order` that pass `test`, until the list holds `until`.
-  template <class Test>
-  void fill(const SlotOrder& order, int until, Test test) {
-    for (int i = 0; i < order.size && size() < until; ++i) {
-      const int slot = order.slot[i];
-      if (open(slot) && test(runner(slot))) add(slot);
-    }
-  }
-
- private:
-  const TRaceCard& card_;
-  TYosouResult& result_;
-};
 
 const SlotOrder& orderOfKind(const TYosouResult& r, int kind) {
   switch (static_cast<RuleKind>(kind)) {
@@ -134,11 +90,11 @@ PriorityIndex priorityIndex(const TYosouResult& r, int code) {
 
 void markCustom(const TRaceCard& card, const CustomRules& rules, TYosouResult& result) {
   const RuleSet& set = rules.sets[ruleSetFor(card.development)];
-  Marks marks(card, result);
+  MarkList marks(card, result);
 
   for (const MarkRule& rule : set.marks) {
-    marks.first(orderOfKind(result, rule.kind),
-                [&rule](const RunnerResult& r) { return passes(r, rule); });
+    marks.firstOpen(orderOfKind(result, rule.kind),
+                    [&rule](const RunnerResult& r) { return passes(r, rule); });
   }
 
   // The remaining marks go to the runners near the top of the indexes the user trusts most:

@@ -1,54 +1,10 @@
 #include "engine/marking.hpp"
 
-#include <algorithm>
+#include "engine/mark_list.hpp"
 
 namespace korvane {
 
 namespace {
-
-class MarkList {
- public:
-  MarkList(const TRaceCard& card, TYosouResult& result) : card_(card), result_(result) {
-    result_.markOrder.fill(0);
-    result_.markCount = 0;
-  }
-
-  int size() const { return result_.markCount; }
-  bool has(int slot) const {
-    const auto end = result_.markOrder.begin() + result_.markCount;
-    return std::find(result_.markOrder.begin(), end, slot) != end;
-  }
-  // A runner already marked, or a scratched one, is passed over.
-  bool add(int slot) {
-    if (slot < 1 || card_.runner[slot] == 0 || has(slot) || size() >= kMaxMarks) return false;
-    result_.markOrder[result_.markCount++] = slot;
-    return true;
-  }
-  const RunnerResult& runner(int slot) const { return result_.runner[slot]; }
-
-  // Runners of `order` that pass `test`, until the list holds `until`.
-  template <class Test>
-  void fill(const SlotOrder& order, int until, Test test, int* favoured = nullptr) {
-    for (int i = 0; i < order.size && size() < until; ++i) {
-      const int slot = order.slot[i];
-      if (test(runner(slot)) && add(slot) && favoured && runner(slot).styleFit == 2) ++*favoured;
-    }
-  }
-  // The first runner of `order` that passes `test`; it is added unless it is marked already.
-  template <class Test>
-  void first(const SlotOrder& order, Test test, int* favoured = nullptr) {
-    for (int i = 0; i < order.size; ++i) {
-      const int slot = order.slot[i];
-      if (!test(runner(slot))) continue;
-      if (add(slot) && favoured && runner(slot).styleFit == 2) ++*favoured;
-      return;
-    }
-  }
-
- private:
-  const TRaceCard& card_;
-  TYosouResult& result_;
-};
 
 bool strong(const RunnerResult& r) {
   return r.korvane > 500;
