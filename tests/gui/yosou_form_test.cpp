@@ -92,6 +92,19 @@ class YosouFormTest : public QObject {
     QTest::mousePress(l->viewport(), Qt::LeftButton, {},
                       QPoint(6, (slot - 1) * height + height / 2));
   }
+  // Presses and reports whether a window opened (closing it again).
+  bool pressOpensAWindow(const char* name, int slot) {
+    bool opened = false;
+    onNextModal(
+        [&opened](QWidget* modal) {
+          opened = true;
+          modal->close();
+        },
+        300);
+    press(name, slot);
+    QTest::qWait(400);
+    return opened;
+  }
   // The selected row of every column but 馬番, as slot numbers (0 where nothing
   // is selected).
   QList<int> selectedRows() {
@@ -171,16 +184,7 @@ class YosouFormTest : public QObject {
     QVERIFY(list("UmabanLst")->selectedItems().isEmpty());
 
     // Another runner's name only moves the selection.
-    bool opened = false;
-    onNextModal(
-        [&opened](QWidget* modal) {
-          opened = true;
-          modal->close();
-        },
-        300);
-    press("UmaLst", 7);
-    QTest::qWait(400);
-    QVERIFY(!opened);
+    QVERIFY(!pressOpensAWindow("UmaLst", 7));
     QCOMPARE(selectedRows(), allRows(7));
 
     // 馬番 lets go and keeps nothing of its own.
@@ -236,16 +240,7 @@ class YosouFormTest : public QObject {
 
     press("UmaLst", 3);
     QCOMPARE(selectedRows(), allRows(3));
-    bool opened = false;
-    onNextModal(
-        [&opened](QWidget* modal) {
-          opened = true;
-          modal->close();
-        },
-        300);
-    press("UmaLst", 5);
-    QTest::qWait(400);
-    QVERIFY(!opened);
+    QVERIFY(!pressOpensAWindow("UmaLst", 5));
     QCOMPARE(selectedRows(), allRows(3));
     QCOMPARE(world_->app.selectedRunner, 3);
 
