@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "database/horse_record.hpp"
-#include "database/horse_store.hpp"
-#include "database/race_files.hpp"
-#include "database/store_edit.hpp"
-#include "text/sjis.hpp"
+#include "core/database/horse_record.hpp"
+#include "core/database/horse_store.hpp"
+#include "core/database/race_files.hpp"
+#include "core/database/store_edit.hpp"
+#include "core/text/sjis.hpp"
 
 namespace {
 

@@ -3,10 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/app_state.hpp"
-#include "engine/prediction_run.hpp"
+#include "core/app/app_state.hpp"
+#include "core/engine/prediction_run.hpp"
 #include "generator/generator.hpp"
-#include "views/prediction_columns.hpp"
+#include "core/views/prediction_columns.hpp"
 
 namespace {
 

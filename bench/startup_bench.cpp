@@ -10,10 +10,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/app_state.hpp"
-#include "app/main_form.hpp"
-#include "app/startup.hpp"
-#include "app/title_form.hpp"
+#include "core/app/app_state.hpp"
+#include "gui/app/main_form.hpp"
+#include "core/app/startup.hpp"
+#include "gui/app/title_form.hpp"
 #include "generator/generator.hpp"
 #include "generator/quiet_platform.hpp"
 

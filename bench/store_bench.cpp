@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/app_state.hpp"
-#include "database/store_files.hpp"
+#include "core/app/app_state.hpp"
+#include "core/database/store_files.hpp"
 #include "generator/generator.hpp"
 #include "generator/quiet_platform.hpp"
 

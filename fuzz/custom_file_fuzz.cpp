@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <variant>
 
-#include "custom/custom_file.hpp"
+#include "core/custom/custom_file.hpp"
 #include "fuzz_scratch.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

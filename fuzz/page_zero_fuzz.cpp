@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <variant>
 
-#include "database/store_files.hpp"
+#include "core/database/store_files.hpp"
 #include "fuzz_scratch.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

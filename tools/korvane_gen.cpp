@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "generator/generator.hpp"
-#include "text/line_file.hpp"
+#include "core/text/line_file.hpp"
 
 namespace {
 

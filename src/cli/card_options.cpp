@@ -1,8 +1,8 @@
 #include "card_options.hpp"
 
-#include "database/race_card.hpp"
-#include "text/encoding.hpp"
-#include "text/sjis.hpp"
+#include "core/database/race_card.hpp"
+#include "core/text/encoding.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane::cli {
 

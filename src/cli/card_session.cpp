@@ -3,14 +3,14 @@
 #include <ostream>
 #include <variant>
 
-#include "app/main_actions.hpp"
+#include "core/app/main_actions.hpp"
 #include "commands.hpp"
-#include "custom/custom_file.hpp"
-#include "database/store_edit.hpp"
-#include "database/store_files.hpp"
-#include "engine/prediction_run.hpp"
-#include "text/encoding.hpp"
-#include "text/sjis.hpp"
+#include "core/custom/custom_file.hpp"
+#include "core/database/store_edit.hpp"
+#include "core/database/store_files.hpp"
+#include "core/engine/prediction_run.hpp"
+#include "core/text/encoding.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane::cli {
 

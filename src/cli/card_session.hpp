@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.hpp"
+#include "core/app/app_state.hpp"
 #include "card_options.hpp"
 #include "generator/quiet_platform.hpp"
 

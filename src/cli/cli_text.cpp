@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "text/encoding.hpp"
+#include "core/text/encoding.hpp"
 
 namespace korvane::cli {
 

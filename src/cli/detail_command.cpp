@@ -2,8 +2,8 @@
 
 #include "card_session.hpp"
 #include "commands.hpp"
-#include "output/detail_page.hpp"
-#include "views/detail_columns.hpp"
+#include "core/output/detail_page.hpp"
+#include "core/views/detail_columns.hpp"
 
 namespace korvane::cli {
 

@@ -1,11 +1,11 @@
 #include <ostream>
 
-#include "betting/judgement.hpp"
+#include "core/betting/judgement.hpp"
 #include "card_session.hpp"
 #include "commands.hpp"
-#include "output/judgement_page.hpp"
-#include "output/output_names.hpp"
-#include "views/user_evaluation.hpp"
+#include "core/output/judgement_page.hpp"
+#include "core/output/output_names.hpp"
+#include "core/views/user_evaluation.hpp"
 
 namespace korvane::cli {
 

@@ -2,8 +2,8 @@
 
 #include "card_session.hpp"
 #include "commands.hpp"
-#include "text/sjis.hpp"
-#include "views/development_marks.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/development_marks.hpp"
 
 namespace korvane::cli {
 

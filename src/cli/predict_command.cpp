@@ -2,8 +2,8 @@
 
 #include "card_session.hpp"
 #include "commands.hpp"
-#include "output/prediction_page.hpp"
-#include "views/prediction_columns.hpp"
+#include "core/output/prediction_page.hpp"
+#include "core/views/prediction_columns.hpp"
 
 namespace korvane::cli {
 

@@ -7,14 +7,14 @@
 #include <QTranslator>
 #include <filesystem>
 
-#include "app/app_state.hpp"
-#include "app/clock.hpp"
-#include "app/main_form.hpp"
-#include "platform/folders.hpp"
-#include "platform/qt_dialogs.hpp"
-#include "platform/qt_text.hpp"
-#include "text/line_file.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/app/clock.hpp"
+#include "gui/app/main_form.hpp"
+#include "gui/platform/folders.hpp"
+#include "gui/platform/qt_dialogs.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "core/text/line_file.hpp"
+#include "core/text/sjis.hpp"
 
 int main(int argc, char* argv[]) {
   using namespace korvane;

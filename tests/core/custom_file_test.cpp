@@ -1,4 +1,4 @@
-#include "custom/custom_file.hpp"
+#include "core/custom/custom_file.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,11 @@
 #include <iterator>
 #include <variant>
 
-#include "app/app_state.hpp"
-#include "app/settings_edit.hpp"
-#include "custom/custom_edit.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/app/settings_edit.hpp"
+#include "core/custom/custom_edit.hpp"
+#include "tests/support/scripted_dialogs.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

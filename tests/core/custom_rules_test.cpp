@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "app/app_state.hpp"
-#include "engine/index_orders.hpp"
-#include "engine/prediction_run.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/engine/index_orders.hpp"
+#include "core/engine/prediction_run.hpp"
+#include "tests/support/scripted_dialogs.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

@@ -1,12 +1,12 @@
-#include "output/detail_page.hpp"
+#include "core/output/detail_page.hpp"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "support/cp932_lines.hpp"
-#include "text/sjis.hpp"
+#include "tests/support/cp932_lines.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "engine_test_horses.hpp"
-#include "views/detail_columns.hpp"
-#include "views/disregard.hpp"
-#include "views/evaluation.hpp"
-#include "views/longshot.hpp"
-#include "views/past_runs.hpp"
-#include "views/run_summary.hpp"
+#include "core/views/detail_columns.hpp"
+#include "core/views/disregard.hpp"
+#include "core/views/evaluation.hpp"
+#include "core/views/longshot.hpp"
+#include "core/views/past_runs.hpp"
+#include "core/views/run_summary.hpp"
 
 namespace korvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "views/development_marks.hpp"
+#include "core/views/development_marks.hpp"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/prediction_run.hpp"
+#include "core/engine/prediction_run.hpp"
 #include "engine_test_horses.hpp"
-#include "views/prediction_columns.hpp"
+#include "core/views/prediction_columns.hpp"
 
 namespace korvane {
 namespace {

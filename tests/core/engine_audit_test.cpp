@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/tallies.hpp"
+#include "core/engine/tallies.hpp"
 
 namespace korvane {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "engine/indexes.hpp"
-#include "engine/prediction_run.hpp"
+#include "core/engine/indexes.hpp"
+#include "core/engine/prediction_run.hpp"
 #include "engine_test_horses.hpp"
-#include "views/prediction_columns.hpp"
+#include "core/views/prediction_columns.hpp"
 
 namespace korvane {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/index_orders.hpp"
-#include "engine/marking.hpp"
-#include "engine/race_style.hpp"
+#include "core/engine/index_orders.hpp"
+#include "core/engine/marking.hpp"
+#include "core/engine/race_style.hpp"
 #include "engine_test_horses.hpp"
 
 namespace korvane {

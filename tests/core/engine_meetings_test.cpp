@@ -5,8 +5,8 @@
 #include <string>
 #include <tuple>
 
-#include "engine/meetings.hpp"
-#include "engine/tallies.hpp"
+#include "core/engine/meetings.hpp"
+#include "core/engine/tallies.hpp"
 
 namespace korvane {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/run_cache.hpp"
-#include "engine/tallies.hpp"
-#include "text/sjis.hpp"
+#include "core/engine/run_cache.hpp"
+#include "core/engine/tallies.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

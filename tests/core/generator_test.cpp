@@ -9,14 +9,14 @@
 #include <tuple>
 #include <variant>
 
-#include "app/app_state.hpp"
-#include "database/horse_record.hpp"
-#include "database/store_edit.hpp"
-#include "database/store_files.hpp"
-#include "engine/prediction_run.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "text/sjis.hpp"
-#include "views/prediction_columns.hpp"
+#include "core/app/app_state.hpp"
+#include "core/database/horse_record.hpp"
+#include "core/database/store_edit.hpp"
+#include "core/database/store_files.hpp"
+#include "core/engine/prediction_run.hpp"
+#include "tests/support/scripted_dialogs.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/prediction_columns.hpp"
 
 namespace korvane {
 namespace {

@@ -1,14 +1,14 @@
-#include "database/horse_record.hpp"
+#include "core/database/horse_record.hpp"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "database/horse_fields.hpp"
-#include "database/horse_store.hpp"
-#include "database/store_edit.hpp"
-#include "text/sjis.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/database/horse_store.hpp"
+#include "core/database/store_edit.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

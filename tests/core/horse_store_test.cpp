@@ -1,4 +1,4 @@
-#include "database/horse_store.hpp"
+#include "core/database/horse_store.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "database/horse_fields.hpp"
-#include "database/horse_record.hpp"
-#include "database/race_card.hpp"
-#include "database/store_edit.hpp"
-#include "text/sjis.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/database/horse_record.hpp"
+#include "core/database/race_card.hpp"
+#include "core/database/store_edit.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "output/judgement_page.hpp"
+#include "core/output/judgement_page.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.hpp"
-#include "output/output_names.hpp"
-#include "support/cp932_lines.hpp"
-#include "support/judged_race.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/output/output_names.hpp"
+#include "tests/support/cp932_lines.hpp"
+#include "tests/support/judged_race.hpp"
+#include "tests/support/scripted_dialogs.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

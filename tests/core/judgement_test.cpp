@@ -1,13 +1,13 @@
-#include "betting/judgement.hpp"
+#include "core/betting/judgement.hpp"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "support/cp932_lines.hpp"
-#include "support/judged_race.hpp"
-#include "text/sjis.hpp"
+#include "tests/support/cp932_lines.hpp"
+#include "tests/support/judged_race.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.hpp"
-#include "app/kana_pad.hpp"
-#include "app/main_actions.hpp"
-#include "app/main_lists.hpp"
-#include "database/horse_record.hpp"
-#include "database/store_edit.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/app/kana_pad.hpp"
+#include "core/app/main_actions.hpp"
+#include "core/app/main_lists.hpp"
+#include "core/database/horse_record.hpp"
+#include "core/database/store_edit.hpp"
+#include "tests/support/scripted_dialogs.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "betting/odds.hpp"
+#include "core/betting/odds.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.hpp"
-#include "database/horse_record.hpp"
-#include "database/store_edit.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/database/horse_record.hpp"
+#include "core/database/store_edit.hpp"
+#include "tests/support/scripted_dialogs.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

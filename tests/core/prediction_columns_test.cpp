@@ -1,10 +1,10 @@
-#include "views/prediction_columns.hpp"
+#include "core/views/prediction_columns.hpp"
 
 #include <gtest/gtest.h>
 
-#include "engine/prediction_run.hpp"
+#include "core/engine/prediction_run.hpp"
 #include "engine_test_horses.hpp"
-#include "views/index_strings.hpp"
+#include "core/views/index_strings.hpp"
 
 namespace korvane {
 namespace {

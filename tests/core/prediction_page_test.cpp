@@ -1,15 +1,15 @@
-#include "output/prediction_page.hpp"
+#include "core/output/prediction_page.hpp"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/app_state.hpp"
-#include "support/cp932_lines.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "text/sjis.hpp"
-#include "views/race_label.hpp"
+#include "core/app/app_state.hpp"
+#include "tests/support/cp932_lines.hpp"
+#include "tests/support/scripted_dialogs.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/race_label.hpp"
 
 namespace korvane {
 namespace {

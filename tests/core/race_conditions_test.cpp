@@ -1,10 +1,10 @@
-#include "engine/race_conditions.hpp"
+#include "core/engine/race_conditions.hpp"
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "tests/support/scripted_dialogs.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "database/race_files.hpp"
+#include "core/database/race_files.hpp"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +9,13 @@
 #include <functional>
 #include <iterator>
 
-#include "app/app_state.hpp"
-#include "database/horse_fields.hpp"
-#include "database/horse_record.hpp"
-#include "database/store_edit.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "text/line_file.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/database/horse_record.hpp"
+#include "core/database/store_edit.hpp"
+#include "tests/support/scripted_dialogs.hpp"
+#include "core/text/line_file.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

@@ -4,10 +4,10 @@
 #include <variant>
 #include <vector>
 
-#include "database/horse_store.hpp"
-#include "database/race_card.hpp"
-#include "database/race_files.hpp"
-#include "text/sjis.hpp"
+#include "core/database/horse_store.hpp"
+#include "core/database/race_card.hpp"
+#include "core/database/race_files.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

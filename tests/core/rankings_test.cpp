@@ -1,4 +1,4 @@
-#include "views/rankings.hpp"
+#include "core/views/rankings.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "engine_test_horses.hpp"
-#include "views/graph.hpp"
-#include "views/points.hpp"
+#include "core/views/graph.hpp"
+#include "core/views/points.hpp"
 
 namespace korvane {
 namespace {

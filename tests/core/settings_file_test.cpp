@@ -1,4 +1,4 @@
-#include "app/settings_file.hpp"
+#include "core/app/settings_file.hpp"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -7,11 +7,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/app_state.hpp"
-#include "app/settings_edit.hpp"
-#include "app/window_position.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/app/settings_edit.hpp"
+#include "core/app/window_position.hpp"
+#include "tests/support/scripted_dialogs.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/startup.hpp"
+#include "core/app/startup.hpp"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.hpp"
-#include "app/folder_migration.hpp"
-#include "app/settings_file.hpp"
-#include "database/horse_fields.hpp"
-#include "database/horse_store.hpp"
+#include "core/app/app_state.hpp"
+#include "core/app/folder_migration.hpp"
+#include "core/app/settings_file.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/database/horse_store.hpp"
 #include "generator/sample.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "text/line_file.hpp"
-#include "text/sjis.hpp"
+#include "tests/support/scripted_dialogs.hpp"
+#include "core/text/line_file.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

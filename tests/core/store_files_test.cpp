@@ -1,4 +1,4 @@
-#include "database/store_files.hpp"
+#include "core/database/store_files.hpp"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.hpp"
-#include "database/horse_fields.hpp"
-#include "database/horse_record.hpp"
-#include "database/store_edit.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "text/encoding.hpp"
-#include "text/line_file.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/database/horse_record.hpp"
+#include "core/database/store_edit.hpp"
+#include "tests/support/scripted_dialogs.hpp"
+#include "core/text/encoding.hpp"
+#include "core/text/line_file.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "text/encoding.hpp"
-#include "text/line_file.hpp"
-#include "text/sjis.hpp"
+#include "core/text/encoding.hpp"
+#include "core/text/line_file.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {

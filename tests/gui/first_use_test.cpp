@@ -13,15 +13,15 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/main_form.hpp"
-#include "app/title_form.hpp"
-#include "engine/race_form.hpp"
-#include "engine/uchisoto_form.hpp"
-#include "platform/folders.hpp"
-#include "platform/qt_text.hpp"
-#include "support/gui_world.hpp"
-#include "text/sjis.hpp"
-#include "views/yosou_form.hpp"
+#include "gui/app/main_form.hpp"
+#include "gui/app/title_form.hpp"
+#include "gui/engine/race_form.hpp"
+#include "gui/engine/uchisoto_form.hpp"
+#include "gui/platform/folders.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "tests/gui/support/gui_world.hpp"
+#include "core/text/sjis.hpp"
+#include "gui/views/yosou_form.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;

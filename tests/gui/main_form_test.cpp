@@ -1,7 +1,7 @@
 // The main window driven with real clicks: the kana search pad, entering runners from the horse
 // list, the refusals of the runner list and 予想, and the question when the program closes.
 
-#include "app/main_form.hpp"
+#include "gui/app/main_form.hpp"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,11 +11,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "database/horse_record.hpp"
-#include "database/store_edit.hpp"
-#include "platform/qt_text.hpp"
-#include "support/gui_world.hpp"
-#include "text/sjis.hpp"
+#include "core/database/horse_record.hpp"
+#include "core/database/store_edit.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "tests/gui/support/gui_world.hpp"
+#include "core/text/sjis.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;

@@ -3,9 +3,9 @@
 #include <QFontMetrics>
 #include <QtTest>
 
-#include "platform/fonts.hpp"
-#include "platform/qt_text.hpp"
-#include "text/sjis.hpp"
+#include "gui/platform/fonts.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "core/text/sjis.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;

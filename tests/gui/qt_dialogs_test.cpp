@@ -1,7 +1,7 @@
 // The shared message, confirmation and wait windows and the file dialogs as the program shows
 // them: sizes, placement over the screen in front, and the answers they give.
 
-#include "platform/qt_dialogs.hpp"
+#include "gui/platform/qt_dialogs.hpp"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "platform/qt_text.hpp"
-#include "support/gui_world.hpp"
-#include "support/modal_driver.hpp"
-#include "text/sjis.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "tests/gui/support/gui_world.hpp"
+#include "tests/gui/support/modal_driver.hpp"
+#include "core/text/sjis.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;

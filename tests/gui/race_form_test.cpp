@@ -1,7 +1,7 @@
 // The race conditions window, its course question, the development choice and the progress of
 // the prediction, driven with real clicks.
 
-#include "engine/race_form.hpp"
+#include "gui/engine/race_form.hpp"
 
 #include <QApplication>
 #include <QLabel>
@@ -10,15 +10,15 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "engine/prediction_run.hpp"
-#include "engine/tenkai_form.hpp"
-#include "engine/think_form.hpp"
-#include "engine/uchisoto_form.hpp"
+#include "core/engine/prediction_run.hpp"
+#include "gui/engine/tenkai_form.hpp"
+#include "gui/engine/think_form.hpp"
+#include "gui/engine/uchisoto_form.hpp"
 #include "generator/bench.hpp"
-#include "platform/qt_text.hpp"
-#include "support/gui_world.hpp"
-#include "support/modal_driver.hpp"
-#include "text/sjis.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "tests/gui/support/gui_world.hpp"
+#include "tests/gui/support/modal_driver.hpp"
+#include "core/text/sjis.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;

@@ -11,13 +11,13 @@
 #include <fstream>
 #include <memory>
 
-#include "app/main_form.hpp"
-#include "app/title_form.hpp"
-#include "platform/folders.hpp"
-#include "platform/qt_text.hpp"
-#include "support/gui_world.hpp"
-#include "text/line_file.hpp"
-#include "text/sjis.hpp"
+#include "gui/app/main_form.hpp"
+#include "gui/app/title_form.hpp"
+#include "gui/platform/folders.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "tests/gui/support/gui_world.hpp"
+#include "core/text/line_file.hpp"
+#include "core/text/sjis.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;

@@ -2,7 +2,7 @@
 // a press moves the selection, the past-runs screen behind a second press, and
 // a change of the development.
 
-#include "views/yosou_form.hpp"
+#include "gui/views/yosou_form.hpp"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,19 +11,19 @@
 #include <QtTest>
 #include <memory>
 
-#include "database/store_files.hpp"
-#include "engine/prediction_run.hpp"
-#include "engine/race_form.hpp"
-#include "engine/tenkai_form.hpp"
-#include "output/prediction_page.hpp"
-#include "platform/qt_text.hpp"
-#include "platform/slot_lists.hpp"
-#include "support/gui_world.hpp"
-#include "support/modal_driver.hpp"
-#include "text/sjis.hpp"
-#include "views/evaluation.hpp"
-#include "views/gosou_form.hpp"
-#include "views/prediction_columns.hpp"
+#include "core/database/store_files.hpp"
+#include "core/engine/prediction_run.hpp"
+#include "gui/engine/race_form.hpp"
+#include "gui/engine/tenkai_form.hpp"
+#include "core/output/prediction_page.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "gui/platform/slot_lists.hpp"
+#include "tests/gui/support/gui_world.hpp"
+#include "tests/gui/support/modal_driver.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/evaluation.hpp"
+#include "gui/views/gosou_form.hpp"
+#include "core/views/prediction_columns.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;

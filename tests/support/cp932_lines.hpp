@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane::testing {
 

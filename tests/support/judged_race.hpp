@@ -5,14 +5,14 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/settings.hpp"
-#include "betting/judgement.hpp"
-#include "database/horse_record.hpp"
-#include "database/horse_store.hpp"
-#include "database/race_card.hpp"
-#include "database/store_edit.hpp"
-#include "engine/yosou_result.hpp"
-#include "text/sjis.hpp"
+#include "core/app/settings.hpp"
+#include "core/betting/judgement.hpp"
+#include "core/database/horse_record.hpp"
+#include "core/database/horse_store.hpp"
+#include "core/database/race_card.hpp"
+#include "core/database/store_edit.hpp"
+#include "core/engine/yosou_result.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane::testing {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.hpp"
-#include "app/dialogs.hpp"
-#include "text/line_file.hpp"
+#include "core/app/clock.hpp"
+#include "core/app/dialogs.hpp"
+#include "core/text/line_file.hpp"
 
 namespace korvane::testing {
 

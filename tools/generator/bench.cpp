@@ -3,11 +3,11 @@
 #include <chrono>
 #include <filesystem>
 
-#include "app/app_state.hpp"
-#include "betting/judgement.hpp"
-#include "engine/prediction_run.hpp"
+#include "core/app/app_state.hpp"
+#include "core/betting/judgement.hpp"
+#include "core/engine/prediction_run.hpp"
 #include "generator/quiet_platform.hpp"
-#include "views/prediction_columns.hpp"
+#include "core/views/prediction_columns.hpp"
 
 namespace korvane::gen {
 

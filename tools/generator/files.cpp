@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "database/store_edit.hpp"
-#include "text/sjis.hpp"
+#include "core/database/store_edit.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane::gen {
 

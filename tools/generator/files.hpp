@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "database/horse_store.hpp"
-#include "database/race_card.hpp"
+#include "core/database/horse_store.hpp"
+#include "core/database/race_card.hpp"
 #include "generator/world.hpp"
-#include "text/line_file.hpp"
+#include "core/text/line_file.hpp"
 
 namespace korvane::gen {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane::gen {
 

@@ -2,9 +2,9 @@
 // A platform for runs without a screen (the command line, benchmarks): no dialog is ever shown,
 // the date is fixed and nothing is written.
 
-#include "app/clock.hpp"
-#include "app/dialogs.hpp"
-#include "text/line_file.hpp"
+#include "core/app/clock.hpp"
+#include "core/app/dialogs.hpp"
+#include "core/text/line_file.hpp"
 
 namespace korvane::gen {
 

@@ -6,9 +6,9 @@
 #include <map>
 #include <tuple>
 
-#include "database/horse_record.hpp"
+#include "core/database/horse_record.hpp"
 #include "generator/names.hpp"
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane::gen {
 

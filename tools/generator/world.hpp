@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "database/race_card.hpp"
+#include "core/database/race_card.hpp"
 #include "generator/rng.hpp"
 
 namespace korvane::gen {

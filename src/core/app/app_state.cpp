@@ -1,7 +1,7 @@
-#include "app/app_state.hpp"
+#include "core/app/app_state.hpp"
 
-#include "text/encoding.hpp"
-#include "text/sjis.hpp"
+#include "core/text/encoding.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -4,15 +4,15 @@
 #include <filesystem>
 #include <string>
 
-#include "app/clock.hpp"
-#include "app/dialogs.hpp"
-#include "app/settings.hpp"
-#include "custom/custom_rules.hpp"
-#include "database/horse_store.hpp"
-#include "database/race_card.hpp"
-#include "engine/prediction_engine.hpp"
-#include "engine/yosou_result.hpp"
-#include "text/line_file.hpp"
+#include "core/app/clock.hpp"
+#include "core/app/dialogs.hpp"
+#include "core/app/settings.hpp"
+#include "core/custom/custom_rules.hpp"
+#include "core/database/horse_store.hpp"
+#include "core/database/race_card.hpp"
+#include "core/engine/prediction_engine.hpp"
+#include "core/engine/yosou_result.hpp"
+#include "core/text/line_file.hpp"
 
 namespace korvane {
 

@@ -1,11 +1,11 @@
-#include "app/folder_migration.hpp"
+#include "core/app/folder_migration.hpp"
 
 #include <algorithm>
 #include <cctype>
 #include <system_error>
 
-#include "text/encoding.hpp"
-#include "text/sjis.hpp"
+#include "core/text/encoding.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

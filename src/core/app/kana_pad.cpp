@@ -1,9 +1,9 @@
-#include "app/kana_pad.hpp"
+#include "core/app/kana_pad.hpp"
 
 #include <string_view>
 #include <utility>
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

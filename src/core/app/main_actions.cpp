@@ -1,10 +1,10 @@
-#include "app/main_actions.hpp"
+#include "core/app/main_actions.hpp"
 
-#include "app/app_state.hpp"
-#include "app/main_lists.hpp"
-#include "database/horse_fields.hpp"
-#include "database/store_edit.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/app/main_lists.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/database/store_edit.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -2,7 +2,7 @@
 // The main window's actions on the horse list and the runner list: each asks and tells through
 // the message and confirmation windows and leaves the selections where the window shows them.
 
-#include "database/race_card.hpp"
+#include "core/database/race_card.hpp"
 
 namespace korvane {
 

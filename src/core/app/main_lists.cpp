@@ -1,10 +1,10 @@
-#include "app/main_lists.hpp"
+#include "core/app/main_lists.hpp"
 
 #include <algorithm>
 #include <string_view>
 
-#include "database/horse_fields.hpp"
-#include "text/sjis.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

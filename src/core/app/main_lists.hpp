@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "database/horse_store.hpp"
-#include "database/race_card.hpp"
+#include "core/database/horse_store.hpp"
+#include "core/database/race_card.hpp"
 
 namespace korvane {
 

@@ -1,6 +1,6 @@
-#include "app/settings.hpp"
+#include "core/app/settings.hpp"
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -1,7 +1,7 @@
-#include "app/settings_edit.hpp"
+#include "core/app/settings_edit.hpp"
 
-#include "app/dialogs.hpp"
-#include "text/sjis.hpp"
+#include "core/app/dialogs.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.hpp"
+#include "core/app/settings.hpp"
 
 namespace korvane {
 

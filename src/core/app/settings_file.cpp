@@ -1,14 +1,14 @@
-#include "app/settings_file.hpp"
+#include "core/app/settings_file.hpp"
 
 #include <charconv>
 #include <cstddef>
 #include <string_view>
 
-#include "app/app_state.hpp"
-#include "app/settings_edit.hpp"
-#include "text/encoding.hpp"
-#include "text/line_file.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/app/settings_edit.hpp"
+#include "core/text/encoding.hpp"
+#include "core/text/line_file.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.hpp"
+#include "core/app/settings.hpp"
 
 namespace korvane {
 

@@ -1,13 +1,13 @@
-#include "app/startup.hpp"
+#include "core/app/startup.hpp"
 
 #include <system_error>
 
-#include "app/app_state.hpp"
-#include "app/settings_file.hpp"
-#include "custom/custom_rules.hpp"
-#include "database/store_edit.hpp"
-#include "database/store_files.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/app/settings_file.hpp"
+#include "core/custom/custom_rules.hpp"
+#include "core/database/store_edit.hpp"
+#include "core/database/store_files.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

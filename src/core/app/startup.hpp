@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/folder_migration.hpp"
+#include "core/app/folder_migration.hpp"
 
 namespace korvane {
 

@@ -1,4 +1,4 @@
-#include "app/window_position.hpp"
+#include "core/app/window_position.hpp"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
-#include "betting/judgement.hpp"
+#include "core/betting/judgement.hpp"
 
 #include <algorithm>
 
-#include "app/app_state.hpp"
-#include "betting/odds.hpp"
-#include "database/horse_fields.hpp"
-#include "engine/yosou_result.hpp"
-#include "text/sjis.hpp"
-#include "views/index_strings.hpp"
+#include "core/app/app_state.hpp"
+#include "core/betting/odds.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/engine/yosou_result.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/index_strings.hpp"
 
 namespace korvane {
 

@@ -1,13 +1,13 @@
-#include "betting/odds.hpp"
+#include "core/betting/odds.hpp"
 
 #include <charconv>
 #include <cmath>
 #include <cstddef>
 
-#include "app/app_state.hpp"
-#include "app/dialogs.hpp"
-#include "database/horse_fields.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/app/dialogs.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

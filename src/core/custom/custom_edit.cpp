@@ -1,4 +1,4 @@
-#include "custom/custom_edit.hpp"
+#include "core/custom/custom_edit.hpp"
 
 #include <algorithm>
 #include <optional>
@@ -6,11 +6,11 @@
 #include <utility>
 #include <variant>
 
-#include "app/app_state.hpp"
-#include "custom/custom_file.hpp"
-#include "engine/prediction_run.hpp"
-#include "text/encoding.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/custom/custom_file.hpp"
+#include "core/engine/prediction_run.hpp"
+#include "core/text/encoding.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

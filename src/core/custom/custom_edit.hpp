@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "custom/custom_rules.hpp"
+#include "core/custom/custom_rules.hpp"
 
 namespace korvane {
 

@@ -1,12 +1,12 @@
-#include "custom/custom_file.hpp"
+#include "core/custom/custom_file.hpp"
 
 #include <optional>
 #include <string_view>
 #include <system_error>
 
-#include "database/horse_record.hpp"
-#include "text/line_file.hpp"
-#include "text/sjis.hpp"
+#include "core/database/horse_record.hpp"
+#include "core/text/line_file.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

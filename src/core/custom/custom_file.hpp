@@ -11,8 +11,8 @@
 #include <variant>
 #include <vector>
 
-#include "custom/custom_rules.hpp"
-#include "database/store_files.hpp"
+#include "core/custom/custom_rules.hpp"
+#include "core/database/store_files.hpp"
 
 namespace korvane {
 

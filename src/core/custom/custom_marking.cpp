@@ -1,6 +1,6 @@
-#include "custom/custom_marking.hpp"
+#include "core/custom/custom_marking.hpp"
 
-#include "engine/mark_list.hpp"
+#include "core/engine/mark_list.hpp"
 
 namespace korvane {
 

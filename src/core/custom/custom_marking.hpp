@@ -1,9 +1,9 @@
 #pragma once
 // Marking by the user's own rules (the custom marking mode).
 
-#include "custom/custom_rules.hpp"
-#include "database/race_card.hpp"
-#include "engine/yosou_result.hpp"
+#include "core/custom/custom_rules.hpp"
+#include "core/database/race_card.hpp"
+#include "core/engine/yosou_result.hpp"
 
 namespace korvane {
 

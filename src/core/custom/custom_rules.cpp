@@ -1,4 +1,4 @@
-#include "custom/custom_rules.hpp"
+#include "core/custom/custom_rules.hpp"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "database/race_card.hpp"
+#include "core/database/race_card.hpp"
 
 namespace korvane {
 

@@ -1,8 +1,8 @@
-#include "database/horse_fields.hpp"
+#include "core/database/horse_fields.hpp"
 
 #include <string_view>
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "database/horse_store.hpp"
+#include "core/database/horse_store.hpp"
 
 namespace korvane {
 

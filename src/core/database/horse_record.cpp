@@ -1,10 +1,10 @@
-#include "database/horse_record.hpp"
+#include "core/database/horse_record.hpp"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -1,8 +1,8 @@
-#include "database/horse_store.hpp"
+#include "core/database/horse_store.hpp"
 
 #include <string_view>
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

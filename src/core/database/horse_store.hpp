@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "database/horse_record.hpp"
+#include "core/database/horse_record.hpp"
 
 namespace korvane {
 

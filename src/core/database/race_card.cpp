@@ -1,8 +1,8 @@
-#include "database/race_card.hpp"
+#include "core/database/race_card.hpp"
 
 #include <algorithm>
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

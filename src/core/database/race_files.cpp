@@ -1,4 +1,4 @@
-#include "database/race_files.hpp"
+#include "core/database/race_files.hpp"
 
 #include <algorithm>
 #include <string_view>
@@ -6,12 +6,12 @@
 #include <unordered_map>
 #include <utility>
 
-#include "app/app_state.hpp"
-#include "database/horse_record.hpp"
-#include "database/store_edit.hpp"
-#include "text/encoding.hpp"
-#include "text/line_file.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/database/horse_record.hpp"
+#include "core/database/store_edit.hpp"
+#include "core/text/encoding.hpp"
+#include "core/text/line_file.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

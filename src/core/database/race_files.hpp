@@ -8,8 +8,8 @@
 #include <variant>
 #include <vector>
 
-#include "database/race_card.hpp"
-#include "database/store_files.hpp"
+#include "core/database/race_card.hpp"
+#include "core/database/store_files.hpp"
 
 namespace korvane {
 

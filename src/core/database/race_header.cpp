@@ -5,9 +5,9 @@
 #include <charconv>
 #include <string_view>
 
-#include "database/horse_record.hpp"
-#include "database/race_files.hpp"
-#include "text/sjis.hpp"
+#include "core/database/horse_record.hpp"
+#include "core/database/race_files.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -1,4 +1,4 @@
-#include "database/store_edit.hpp"
+#include "core/database/store_edit.hpp"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <numeric>
 #include <string_view>
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -5,8 +5,8 @@
 #include <span>
 #include <string>
 
-#include "database/horse_store.hpp"
-#include "database/race_card.hpp"
+#include "core/database/horse_store.hpp"
+#include "core/database/race_card.hpp"
 
 namespace korvane {
 

@@ -1,4 +1,4 @@
-#include "database/store_files.hpp"
+#include "core/database/store_files.hpp"
 
 #include <algorithm>
 #include <numeric>
@@ -6,13 +6,13 @@
 #include <string_view>
 #include <system_error>
 
-#include "app/app_state.hpp"
-#include "database/horse_fields.hpp"
-#include "database/race_files.hpp"
-#include "database/store_edit.hpp"
-#include "text/encoding.hpp"
-#include "text/line_file.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/database/race_files.hpp"
+#include "core/database/store_edit.hpp"
+#include "core/text/encoding.hpp"
+#include "core/text/line_file.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

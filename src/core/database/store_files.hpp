@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "database/horse_store.hpp"
-#include "database/race_card.hpp"
+#include "core/database/horse_store.hpp"
+#include "core/database/race_card.hpp"
 
 namespace korvane {
 

@@ -1,4 +1,4 @@
-#include "engine/index_orders.hpp"
+#include "core/engine/index_orders.hpp"
 
 #include <array>
 #include <utility>

@@ -2,7 +2,7 @@
 // The runners in order of one index: by its rank, and within a rank by a fixed chain of the
 // other indexes.
 
-#include "engine/yosou_result.hpp"
+#include "core/engine/yosou_result.hpp"
 
 namespace korvane {
 

@@ -1,10 +1,10 @@
-#include "engine/indexes.hpp"
+#include "core/engine/indexes.hpp"
 
 #include <algorithm>
 #include <bit>
 #include <utility>
 
-#include "engine/meetings.hpp"
+#include "core/engine/meetings.hpp"
 
 namespace korvane {
 

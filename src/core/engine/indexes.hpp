@@ -5,10 +5,10 @@
 
 #include <functional>
 
-#include "database/race_card.hpp"
-#include "engine/run_cache.hpp"
-#include "engine/tallies.hpp"
-#include "engine/yosou_result.hpp"
+#include "core/database/race_card.hpp"
+#include "core/engine/run_cache.hpp"
+#include "core/engine/tallies.hpp"
+#include "core/engine/yosou_result.hpp"
 
 namespace korvane {
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "database/race_card.hpp"
-#include "engine/yosou_result.hpp"
+#include "core/database/race_card.hpp"
+#include "core/engine/yosou_result.hpp"
 
 namespace korvane {
 

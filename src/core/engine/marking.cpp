@@ -1,6 +1,6 @@
-#include "engine/marking.hpp"
+#include "core/engine/marking.hpp"
 
-#include "engine/mark_list.hpp"
+#include "core/engine/mark_list.hpp"
 
 namespace korvane {
 

@@ -1,9 +1,9 @@
 #pragma once
 // Which runners get the marks ◎ ○ ▲ △ × 注, in which order, and how far ◎ can be trusted.
 
-#include "app/settings.hpp"
-#include "database/race_card.hpp"
-#include "engine/yosou_result.hpp"
+#include "core/app/settings.hpp"
+#include "core/database/race_card.hpp"
+#include "core/engine/yosou_result.hpp"
 
 namespace korvane {
 

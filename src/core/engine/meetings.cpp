@@ -1,9 +1,9 @@
-#include "engine/meetings.hpp"
+#include "core/engine/meetings.hpp"
 
 #include <algorithm>
 
-#include "engine/tallies.hpp"
-#include "text/sjis.hpp"
+#include "core/engine/tallies.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/run_cache.hpp"
+#include "core/engine/run_cache.hpp"
 
 namespace korvane {
 

@@ -3,9 +3,9 @@
 // overwrites it in place (nothing is allocated per run), and the detail views read the runs and
 // tallies that the last prediction left.
 
-#include "engine/meetings.hpp"
-#include "engine/run_cache.hpp"
-#include "engine/tallies.hpp"
+#include "core/engine/meetings.hpp"
+#include "core/engine/run_cache.hpp"
+#include "core/engine/tallies.hpp"
 
 namespace korvane {
 

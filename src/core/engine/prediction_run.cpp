@@ -1,11 +1,11 @@
-#include "engine/prediction_run.hpp"
+#include "core/engine/prediction_run.hpp"
 
-#include "app/app_state.hpp"
-#include "custom/custom_marking.hpp"
-#include "engine/index_orders.hpp"
-#include "engine/indexes.hpp"
-#include "engine/marking.hpp"
-#include "engine/race_style.hpp"
+#include "core/app/app_state.hpp"
+#include "core/custom/custom_marking.hpp"
+#include "core/engine/index_orders.hpp"
+#include "core/engine/indexes.hpp"
+#include "core/engine/marking.hpp"
+#include "core/engine/race_style.hpp"
 
 namespace korvane {
 

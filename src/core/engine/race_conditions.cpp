@@ -1,9 +1,9 @@
-#include "engine/race_conditions.hpp"
+#include "core/engine/race_conditions.hpp"
 
 #include <algorithm>
 
-#include "app/app_state.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "database/race_card.hpp"
+#include "core/database/race_card.hpp"
 
 namespace korvane {
 

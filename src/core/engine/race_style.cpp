@@ -1,9 +1,9 @@
-#include "engine/race_style.hpp"
+#include "core/engine/race_style.hpp"
 
 #include <array>
 
-#include "database/horse_fields.hpp"
-#include "text/sjis.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

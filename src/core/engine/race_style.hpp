@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "database/horse_store.hpp"
-#include "database/race_card.hpp"
-#include "engine/run_cache.hpp"
-#include "engine/tallies.hpp"
+#include "core/database/horse_store.hpp"
+#include "core/database/race_card.hpp"
+#include "core/engine/run_cache.hpp"
+#include "core/engine/tallies.hpp"
 
 namespace korvane {
 

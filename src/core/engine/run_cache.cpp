@@ -1,11 +1,11 @@
-#include "engine/run_cache.hpp"
+#include "core/engine/run_cache.hpp"
 
 #include <algorithm>
 #include <cstring>
 #include <span>
 
-#include "database/horse_record.hpp"
-#include "text/sjis.hpp"
+#include "core/database/horse_record.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

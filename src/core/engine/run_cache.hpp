@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "database/horse_record.hpp"
-#include "database/horse_store.hpp"
-#include "database/race_card.hpp"
+#include "core/database/horse_record.hpp"
+#include "core/database/horse_store.hpp"
+#include "core/database/race_card.hpp"
 
 namespace korvane {
 

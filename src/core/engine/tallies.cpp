@@ -1,11 +1,11 @@
-#include "engine/tallies.hpp"
+#include "core/engine/tallies.hpp"
 
 #include <algorithm>
 #include <bit>
 #include <utility>
 
-#include "engine/meetings.hpp"
-#include "text/sjis.hpp"
+#include "core/engine/meetings.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

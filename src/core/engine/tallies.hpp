@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <functional>
 
-#include "database/race_card.hpp"
-#include "engine/meetings.hpp"
-#include "engine/run_cache.hpp"
+#include "core/database/race_card.hpp"
+#include "core/engine/meetings.hpp"
+#include "core/engine/run_cache.hpp"
 
 namespace korvane {
 

@@ -1,8 +1,8 @@
-#include "engine/think_progress.hpp"
+#include "core/engine/think_progress.hpp"
 
 #include <algorithm>
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

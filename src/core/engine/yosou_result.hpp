@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "database/race_card.hpp"
+#include "core/database/race_card.hpp"
 
 namespace korvane {
 

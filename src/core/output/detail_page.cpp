@@ -1,9 +1,9 @@
-#include "output/detail_page.hpp"
+#include "core/output/detail_page.hpp"
 
 #include <cstddef>
 #include <utility>
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

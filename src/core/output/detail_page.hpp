@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "output/prediction_page.hpp"
-#include "views/detail_columns.hpp"
+#include "core/output/prediction_page.hpp"
+#include "core/views/detail_columns.hpp"
 
 namespace korvane {
 

@@ -1,8 +1,8 @@
-#include "output/judgement_page.hpp"
+#include "core/output/judgement_page.hpp"
 
 #include <utility>
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "betting/judgement.hpp"
-#include "output/prediction_page.hpp"
+#include "core/betting/judgement.hpp"
+#include "core/output/prediction_page.hpp"
 
 namespace korvane {
 

@@ -1,7 +1,7 @@
-#include "output/output_names.hpp"
+#include "core/output/output_names.hpp"
 
-#include "app/app_state.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/dialogs.hpp"
+#include "core/app/dialogs.hpp"
 
 namespace korvane {
 

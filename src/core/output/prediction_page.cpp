@@ -1,12 +1,12 @@
-#include "output/prediction_page.hpp"
+#include "core/output/prediction_page.hpp"
 
 #include <cstddef>
 #include <utility>
 
-#include "app/app_state.hpp"
-#include "custom/custom_edit.hpp"
-#include "text/sjis.hpp"
-#include "views/race_label.hpp"
+#include "core/app/app_state.hpp"
+#include "core/custom/custom_edit.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/race_label.hpp"
 
 namespace korvane {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "views/prediction_columns.hpp"
+#include "core/views/prediction_columns.hpp"
 
 namespace korvane {
 

@@ -1,4 +1,4 @@
-#include "text/line_file.hpp"
+#include "core/text/line_file.hpp"
 
 #include <fcntl.h>
 #include <unistd.h>

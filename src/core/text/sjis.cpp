@@ -1,8 +1,8 @@
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 #include <stdexcept>
 
-#include "text/encoding.hpp"
+#include "core/text/encoding.hpp"
 
 namespace korvane {
 

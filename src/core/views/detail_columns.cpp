@@ -1,9 +1,9 @@
-#include "views/detail_columns.hpp"
+#include "core/views/detail_columns.hpp"
 
-#include "app/app_state.hpp"
-#include "views/evaluation.hpp"
-#include "views/longshot.hpp"
-#include "views/prediction_columns.hpp"
+#include "core/app/app_state.hpp"
+#include "core/views/evaluation.hpp"
+#include "core/views/longshot.hpp"
+#include "core/views/prediction_columns.hpp"
 
 namespace korvane {
 

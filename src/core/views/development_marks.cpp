@@ -1,13 +1,13 @@
-#include "views/development_marks.hpp"
+#include "core/views/development_marks.hpp"
 
 #include <algorithm>
 
-#include "app/app_state.hpp"
-#include "engine/prediction_run.hpp"
-#include "text/sjis.hpp"
-#include "views/index_strings.hpp"
-#include "views/prediction_columns.hpp"
-#include "views/style_sign.hpp"
+#include "core/app/app_state.hpp"
+#include "core/engine/prediction_run.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/index_strings.hpp"
+#include "core/views/prediction_columns.hpp"
+#include "core/views/style_sign.hpp"
 
 namespace korvane {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "database/race_card.hpp"
+#include "core/database/race_card.hpp"
 
 namespace korvane {
 

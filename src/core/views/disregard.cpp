@@ -1,7 +1,7 @@
-#include "views/disregard.hpp"
+#include "core/views/disregard.hpp"
 
-#include "app/app_state.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -1,9 +1,9 @@
-#include "views/evaluation.hpp"
+#include "core/views/evaluation.hpp"
 
-#include "app/app_state.hpp"
-#include "database/horse_fields.hpp"
-#include "text/sjis.hpp"
-#include "views/index_strings.hpp"
+#include "core/app/app_state.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/index_strings.hpp"
 
 namespace korvane {
 

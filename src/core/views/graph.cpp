@@ -1,11 +1,11 @@
-#include "views/graph.hpp"
+#include "core/views/graph.hpp"
 
 #include <algorithm>
 
-#include "app/app_state.hpp"
-#include "text/sjis.hpp"
-#include "views/prediction_columns.hpp"
-#include "views/style_sign.hpp"
+#include "core/app/app_state.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/prediction_columns.hpp"
+#include "core/views/style_sign.hpp"
 
 namespace korvane {
 

@@ -1,8 +1,8 @@
-#include "views/index_strings.hpp"
+#include "core/views/index_strings.hpp"
 
 #include <algorithm>
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -1,9 +1,9 @@
-#include "views/longshot.hpp"
+#include "core/views/longshot.hpp"
 
 #include <algorithm>
 
-#include "app/app_state.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

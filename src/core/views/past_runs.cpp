@@ -1,13 +1,13 @@
-#include "views/past_runs.hpp"
+#include "core/views/past_runs.hpp"
 
 #include <array>
 
-#include "app/app_state.hpp"
-#include "betting/odds.hpp"
-#include "database/horse_fields.hpp"
-#include "text/sjis.hpp"
-#include "views/evaluation.hpp"
-#include "views/run_summary.hpp"
+#include "core/app/app_state.hpp"
+#include "core/betting/odds.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/evaluation.hpp"
+#include "core/views/run_summary.hpp"
 
 namespace korvane {
 

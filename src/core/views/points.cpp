@@ -1,10 +1,10 @@
-#include "views/points.hpp"
+#include "core/views/points.hpp"
 
-#include "app/app_state.hpp"
-#include "text/sjis.hpp"
-#include "views/index_strings.hpp"
-#include "views/prediction_columns.hpp"
-#include "views/style_sign.hpp"
+#include "core/app/app_state.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/index_strings.hpp"
+#include "core/views/prediction_columns.hpp"
+#include "core/views/style_sign.hpp"
 
 namespace korvane {
 

@@ -1,11 +1,11 @@
-#include "views/prediction_columns.hpp"
+#include "core/views/prediction_columns.hpp"
 
 #include <algorithm>
 
-#include "app/app_state.hpp"
-#include "database/horse_fields.hpp"
-#include "text/sjis.hpp"
-#include "views/index_strings.hpp"
+#include "core/app/app_state.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/index_strings.hpp"
 
 namespace korvane {
 

@@ -1,6 +1,6 @@
-#include "views/race_label.hpp"
+#include "core/views/race_label.hpp"
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

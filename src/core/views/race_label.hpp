@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "database/race_card.hpp"
+#include "core/database/race_card.hpp"
 
 namespace korvane {
 

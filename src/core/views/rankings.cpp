@@ -1,12 +1,12 @@
-#include "views/rankings.hpp"
+#include "core/views/rankings.hpp"
 
 #include <algorithm>
 
-#include "app/app_state.hpp"
-#include "text/sjis.hpp"
-#include "views/index_strings.hpp"
-#include "views/prediction_columns.hpp"
-#include "views/style_sign.hpp"
+#include "core/app/app_state.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/index_strings.hpp"
+#include "core/views/prediction_columns.hpp"
+#include "core/views/style_sign.hpp"
 
 namespace korvane {
 

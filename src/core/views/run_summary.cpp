@@ -1,9 +1,9 @@
-#include "views/run_summary.hpp"
+#include "core/views/run_summary.hpp"
 
 #include <cstdlib>
 
-#include "database/horse_fields.hpp"
-#include "text/sjis.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

@@ -1,6 +1,6 @@
-#include "views/style_sign.hpp"
+#include "core/views/style_sign.hpp"
 
-#include "text/sjis.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

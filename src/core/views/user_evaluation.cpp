@@ -1,10 +1,10 @@
-#include "views/user_evaluation.hpp"
+#include "core/views/user_evaluation.hpp"
 
 #include <algorithm>
 
-#include "app/app_state.hpp"
-#include "database/horse_fields.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/database/horse_fields.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 

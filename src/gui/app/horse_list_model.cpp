@@ -1,8 +1,8 @@
-#include "app/horse_list_model.hpp"
+#include "gui/app/horse_list_model.hpp"
 
-#include "app/main_lists.hpp"
-#include "database/horse_store.hpp"
-#include "platform/qt_text.hpp"
+#include "core/app/main_lists.hpp"
+#include "core/database/horse_store.hpp"
+#include "gui/platform/qt_text.hpp"
 
 namespace korvane::gui {
 

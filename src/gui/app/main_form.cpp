@@ -1,4 +1,4 @@
-#include "app/main_form.hpp"
+#include "gui/app/main_form.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -19,22 +19,22 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/app_state.hpp"
-#include "app/main_actions.hpp"
-#include "app/main_lists.hpp"
-#include "app/settings_edit.hpp"
-#include "app/startup.hpp"
-#include "app/title_form.hpp"
-#include "app/window_position.hpp"
-#include "database/race_files.hpp"
-#include "database/store_files.hpp"
-#include "engine/race_form.hpp"
-#include "platform/centring.hpp"
-#include "platform/fonts.hpp"
-#include "platform/qt_text.hpp"
-#include "text/sjis.hpp"
-#include "views/race_label.hpp"
-#include "views/yosou_form.hpp"
+#include "core/app/app_state.hpp"
+#include "core/app/main_actions.hpp"
+#include "core/app/main_lists.hpp"
+#include "core/app/settings_edit.hpp"
+#include "core/app/startup.hpp"
+#include "gui/app/title_form.hpp"
+#include "core/app/window_position.hpp"
+#include "core/database/race_files.hpp"
+#include "core/database/store_files.hpp"
+#include "gui/engine/race_form.hpp"
+#include "gui/platform/centring.hpp"
+#include "gui/platform/fonts.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/race_label.hpp"
+#include "gui/views/yosou_form.hpp"
 
 namespace korvane::gui {
 

@@ -5,9 +5,9 @@
 #include <QMainWindow>
 #include <array>
 
-#include "app/horse_list_model.hpp"
-#include "app/kana_pad.hpp"
-#include "app/main_actions.hpp"
+#include "gui/app/horse_list_model.hpp"
+#include "core/app/kana_pad.hpp"
+#include "core/app/main_actions.hpp"
 
 class QAction;
 class QGroupBox;

@@ -1,14 +1,14 @@
-#include "app/title_form.hpp"
+#include "gui/app/title_form.hpp"
 
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/app_state.hpp"
-#include "app/startup.hpp"
-#include "platform/centring.hpp"
-#include "platform/qt_text.hpp"
-#include "platform/wait_cursor.hpp"
+#include "core/app/app_state.hpp"
+#include "core/app/startup.hpp"
+#include "gui/platform/centring.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "gui/platform/wait_cursor.hpp"
 
 namespace korvane::gui {
 

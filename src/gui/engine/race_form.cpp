@@ -1,4 +1,4 @@
-#include "engine/race_form.hpp"
+#include "gui/engine/race_form.hpp"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/app_state.hpp"
-#include "engine/uchisoto_form.hpp"
-#include "platform/centring.hpp"
-#include "platform/fonts.hpp"
-#include "platform/qt_text.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "gui/engine/uchisoto_form.hpp"
+#include "gui/platform/centring.hpp"
+#include "gui/platform/fonts.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane::gui {
 

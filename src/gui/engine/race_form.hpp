@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "engine/race_conditions.hpp"
+#include "core/engine/race_conditions.hpp"
 
 class QLabel;
 class QListWidget;

@@ -1,4 +1,4 @@
-#include "engine/tenkai_form.hpp"
+#include "gui/engine/tenkai_form.hpp"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/app_state.hpp"
-#include "engine/race_conditions.hpp"
-#include "platform/centring.hpp"
-#include "platform/fonts.hpp"
-#include "platform/qt_text.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/engine/race_conditions.hpp"
+#include "gui/platform/centring.hpp"
+#include "gui/platform/fonts.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane::gui {
 

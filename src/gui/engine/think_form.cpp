@@ -1,18 +1,18 @@
-#include "engine/think_form.hpp"
+#include "gui/engine/think_form.hpp"
 
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/app_state.hpp"
-#include "engine/prediction_run.hpp"
-#include "engine/think_progress.hpp"
-#include "platform/centring.hpp"
-#include "platform/fonts.hpp"
-#include "platform/qt_text.hpp"
-#include "platform/wait_cursor.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "core/engine/prediction_run.hpp"
+#include "core/engine/think_progress.hpp"
+#include "gui/platform/centring.hpp"
+#include "gui/platform/fonts.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "gui/platform/wait_cursor.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane::gui {
 

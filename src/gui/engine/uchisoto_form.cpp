@@ -1,13 +1,13 @@
-#include "engine/uchisoto_form.hpp"
+#include "gui/engine/uchisoto_form.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/centring.hpp"
-#include "platform/qt_text.hpp"
-#include "text/sjis.hpp"
+#include "gui/platform/centring.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane::gui {
 

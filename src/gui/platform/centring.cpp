@@ -1,4 +1,4 @@
-#include "platform/centring.hpp"
+#include "gui/platform/centring.hpp"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
-#include "platform/fixed_lists.hpp"
+#include "gui/platform/fixed_lists.hpp"
 
 #include <QFontMetrics>
 #include <algorithm>
 
-#include "platform/fonts.hpp"
-#include "platform/qt_text.hpp"
+#include "gui/platform/fonts.hpp"
+#include "gui/platform/qt_text.hpp"
 
 namespace korvane::gui {
 

@@ -1,13 +1,13 @@
-#include "platform/folders.hpp"
+#include "gui/platform/folders.hpp"
 
 #include <QDir>
 #include <QStandardPaths>
 #include <system_error>
 
-#include "app/app_state.hpp"
-#include "app/folder_migration.hpp"
-#include "app/startup.hpp"
-#include "platform/qt_text.hpp"
+#include "core/app/app_state.hpp"
+#include "core/app/folder_migration.hpp"
+#include "core/app/startup.hpp"
+#include "gui/platform/qt_text.hpp"
 
 namespace korvane::gui {
 

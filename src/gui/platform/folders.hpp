@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "app/folder_migration.hpp"
+#include "core/app/folder_migration.hpp"
 
 namespace korvane {
 struct AppState;

@@ -1,4 +1,4 @@
-#include "platform/fonts.hpp"
+#include "gui/platform/fonts.hpp"
 
 #include <QFontMetrics>
 #include <QStringList>

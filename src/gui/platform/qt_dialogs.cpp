@@ -1,4 +1,4 @@
-#include "platform/qt_dialogs.hpp"
+#include "gui/platform/qt_dialogs.hpp"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/app_state.hpp"
-#include "platform/centring.hpp"
-#include "platform/fonts.hpp"
-#include "platform/qt_text.hpp"
-#include "text/sjis.hpp"
+#include "core/app/app_state.hpp"
+#include "gui/platform/centring.hpp"
+#include "gui/platform/fonts.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane::gui {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dialogs.hpp"
+#include "core/app/dialogs.hpp"
 
 class QLabel;
 class QPushButton;

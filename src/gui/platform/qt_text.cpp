@@ -1,7 +1,7 @@
-#include "platform/qt_text.hpp"
+#include "gui/platform/qt_text.hpp"
 
-#include "text/encoding.hpp"
-#include "text/sjis.hpp"
+#include "core/text/encoding.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane::gui {
 

@@ -1,11 +1,11 @@
-#include "platform/slot_lists.hpp"
+#include "gui/platform/slot_lists.hpp"
 
 #include <QGridLayout>
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "database/race_card.hpp"
-#include "platform/fixed_lists.hpp"
+#include "core/database/race_card.hpp"
+#include "gui/platform/fixed_lists.hpp"
 
 namespace korvane::gui {
 

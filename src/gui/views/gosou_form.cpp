@@ -1,4 +1,4 @@
-#include "views/gosou_form.hpp"
+#include "gui/views/gosou_form.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,12 +7,12 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "app/app_state.hpp"
-#include "platform/centring.hpp"
-#include "platform/fixed_lists.hpp"
-#include "platform/fonts.hpp"
-#include "platform/qt_text.hpp"
-#include "views/past_runs.hpp"
+#include "core/app/app_state.hpp"
+#include "gui/platform/centring.hpp"
+#include "gui/platform/fixed_lists.hpp"
+#include "gui/platform/fonts.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "core/views/past_runs.hpp"
 
 namespace korvane::gui {
 

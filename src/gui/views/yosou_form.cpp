@@ -1,4 +1,4 @@
-#include "views/yosou_form.hpp"
+#include "gui/views/yosou_form.hpp"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -10,23 +10,23 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "app/app_state.hpp"
-#include "custom/custom_edit.hpp"
-#include "database/race_files.hpp"
-#include "engine/prediction_run.hpp"
-#include "engine/race_form.hpp"
-#include "engine/tenkai_form.hpp"
-#include "engine/think_form.hpp"
-#include "output/prediction_page.hpp"
-#include "platform/fonts.hpp"
-#include "platform/qt_dialogs.hpp"
-#include "platform/qt_text.hpp"
-#include "platform/slot_lists.hpp"
-#include "text/sjis.hpp"
-#include "views/disregard.hpp"
-#include "views/gosou_form.hpp"
-#include "views/prediction_columns.hpp"
-#include "views/race_label.hpp"
+#include "core/app/app_state.hpp"
+#include "core/custom/custom_edit.hpp"
+#include "core/database/race_files.hpp"
+#include "core/engine/prediction_run.hpp"
+#include "gui/engine/race_form.hpp"
+#include "gui/engine/tenkai_form.hpp"
+#include "gui/engine/think_form.hpp"
+#include "core/output/prediction_page.hpp"
+#include "gui/platform/fonts.hpp"
+#include "gui/platform/qt_dialogs.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "gui/platform/slot_lists.hpp"
+#include "core/text/sjis.hpp"
+#include "core/views/disregard.hpp"
+#include "gui/views/gosou_form.hpp"
+#include "core/views/prediction_columns.hpp"
+#include "core/views/race_label.hpp"
 
 namespace korvane::gui {
 

@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <filesystem>
 
-#include "app/app_state.hpp"
-#include "support/scripted_dialogs.hpp"
-#include "text/line_file.hpp"
+#include "core/app/app_state.hpp"
+#include "tests/support/scripted_dialogs.hpp"
+#include "core/text/line_file.hpp"
 
 namespace korvane::testing {
 
