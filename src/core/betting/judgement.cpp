@@ -112,76 +112,69 @@ int betCountFor(int judgeClass, int n, int maxBets) {
   return std::clamp(count, 0, maxBets);
 }
 
-Judgement judgeRace(const TRaceCard& card, const HorseStore& store, const TYosouResult& result,
-                    const std::array<std::string, 6>& symbols, UserEvaluations evaluations) {
-  Judgement j;
-  const int n = std::clamp(card.runnerCount, 0, kMaxRunners);
-  j.runnerCount = n;
-  j.symbols = symbols;
-  j.confidence = result.confidence;
-  for (int k = 1; k <= n; ++k) {
-    j.number[k] = runnerNumber(k);
-    j.name[k] = horseName(store, card.runner[k]);
-    j.winOdds[k] = card.winOdds[k];
-  }
-  const std::vector<int> marked = markedSlots(result, n);
+namespace {
 
-  // 「コルバン」の有力馬: the line closes the group of axis horses.
-  if (marked.empty()) {
-    j.sKouho.push_back(sj("評価できる馬がいません"));
-  } else {
-    for (std::size_t i = 0; i < marked.size(); ++i) {
-      j.sKouho.push_back(listItem(j, marked[i]));
-      if ((i == 0 && result.confidenceClass == kOneAxis) ||
-          (i == 1 && result.confidenceClass == kTwoAxes)) {
-        j.sKouho.push_back(separator21());
-      }
+// 「コルバン」の有力馬: the marked horses in mark order; the line closes the group of axis horses.
+std::vector<std::string> programCandidates(const Judgement& j, const std::vector<int>& marked,
+                                           int confidenceClass) {
+  if (marked.empty()) return {sj("評価できる馬がいません")};
+  std::vector<std::string> items;
+  for (std::size_t i = 0; i < marked.size(); ++i) {
+    items.push_back(listItem(j, marked[i]));
+    if ((i == 0 && confidenceClass == kOneAxis) || (i == 1 && confidenceClass == kTwoAxes)) {
+      items.push_back(separator21());
     }
   }
+  return items;
+}
 
-  // A scratched slot is out of the race whatever rank its line in the file holds.
-  if (evaluations == UserEvaluations::FromCard) {
-    for (int k = 1; k <= n; ++k) {
-      if (card.runner[k] == 0) continue;
-      switch (card.userRank[k]) {
-        case 1:
-          j.rated1.push_back(k);
-          break;
-        case 2:
-          j.rated2.push_back(k);
-          break;
-        case 4:
-          j.rated4.push_back(k);
-          break;
-        case 5:
-          j.rated5.push_back(k);
-          break;
-        default:
-          break;
-      }
+// The user's classes in slot order. A scratched slot is out of the race whatever rank its line
+// in the file holds.
+void sortUserRatings(Judgement& j, const TRaceCard& card) {
+  for (int k = 1; k <= j.runnerCount; ++k) {
+    if (card.runner[k] == 0) continue;
+    switch (card.userRank[k]) {
+      case 1:
+        j.rated1.push_back(k);
+        break;
+      case 2:
+        j.rated2.push_back(k);
+        break;
+      case 4:
+        j.rated4.push_back(k);
+        break;
+      case 5:
+        j.rated5.push_back(k);
+        break;
+      default:
+        break;
     }
   }
-  j.programOnly = j.rated1.empty() && j.rated2.empty() && j.rated4.empty() && j.rated5.empty();
+}
 
-  for (int slot : j.rated1) j.uKouho.push_back(listItem(j, slot));
+// ユーザー予想の有力馬: the 絶対連絡む horses, then below a line the 上位必至 horses.
+std::vector<std::string> userCandidates(const Judgement& j) {
+  std::vector<std::string> items;
+  for (int slot : j.rated1) items.push_back(listItem(j, slot));
   if (!j.rated2.empty()) {
-    if (!j.rated1.empty()) j.uKouho.push_back(separator21());
-    for (int slot : j.rated2) j.uKouho.push_back(listItem(j, slot));
+    if (!j.rated1.empty()) items.push_back(separator21());
+    for (int slot : j.rated2) items.push_back(listItem(j, slot));
   }
-  sortByKorvane(j.rated1, result);
-  sortByKorvane(j.rated2, result);
+  return items;
+}
 
-  // The user's sure horses decide the kind of bet: one is an axis, two are the two axes, more
-  // are boxed.
-  j.judgeClass = result.confidenceClass == 0 ? kBoxBets : result.confidenceClass;
-  if (j.rated1.size() == 1) {
-    j.judgeClass = kOneAxis;
-  } else if (j.rated1.size() == 2) {
-    j.judgeClass = kTwoAxes;
-  } else if (j.rated1.size() >= 3) {
-    j.judgeClass = kBoxBets;
-  }
+// The user's sure horses decide the kind of bet: one is an axis, two are the two axes, more are
+// boxed. Without them the program's class stands, an open race when nothing is marked.
+int kindOfBet(int confidenceClass, std::size_t sureHorses) {
+  if (sureHorses == 1) return kOneAxis;
+  if (sureHorses == 2) return kTwoAxes;
+  if (sureHorses >= 3) return kBoxBets;
+  return confidenceClass == 0 ? kBoxBets : confidenceClass;
+}
 
+// The overall list: the user's sure horses, the program's axis horses, the user's near-top
+// horses, then the other marked horses. An overall list of one horse is bet as its axis.
+void fillOverall(Judgement& j, const std::vector<int>& marked, int confidenceClass) {
   Overall overall(j.overall);
   const auto ratedDown = [&](int slot) {
     return contains(j.rated4, slot) || contains(j.rated5, slot);
@@ -190,9 +183,9 @@ Judgement judgeRace(const TRaceCard& card, const HorseStore& store, const TYosou
 
   // The program's own axis horses, unless the user has written them off.
   int axes = 0;
-  if (marked.size() == 1 || (!marked.empty() && result.confidenceClass == kOneAxis)) {
+  if (marked.size() == 1 || (!marked.empty() && confidenceClass == kOneAxis)) {
     axes = 1;
-  } else if (!marked.empty() && result.confidenceClass == kTwoAxes) {
+  } else if (!marked.empty() && confidenceClass == kTwoAxes) {
     axes = 2;
   }
   for (int slot : marked) {
@@ -216,6 +209,33 @@ Judgement judgeRace(const TRaceCard& card, const HorseStore& store, const TYosou
   for (int slot : marked) {
     if (!contains(j.rated5, slot)) overall.add(slot);
   }
+}
+
+}  // namespace
+
+Judgement judgeRace(const TRaceCard& card, const HorseStore& store, const TYosouResult& result,
+                    const std::array<std::string, 6>& symbols, UserEvaluations evaluations) {
+  Judgement j;
+  const int n = std::clamp(card.runnerCount, 0, kMaxRunners);
+  j.runnerCount = n;
+  j.symbols = symbols;
+  j.confidence = result.confidence;
+  for (int k = 1; k <= n; ++k) {
+    j.number[k] = runnerNumber(k);
+    j.name[k] = horseName(store, card.runner[k]);
+    j.winOdds[k] = card.winOdds[k];
+  }
+  const std::vector<int> marked = markedSlots(result, n);
+  j.sKouho = programCandidates(j, marked, result.confidenceClass);
+
+  if (evaluations == UserEvaluations::FromCard) sortUserRatings(j, card);
+  j.programOnly = j.rated1.empty() && j.rated2.empty() && j.rated4.empty() && j.rated5.empty();
+  j.uKouho = userCandidates(j);
+  sortByKorvane(j.rated1, result);
+  sortByKorvane(j.rated2, result);
+
+  j.judgeClass = kindOfBet(result.confidenceClass, j.rated1.size());
+  fillOverall(j, marked, result.confidenceClass);
   return j;
 }
 
@@ -223,61 +243,60 @@ Judgement judgeRace(const AppState& app, UserEvaluations evaluations) {
   return judgeRace(app.card, app.store, app.result, app.settings.symbols, evaluations);
 }
 
-BetLists computeBets(const Judgement& j, int maxBets) {
-  BetLists bets;
-  const int m = std::clamp(maxBets, kMinBets, kMaxBets);
-  bets.maxBets = m;
+namespace {
+
+// D1 .. Dn of the overall list, 1-based as the rules count them.
+int overallSlot(const Judgement& j, int i) {
+  return j.overall[static_cast<std::size_t>(i - 1)];
+}
+
+std::string markedItem(const Judgement& j, int i) {
+  const int slot = overallSlot(j, i);
+  return markSymbol(j.symbols, i) + j.number[slot] + " " + j.name[slot];
+}
+
+// 総合判定結果 from D2 on: the dashed line closes the group of horses that the bets use; the
+// program's own judgement ends with the reliability of its top mark.
+void listOverall(const Judgement& j, BetLists& bets) {
   const int n = static_cast<int>(j.overall.size());
-  const int judgeClass = j.judgeClass;
-  bets.kaimeLbl = j.runnerCount <= 8 ? sj("枠連") : sj("馬連");
-  if (n == 0) {
-    bets.sougou.push_back(sj("評価できる馬がいません"));
-    return bets;
-  }
-  bets.betCount = betCountFor(judgeClass, n, m);
+  const int m = bets.maxBets;
   const int betCount = bets.betCount;
-  // D1 .. Dn, 1-based as the rules count them.
-  const auto d = [&](int i) { return j.overall[static_cast<std::size_t>(i - 1)]; };
-  const auto sougouItem = [&](int i) {
-    return markSymbol(j.symbols, i) + j.number[d(i)] + " " + j.name[d(i)];
-  };
-  const std::string& first = j.symbols[0];
-
-  bets.sougou.push_back(sougouItem(1));
-  if (n == 1) {
-    bets.tanshou.push_back(j.number[d(1)]);
-    bets.fukushou.push_back(j.number[d(1)]);
-    return bets;
-  }
-
-  // 総合判定結果: the dashed line closes the group of horses that the bets use.
-  if (judgeClass == kOneAxis) {
+  if (j.judgeClass == kOneAxis) {
     bets.sougou.push_back(separator23());
-    bets.sougou.push_back(sougouItem(2));
+    bets.sougou.push_back(markedItem(j, 2));
   } else {
-    bets.sougou.push_back(sougouItem(2));
-    if (n > 2 && (judgeClass == kTwoAxes || (judgeClass == kBoxBets && m <= 2))) {
+    bets.sougou.push_back(markedItem(j, 2));
+    if (n > 2 && (j.judgeClass == kTwoAxes || (j.judgeClass == kBoxBets && m <= 2))) {
       bets.sougou.push_back(separator23());
     }
   }
   for (int i = 3; i <= n; ++i) {
-    const bool closesGroup = (judgeClass == kBoxBets && m >= 3 && i == betCount / 3 + 3) ||
-                             (judgeClass == kTwoAxes && m >= 3 && i == betCount / 2 + 3) ||
-                             (judgeClass == kOneAxis && i == betCount + 2);
+    const bool closesGroup = (j.judgeClass == kBoxBets && m >= 3 && i == betCount / 3 + 3) ||
+                             (j.judgeClass == kTwoAxes && m >= 3 && i == betCount / 2 + 3) ||
+                             (j.judgeClass == kOneAxis && i == betCount + 2);
     if (closesGroup) bets.sougou.push_back(separator23());
-    bets.sougou.push_back(sougouItem(i));
+    bets.sougou.push_back(markedItem(j, i));
   }
   if (j.programOnly) {
     bets.sougou.emplace_back();
-    bets.sougou.push_back(first + sj("の信頼度は") + std::to_string(j.confidence) + sj("％"));
+    bets.sougou.push_back(j.symbols[0] + sj("の信頼度は") + std::to_string(j.confidence) +
+                          sj("％"));
   }
+}
 
-  // Quinella bets: the first three stand in the upper list, the rest below.
+// The quinella bets with their estimated odds, the first three in the upper list and the rest
+// below, and the summary of how they are bought.
+void listQuinellaBets(const Judgement& j, BetLists& bets) {
+  const int n = static_cast<int>(j.overall.size());
+  const int m = bets.maxBets;
+  const int betCount = bets.betCount;
+  const std::string& first = j.symbols[0];
   int placed = 0;
   const auto bet = [&](int a, int b) {
     if (a > n || b > n) return;
-    const std::string pair = pairText(d(a), d(b));
-    const std::string odds = oddsText(estimatedQuinellaOdds(j.winOdds[d(a)], j.winOdds[d(b)]));
+    const int slotA = overallSlot(j, a), slotB = overallSlot(j, b);
+    const std::string pair = pairText(slotA, slotB);
+    const std::string odds = oddsText(estimatedQuinellaOdds(j.winOdds[slotA], j.winOdds[slotB]));
     if (placed < 3) {
       bets.kaime1.push_back(pair + "  " + odds + sj("倍 "));
     } else {
@@ -290,19 +309,19 @@ BetLists computeBets(const Judgement& j, int maxBets) {
     bets.kaime3.push_back(sj(" （計") + std::to_string(count) + sj("点）"));
   };
 
-  int axisEnd = judgeClass == kOneAxis ? std::min(n, m + 1) : m <= 2 ? 2 : 3;
+  int axisEnd = j.judgeClass == kOneAxis ? std::min(n, m + 1) : m <= 2 ? 2 : 3;
   if (betCount == 1) axisEnd = 2;
   for (int i = 2; i <= axisEnd; ++i) bet(1, i);
 
   if (betCount == 1) {
     bets.kaime3.push_back(sj("１点買い"));
-  } else if (judgeClass == kOneAxis) {
+  } else if (j.judgeClass == kOneAxis) {
     summary(first + sj("から流し"), betCount);
   } else {
     bet(2, 3);
     if (betCount == 3) {
       summary(sj("3頭ボックス"), 3);
-    } else if (judgeClass == kBoxBets) {
+    } else if (j.judgeClass == kBoxBets) {
       for (int i = 1; i <= 3; ++i) bet(4, i);
       if (betCount == 6) {
         summary(sj("4頭ボックス"), 6);
@@ -317,15 +336,19 @@ BetLists computeBets(const Judgement& j, int maxBets) {
       summary(first + sj("＆") + j.symbols[1] + sj("から流し"), betCount);
     }
   }
+}
 
-  // Win and place only on an axis horse; wide on the strongest pairs.
-  if (judgeClass > kBoxBets) {
+// Win and place only on an axis horse; wide on the strongest quinella pairs.
+void listWinPlaceWide(const Judgement& j, BetLists& bets) {
+  const int m = bets.maxBets;
+  if (j.judgeClass > kBoxBets) {
     const auto win = [&](int i) {
-      return j.number[d(i)] + "  " + oddsText(j.winOdds[d(i)]) + sj("倍");
+      const int slot = overallSlot(j, i);
+      return j.number[slot] + "  " + oddsText(j.winOdds[slot]) + sj("倍");
     };
     bets.tanshou.push_back(win(1));
-    if (judgeClass == kTwoAxes && betCount >= 3) bets.tanshou.push_back(win(2));
-    bets.fukushou.push_back(j.number[d(1)]);
+    if (j.judgeClass == kTwoAxes && bets.betCount >= 3) bets.tanshou.push_back(win(2));
+    bets.fukushou.push_back(j.number[overallSlot(j, 1)]);
   }
   for (std::size_t i = 0; i < bets.kaime1.size(); ++i) {
     if (i == 0 || m >= 5) bets.wide.push_back(bets.kaime1[i].substr(0, 5));
@@ -335,6 +358,30 @@ BetLists computeBets(const Judgement& j, int maxBets) {
       bets.wide.push_back(bets.kaime2[i].substr(1, 5));
     }
   }
+}
+
+}  // namespace
+
+BetLists computeBets(const Judgement& j, int maxBets) {
+  BetLists bets;
+  bets.maxBets = std::clamp(maxBets, kMinBets, kMaxBets);
+  const int n = static_cast<int>(j.overall.size());
+  bets.kaimeLbl = j.runnerCount <= 8 ? sj("枠連") : sj("馬連");
+  if (n == 0) {
+    bets.sougou.push_back(sj("評価できる馬がいません"));
+    return bets;
+  }
+  bets.betCount = betCountFor(j.judgeClass, n, bets.maxBets);
+  bets.sougou.push_back(markedItem(j, 1));
+  // A single horse is bet to win and to place, without odds.
+  if (n == 1) {
+    bets.tanshou.push_back(j.number[overallSlot(j, 1)]);
+    bets.fukushou.push_back(j.number[overallSlot(j, 1)]);
+    return bets;
+  }
+  listOverall(j, bets);
+  listQuinellaBets(j, bets);
+  listWinPlaceWide(j, bets);
   return bets;
 }
 
