@@ -32,40 +32,51 @@ std::string pageCaption(OutputPage page) {
 }
 
 std::filesystem::path defaultOutputFile(const AppState& app, OutputPage page, OutputFormat format) {
-  if (app.editingAllHorses()) {
-    return app.folders.desktop /
-           (format == OutputFormat::Csv ? u8"新しいファイル.csv" : u8"新しいファイル.txt");
-  }
+  const char* extension = format == OutputFormat::Csv   ? ".csv"
+                          : format == OutputFormat::Pdf ? ".pdf"
+                                                        : ".txt";
+  if (app.editingAllHorses())
+    return app.folders.desktop / (std::string("新しいファイル") + extension);
+  // File names are UTF-8, as the source's literals are.
   std::string name = app.editedFile.filename().string();
   if (hasRaceExtension(name)) name.resize(name.size() - 4);
+  // Every CSV file holds the prediction table's name, whichever page it came from.
   if (format == OutputFormat::Csv) {
-    name += "予想.csv";
+    name += "予想";
   } else {
     switch (page) {
       case OutputPage::PredictionTable:
-        name += "予想.txt";
+        name += "予想";
         break;
       case OutputPage::PredictionDetail:
-        name += "詳細.txt";
+        name += "詳細";
         break;
       case OutputPage::Judgement:
-        name += "買目.txt";
+        name += "買目";
         break;
     }
   }
-  return app.folders.desktop / name;
+  return app.folders.desktop / (name + extension);
 }
 
 FileDialogRequest outputSaveRequest(const AppState& app, OutputPage page, OutputFormat format) {
   FileDialogRequest request;
-  if (format == OutputFormat::Csv) {
-    request.title = sj("結果をＣＳＶ形式ファイルで出力（ファイル名の「.csv」は省略できます）");
-    request.filter = sj("ＣＳＶ形式ファイル(*.csv)|*.csv");
-    request.defaultExtension = "csv";
-  } else {
-    request.title = sj("結果をテキストファイルで出力（ファイル名の「.txt」は省略できます）");
-    request.filter = sj("テキストファイル(*.txt)|*.txt");
-    request.defaultExtension = "txt";
+  switch (format) {
+    case OutputFormat::Text:
+      request.title = sj("結果をテキストファイルで出力（ファイル名の「.txt」は省略できます）");
+      request.filter = sj("テキストファイル(*.txt)|*.txt");
+      request.defaultExtension = "txt";
+      break;
+    case OutputFormat::Csv:
+      request.title = sj("結果をＣＳＶ形式ファイルで出力（ファイル名の「.csv」は省略できます）");
+      request.filter = sj("ＣＳＶ形式ファイル(*.csv)|*.csv");
+      request.defaultExtension = "csv";
+      break;
+    case OutputFormat::Pdf:
+      request.title = sj("結果をＰＤＦファイルで出力（ファイル名の「.pdf」は省略できます）");
+      request.filter = sj("ＰＤＦファイル(*.pdf)|*.pdf");
+      request.defaultExtension = "pdf";
+      break;
   }
   const std::filesystem::path file = defaultOutputFile(app, page, format);
   request.folder = file.parent_path();

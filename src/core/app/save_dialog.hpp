@@ -1,0 +1,25 @@
+#pragma once
+// Saving a file the user names: the save dialog with the name completed as the program completes
+// every typed name, and the message of a save that failed.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/app/dialogs.hpp"
+
+namespace korvane {
+
+// Shows the save dialog and returns the full path of the file to write, or nothing on cancel.
+// A bare name lies in the request's folder and gets the default extension when it has none;
+// since the dialog only asked about the name as typed, a completed name that is already taken
+// is confirmed with "… は既にあります。" / "上書きしますか？".
+std::optional<std::filesystem::path> askSaveFile(Dialogs& dialogs,
+                                                 const FileDialogRequest& request);
+
+// "「name」に保存できませんでした。" / "ディスクの空き容量と、フォルダに書き込めるかを確かめて
+// 下さい。"
+std::vector<std::string> notSavedMessage(const std::filesystem::path& file);
+
+}  // namespace korvane
