@@ -1,6 +1,9 @@
-# Runs korvane-cli once and checks its exit status and, when asked, how its standard output ends
-# (as hexadecimal bytes, so that CR LF and Shift-JIS are compared exactly).
-#   -DCLI=... -DARGS="a|b" -DEXPECT_STATUS=n [-DEXPECT_TAIL_HEX=...] [-DEXPECT_ERROR=text]
+# Runs korvane-cli once and checks its exit status and, when asked, its standard output: how it
+# ends (as hexadecimal bytes, so that CR LF and Shift-JIS are compared exactly) or the whole page
+# against an expected UTF-8 file.
+#   -DCLI=... -DARGS="a|b" -DEXPECT_STATUS=n [-DEXPECT_TAIL_HEX=...] [-DEXPECT_PAGE=file]
+#   [-DEXPECT_ERROR=text]
+cmake_policy(SET CMP0007 NEW)  # keep the empty lines of a page as list elements
 string(REPLACE "|" ";" ARGS "${ARGS}")
 execute_process(COMMAND ${CLI} ${ARGS}
                 RESULT_VARIABLE status
@@ -26,5 +29,38 @@ if(DEFINED EXPECT_TAIL_HEX)
   string(SUBSTRING "${bytes}" ${from} ${want} tail)
   if(NOT tail STREQUAL EXPECT_TAIL_HEX)
     message(FATAL_ERROR "output ends with ${tail}, expected ${EXPECT_TAIL_HEX}")
+  endif()
+endif()
+if(DEFINED EXPECT_PAGE)
+  file(READ ${OUT} printed)
+  file(READ ${EXPECT_PAGE} expected)
+  if(NOT printed STREQUAL expected)
+    # Both pages line by line between bars, so that trailing blanks show, then the first line
+    # that differs.
+    string(REPLACE "\n" ";" printedLines "${printed}")
+    string(REPLACE "\n" ";" expectedLines "${expected}")
+    list(LENGTH printedLines printedCount)
+    list(LENGTH expectedLines expectedCount)
+    set(first 0)
+    foreach(page expected printed)
+      message(NOTICE "--- ${page}")
+      set(line 0)
+      foreach(text IN LISTS ${page}Lines)
+        math(EXPR line "${line} + 1")
+        message(NOTICE "${line}|${text}|")
+      endforeach()
+    endforeach()
+    set(line 0)
+    while(line LESS printedCount AND line LESS expectedCount)
+      list(GET printedLines ${line} a)
+      list(GET expectedLines ${line} b)
+      if(NOT a STREQUAL b)
+        break()
+      endif()
+      math(EXPR line "${line} + 1")
+    endwhile()
+    math(EXPR line "${line} + 1")
+    string(REPLACE ";" " " command "${ARGS}")
+    message(FATAL_ERROR "korvane-cli ${command}: line ${line} differs from ${EXPECT_PAGE}")
   endif()
 endif()
