@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/cp932_lines.hpp"
 #include "core/text/sjis.hpp"
+#include "tests/support/cp932_lines.hpp"
+#include "tests/support/expect_page.hpp"
 
 namespace korvane {
 namespace {
@@ -35,31 +36,31 @@ PageFrame frame(const std::string& fileLabelUtf8) {
 }
 
 TEST(DetailPage, TextPageByteForByte) {
-  EXPECT_EQ(detailTextPage(smallCard(), frame("京都記念.uma")),
-            sjLines({
-                "東京 芝1600m（良）　京都記念.uma",
-                "",
-                "番 馬名　　　　　　　 印 ５走前 ４走前 ３走前 前々走  前走  穴馬度",
-                "１ ブルーウインド　　 ◎  なし   他距   50.0  +50.8+ *52.3*   58",
-                "２ ミラクル  ローズ   　  なし  (解除) -47.9- (度外) <注意>   ",
-                "３ （ 出 走 取 消 ）  　  なし   なし   なし   なし   なし    ",
-                "",
-                "KORVANE DATA 1997-2009",
-            }));
+  EXPECT_PAGE(detailTextPage(smallCard(), frame("京都記念.uma")),
+              sjLines({
+                  "東京 芝1600m（良）　京都記念.uma",
+                  "",
+                  "番 馬名　　　　　　　 印 ５走前 ４走前 ３走前 前々走  前走  穴馬度",
+                  "１ ブルーウインド　　 ◎  なし   他距   50.0  +50.8+ *52.3*   58",
+                  "２ ミラクル  ローズ   　  なし  (解除) -47.9- (度外) <注意>   ",
+                  "３ （ 出 走 取 消 ）  　  なし   なし   なし   なし   なし    ",
+                  "",
+                  "KORVANE DATA 1997-2009",
+              }));
 }
 
 TEST(DetailPage, CsvReadsUnscoredRunsAsFiftyAndBlankLongshotAsZero) {
-  EXPECT_EQ(detailCsvPage(smallCard(), frame("全競走馬")),
-            sjLines({
-                "東京 芝1600m（良）",
-                "",
-                "番,馬名,印,５走前,４走前,３走前,前々走,前走,穴馬度",
-                "１,ブルーウインド　　,◎,50.0,50.0,50.0,50.8,52.3,58",
-                "２,ミラクル  ローズ  ,　,50.0,解除,47.9,度外,50.0, 0",
-                "３,（ 出 走 取 消 ） ,　,50.0,50.0,50.0,50.0,50.0, 0",
-                "",
-                "KORVANE DATA 1997-2009",
-            }));
+  EXPECT_PAGE(detailCsvPage(smallCard(), frame("全競走馬")),
+              sjLines({
+                  "東京 芝1600m（良）",
+                  "",
+                  "番,馬名,印,５走前,４走前,３走前,前々走,前走,穴馬度",
+                  "１,ブルーウインド　　,◎,50.0,50.0,50.0,50.8,52.3,58",
+                  "２,ミラクル  ローズ  ,　,50.0,解除,47.9,度外,50.0, 0",
+                  "３,（ 出 走 取 消 ） ,　,50.0,50.0,50.0,50.0,50.0, 0",
+                  "",
+                  "KORVANE DATA 1997-2009",
+              }));
 }
 
 TEST(DetailPage, WithoutOddsTheLongshotColumnReadsAsZero) {

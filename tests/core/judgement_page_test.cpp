@@ -9,10 +9,11 @@
 
 #include "core/app/app_state.hpp"
 #include "core/output/output_names.hpp"
+#include "core/text/sjis.hpp"
 #include "tests/support/cp932_lines.hpp"
+#include "tests/support/expect_page.hpp"
 #include "tests/support/judged_race.hpp"
 #include "tests/support/scripted_dialogs.hpp"
-#include "core/text/sjis.hpp"
 
 namespace korvane {
 namespace {
@@ -33,37 +34,37 @@ TEST(JudgementPage, SmallFieldByteForByte) {
   race.card.winOdds[2] = 2.4;
   race.card.winOdds[4] = 12.0;
   const auto page = judgementTextPage(computeBets(race.judge()), raceFileFrame());
-  EXPECT_EQ(page, sjLines({"東京 芝1600m（良）　京都記念.uma",
-                           "",
-                           "総合判定結果",
-                           "",
-                           "◎ 2 ホース２　　　　　",
-                           "○ 1 ホース１　　　　　",
-                           "-----------------------",
-                           "▲ 4 ホース４　　　　　",
-                           "",
-                           "◎の信頼度は55％",
-                           "",
-                           "＜枠連＞",
-                           " 1- 2   3.6倍",
-                           " 2- 4  14.4倍",
-                           " 1- 4  18.0倍",
-                           "--------------",
-                           "3頭ボックス",
-                           "",
-                           "＜単勝＞",
-                           " 2   2.4倍",
-                           " 1   3.0倍",
-                           "",
-                           "＜複勝＞",
-                           " 2",
-                           "",
-                           "＜ワイド＞",
-                           " 1- 2",
-                           " 2- 4",
-                           " 1- 4",
-                           "",
-                           "KORVANE DATA 1997-2009"}));
+  EXPECT_PAGE(page, sjLines({"東京 芝1600m（良）　京都記念.uma",
+                             "",
+                             "総合判定結果",
+                             "",
+                             "◎ 2 ホース２　　　　　",
+                             "○ 1 ホース１　　　　　",
+                             "-----------------------",
+                             "▲ 4 ホース４　　　　　",
+                             "",
+                             "◎の信頼度は55％",
+                             "",
+                             "＜枠連＞",
+                             " 1- 2   3.6倍",
+                             " 2- 4  14.4倍",
+                             " 1- 4  18.0倍",
+                             "--------------",
+                             "3頭ボックス",
+                             "",
+                             "＜単勝＞",
+                             " 2   2.4倍",
+                             " 1   3.0倍",
+                             "",
+                             "＜複勝＞",
+                             " 2",
+                             "",
+                             "＜ワイド＞",
+                             " 1- 2",
+                             " 2- 4",
+                             " 1- 4",
+                             "",
+                             "KORVANE DATA 1997-2009"}));
 }
 
 TEST(JudgementPage, LaterBetsInTheSameFormAndLongOddsKeptWhole) {
@@ -90,13 +91,13 @@ TEST(JudgementPage, NoBetsStillWritesCaptionAndRule) {
   JudgedRace race(9);
   race.marks({}, 0);
   const auto page = judgementTextPage(computeBets(race.judge()), raceFileFrame());
-  EXPECT_EQ(page, sjLines({"東京 芝1600m（良）　京都記念.uma", "", "総合判定結果", "",
-                           "評価できる馬がいません", "", "＜馬連＞", "--------------", "",
-                           "KORVANE DATA 1997-2009"}));
+  EXPECT_PAGE(page, sjLines({"東京 芝1600m（良）　京都記念.uma", "", "総合判定結果", "",
+                             "評価できる馬がいません", "", "＜馬連＞", "--------------", "",
+                             "KORVANE DATA 1997-2009"}));
 }
 
 TEST(JudgementPage, CsvIsRefused) {
-  EXPECT_EQ(
+  EXPECT_PAGE(
       csvRefusedMessage(pageCaption(OutputPage::Judgement)),
       sjLines({"このページ（総合判定結果の出力）は、", "ＣＳＶ形式での出力に対応していません。"}));
 }

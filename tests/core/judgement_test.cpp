@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/cp932_lines.hpp"
-#include "tests/support/judged_race.hpp"
 #include "core/text/sjis.hpp"
+#include "tests/support/cp932_lines.hpp"
+#include "tests/support/expect_page.hpp"
+#include "tests/support/judged_race.hpp"
 
 namespace korvane {
 namespace {
@@ -53,29 +54,29 @@ TEST(Judgement, OneAxisOfFiveMarkedHorses) {
   race.card.winOdds[7] = 10.0;
   race.card.winOdds[9] = 25.0;  // slot 2 has no odds yet
   const Judgement j = race.judge();
-  EXPECT_EQ(j.sKouho, (std::vector<std::string>{" 3 " + listedName(3), dashes21,
-                                                " 1 " + listedName(1), " 7 " + listedName(7),
-                                                " 2 " + listedName(2), " 9 " + listedName(9)}));
+  EXPECT_PAGE(j.sKouho, (std::vector<std::string>{" 3 " + listedName(3), dashes21,
+                                                  " 1 " + listedName(1), " 7 " + listedName(7),
+                                                  " 2 " + listedName(2), " 9 " + listedName(9)}));
   EXPECT_EQ(j.overall, (std::vector<int>{3, 1, 7, 2, 9}));
 
   const BetLists bets = computeBets(j);
   EXPECT_EQ(bets.betCount, 4);
   EXPECT_EQ(bets.kaimeLbl, sj("馬連"));
-  EXPECT_EQ(bets.sougou,
-            (std::vector<std::string>{sougou("◎", 3), dashes23, sougou("○", 1), sougou("▲", 7),
-                                      sougou("△", 2), sougou("×", 9), "", sj("◎の信頼度は80％")}));
-  EXPECT_EQ(bets.kaime1, sjLines({" 1- 3   5.0倍 ", " 3- 7  10.0倍 ", " 2- 3    ??倍 "}));
-  EXPECT_EQ(bets.kaime2, sjLines({"  3- 9    25.0倍    "}));
-  EXPECT_EQ(bets.kaime3, sjLines({"◎から流し", " （計4点）"}));
-  EXPECT_EQ(bets.tanshou, sjLines({" 3   2.0倍"}));
-  EXPECT_EQ(bets.fukushou, (std::vector<std::string>{" 3"}));
-  EXPECT_EQ(bets.wide, (std::vector<std::string>{" 1- 3", " 3- 7", " 2- 3"}));
+  EXPECT_PAGE(bets.sougou, (std::vector<std::string>{sougou("◎", 3), dashes23, sougou("○", 1),
+                                                     sougou("▲", 7), sougou("△", 2), sougou("×", 9),
+                                                     "", sj("◎の信頼度は80％")}));
+  EXPECT_PAGE(bets.kaime1, sjLines({" 1- 3   5.0倍 ", " 3- 7  10.0倍 ", " 2- 3    ??倍 "}));
+  EXPECT_PAGE(bets.kaime2, sjLines({"  3- 9    25.0倍    "}));
+  EXPECT_PAGE(bets.kaime3, sjLines({"◎から流し", " （計4点）"}));
+  EXPECT_PAGE(bets.tanshou, sjLines({" 3   2.0倍"}));
+  EXPECT_PAGE(bets.fukushou, (std::vector<std::string>{" 3"}));
+  EXPECT_PAGE(bets.wide, (std::vector<std::string>{" 1- 3", " 3- 7", " 2- 3"}));
 
   // Fewer bets allowed: the flow stops at the third horse and the line moves up.
   const BetLists two = computeBets(j, 2);
   EXPECT_EQ(two.betCount, 2);
   EXPECT_EQ(two.sougou[4], dashes23);
-  EXPECT_EQ(two.kaime3, sjLines({"◎から流し", " （計2点）"}));
+  EXPECT_PAGE(two.kaime3, sjLines({"◎から流し", " （計2点）"}));
 }
 
 TEST(Judgement, TwoAxesOfSixMarkedHorses) {
@@ -86,15 +87,15 @@ TEST(Judgement, TwoAxesOfSixMarkedHorses) {
   const BetLists bets = computeBets(j);
   EXPECT_EQ(bets.kaimeLbl, sj("枠連"));
   EXPECT_EQ(bets.betCount, 7);
-  EXPECT_EQ(bets.kaime1, sjLines({" 1- 2    ??倍 ", " 1- 3    ??倍 ", " 2- 3    ??倍 "}));
-  EXPECT_EQ(bets.kaime2, sjLines({"  1- 4      ??倍    ", "  1- 5      ??倍    ",
-                                  "  2- 4      ??倍    ", "  2- 5      ??倍    "}));
-  EXPECT_EQ(bets.kaime3, sjLines({"◎＆○から流し", " （計7点）"}));
-  EXPECT_EQ(bets.sougou,
-            (std::vector<std::string>{sougou("◎", 1), sougou("○", 2), dashes23, sougou("▲", 3),
-                                      sougou("△", 4), sougou("×", 5), dashes23, sougou("注", 6), "",
-                                      sj("◎の信頼度は55％")}));
-  EXPECT_EQ(bets.tanshou, sjLines({" 1    ??倍", " 2    ??倍"}));
+  EXPECT_PAGE(bets.kaime1, sjLines({" 1- 2    ??倍 ", " 1- 3    ??倍 ", " 2- 3    ??倍 "}));
+  EXPECT_PAGE(bets.kaime2, sjLines({"  1- 4      ??倍    ", "  1- 5      ??倍    ",
+                                    "  2- 4      ??倍    ", "  2- 5      ??倍    "}));
+  EXPECT_PAGE(bets.kaime3, sjLines({"◎＆○から流し", " （計7点）"}));
+  EXPECT_PAGE(bets.sougou,
+              (std::vector<std::string>{sougou("◎", 1), sougou("○", 2), dashes23, sougou("▲", 3),
+                                        sougou("△", 4), sougou("×", 5), dashes23, sougou("注", 6),
+                                        "", sj("◎の信頼度は55％")}));
+  EXPECT_PAGE(bets.tanshou, sjLines({" 1    ??倍", " 2    ??倍"}));
 }
 
 TEST(Judgement, BoxOfSevenMarkedHorsesForEveryCap) {
@@ -105,9 +106,9 @@ TEST(Judgement, BoxOfSevenMarkedHorsesForEveryCap) {
   const BetLists seven = computeBets(j, 7);
   EXPECT_EQ(seven.kaimeLbl, sj("馬連"));
   EXPECT_EQ(seven.betCount, 6);
-  EXPECT_EQ(seven.kaime2,
-            sjLines({"  1- 4      ??倍    ", "  2- 4      ??倍    ", "  3- 4      ??倍    "}));
-  EXPECT_EQ(seven.kaime3, sjLines({"4頭ボックス", " （計6点）"}));
+  EXPECT_PAGE(seven.kaime2,
+              sjLines({"  1- 4      ??倍    ", "  2- 4      ??倍    ", "  3- 4      ??倍    "}));
+  EXPECT_PAGE(seven.kaime3, sjLines({"4頭ボックス", " （計6点）"}));
   EXPECT_EQ(seven.sougou[4], dashes23);  // before the fifth horse
   EXPECT_TRUE(seven.tanshou.empty());
   EXPECT_EQ(seven.wide.size(), 3u);
@@ -116,17 +117,17 @@ TEST(Judgement, BoxOfSevenMarkedHorsesForEveryCap) {
   EXPECT_EQ(eleven.betCount, 10);
   EXPECT_EQ(eleven.kaime2.size(), 7u);
   EXPECT_EQ(eleven.kaime2.back(), sj("  4- 5      ??倍    "));
-  EXPECT_EQ(eleven.kaime3, sjLines({"5頭ボックス", " （計10点）"}));
+  EXPECT_PAGE(eleven.kaime3, sjLines({"5頭ボックス", " （計10点）"}));
   EXPECT_EQ(eleven.sougou[5], dashes23);  // before the sixth horse
-  EXPECT_EQ(eleven.wide, (std::vector<std::string>{" 1- 2", " 1- 3", " 2- 3", " 1- 4", " 2- 4"}));
+  EXPECT_PAGE(eleven.wide, (std::vector<std::string>{" 1- 2", " 1- 3", " 2- 3", " 1- 4", " 2- 4"}));
 
   const BetLists two = computeBets(j, 2);
   EXPECT_EQ(two.betCount, 1);
-  EXPECT_EQ(two.kaime1, sjLines({" 1- 2    ??倍 "}));
+  EXPECT_PAGE(two.kaime1, sjLines({" 1- 2    ??倍 "}));
   EXPECT_TRUE(two.kaime2.empty());
-  EXPECT_EQ(two.kaime3, sjLines({"１点買い"}));
+  EXPECT_PAGE(two.kaime3, sjLines({"１点買い"}));
   EXPECT_EQ(two.sougou[2], dashes23);  // right after the pair
-  EXPECT_EQ(two.wide, (std::vector<std::string>{" 1- 2"}));
+  EXPECT_PAGE(two.wide, (std::vector<std::string>{" 1- 2"}));
 }
 
 TEST(Judgement, OneHorseRatedSureBecomesTheAxis) {
@@ -136,12 +137,12 @@ TEST(Judgement, OneHorseRatedSureBecomesTheAxis) {
   const Judgement j = race.judge();
   EXPECT_EQ(j.judgeClass, kOneAxis);
   EXPECT_EQ(j.overall, (std::vector<int>{8, 1, 2, 3, 4, 5}));
-  EXPECT_EQ(j.uKouho, (std::vector<std::string>{" 8 " + listedName(8)}));
+  EXPECT_PAGE(j.uKouho, (std::vector<std::string>{" 8 " + listedName(8)}));
   const BetLists bets = computeBets(j);
   EXPECT_EQ(bets.sougou.front(), sougou("◎", 8));
   EXPECT_EQ(bets.sougou.back(), sougou("注", 5));  // the user judged: no reliability line
-  EXPECT_EQ(bets.kaime3, sjLines({"◎から流し", " （計5点）"}));
-  EXPECT_EQ(bets.tanshou, sjLines({" 8    ??倍"}));
+  EXPECT_PAGE(bets.kaime3, sjLines({"◎から流し", " （計5点）"}));
+  EXPECT_PAGE(bets.tanshou, sjLines({" 8    ??倍"}));
 }
 
 TEST(Judgement, UserClassesOrderAndExclusion) {
@@ -160,9 +161,9 @@ TEST(Judgement, UserClassesOrderAndExclusion) {
   two.rate(9, 2);
   two.rate(1, 2);
   const Judgement j = two.judge();
-  EXPECT_EQ(j.uKouho,
-            (std::vector<std::string>{" 3 " + listedName(3), " 5 " + listedName(5), dashes21,
-                                      " 1 " + listedName(1), " 9 " + listedName(9)}));
+  EXPECT_PAGE(j.uKouho,
+              (std::vector<std::string>{" 3 " + listedName(3), " 5 " + listedName(5), dashes21,
+                                        " 1 " + listedName(1), " 9 " + listedName(9)}));
   EXPECT_EQ(j.judgeClass, kTwoAxes);
   EXPECT_EQ(j.overall, (std::vector<int>{5, 3, 1, 9, 2}));
 }
@@ -180,16 +181,16 @@ TEST(Judgement, NeutralEvaluationsAndScratchedSlots) {
   const Judgement user = race.judge();
   EXPECT_TRUE(user.rated1.empty());
   EXPECT_EQ(user.overall, (std::vector<int>{1, 2}));
-  EXPECT_EQ(computeBets(user).kaime3, sjLines({"１点買い"}));
+  EXPECT_PAGE(computeBets(user).kaime3, sjLines({"１点買い"}));
 }
 
 TEST(Judgement, NothingToJudgeAndALoneHorse) {
   JudgedRace empty(5);
   empty.marks({}, 0);
   const Judgement none = empty.judge();
-  EXPECT_EQ(none.sKouho, sjLines({"評価できる馬がいません"}));
+  EXPECT_PAGE(none.sKouho, sjLines({"評価できる馬がいません"}));
   const BetLists noBets = computeBets(none);
-  EXPECT_EQ(noBets.sougou, sjLines({"評価できる馬がいません"}));
+  EXPECT_PAGE(noBets.sougou, sjLines({"評価できる馬がいません"}));
   EXPECT_EQ(noBets.betCount, 0);
   EXPECT_TRUE(noBets.kaime1.empty() && noBets.kaime3.empty() && noBets.tanshou.empty() &&
               noBets.wide.empty());
@@ -197,9 +198,9 @@ TEST(Judgement, NothingToJudgeAndALoneHorse) {
   JudgedRace lone(5);
   lone.marks({4}, kOneAxis, 80);
   const BetLists bets = computeBets(lone.judge());
-  EXPECT_EQ(bets.sougou, (std::vector<std::string>{sougou("◎", 4)}));
-  EXPECT_EQ(bets.tanshou, (std::vector<std::string>{" 4"}));
-  EXPECT_EQ(bets.fukushou, (std::vector<std::string>{" 4"}));
+  EXPECT_PAGE(bets.sougou, (std::vector<std::string>{sougou("◎", 4)}));
+  EXPECT_PAGE(bets.tanshou, (std::vector<std::string>{" 4"}));
+  EXPECT_PAGE(bets.fukushou, (std::vector<std::string>{" 4"}));
   EXPECT_TRUE(bets.kaime1.empty() && bets.kaime3.empty() && bets.wide.empty());
 }
 

@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "core/app/app_state.hpp"
-#include "tests/support/cp932_lines.hpp"
-#include "tests/support/scripted_dialogs.hpp"
 #include "core/text/sjis.hpp"
 #include "core/views/race_label.hpp"
+#include "tests/support/cp932_lines.hpp"
+#include "tests/support/expect_page.hpp"
+#include "tests/support/scripted_dialogs.hpp"
 
 namespace korvane {
 namespace {
@@ -56,21 +57,21 @@ TEST(RaceLabel, CourseSurfaceDistanceAndGoingOrNotEntered) {
 
 TEST(PredictionPage, TextPageByteForByte) {
   const auto page = predictionTextPage(smallCard(), frame("全競走馬"));
-  EXPECT_EQ(page,
-            sjLines({
-                "東京 芝1600m（良）",
-                "",
-                "番 馬名　　　　　　　 印  脚質  能力   底力   負Ｐ ベスト  前走  全距離 近走",
-                "１ ブルーウインド　　 ◎  +逃+ *56.1* +53.2+ *0.0* *61.0* *52.3* +51.0+  Ａ ",
-                "２ ミラクル  ローズ   　   好   50.0   50.0   ?.?   48.5   47.9   50.0  /Ｄ/",
-                "３ （ 出 走 取 消 ）  　   ？   50.0   50.0   ?.?   50.0   50.0   50.0   ？ ",
-                "",
-                "◎の信頼度…42％",
-                "展開予想…逃げ先行有利",
-                "カスタマイズ…コルバン指数による印付け",
-                "",
-                "KORVANE DATA 1997-2009",
-            }));
+  EXPECT_PAGE(page,
+              sjLines({
+                  "東京 芝1600m（良）",
+                  "",
+                  "番 馬名　　　　　　　 印  脚質  能力   底力   負Ｐ ベスト  前走  全距離 近走",
+                  "１ ブルーウインド　　 ◎  +逃+ *56.1* +53.2+ *0.0* *61.0* *52.3* +51.0+  Ａ ",
+                  "２ ミラクル  ローズ   　   好   50.0   50.0   ?.?   48.5   47.9   50.0  /Ｄ/",
+                  "３ （ 出 走 取 消 ）  　   ？   50.0   50.0   ?.?   50.0   50.0   50.0   ？ ",
+                  "",
+                  "◎の信頼度…42％",
+                  "展開予想…逃げ先行有利",
+                  "カスタマイズ…コルバン指数による印付け",
+                  "",
+                  "KORVANE DATA 1997-2009",
+              }));
   // The header and the rows share their column edges: name 18 bytes, mark 4, style 4.
   EXPECT_EQ(page[2].find(sj("印")), page[3].find(sj("◎")));
 }
@@ -85,20 +86,20 @@ TEST(PredictionPage, FileLabelFollowsTheRaceLabelUnlessAllHorses) {
 
 TEST(PredictionPage, CsvCutsTheFieldsOutOfTheScreenStrings) {
   const auto page = predictionCsvPage(smallCard(), frame("全競走馬"));
-  EXPECT_EQ(page, sjLines({
-                      "東京 芝1600m（良）",
-                      "",
-                      "番,馬名,印,脚質,能力,底力,負Ｐ,ベスト,前走,全距離,近走",
-                      "１,ブルーウインド　　,◎,逃,56.1,53.2,0.0,61.0,52.3,51.0,Ａ",
-                      "２,ミラクル  ローズ  ,　,好,50.0,50.0,  0,48.5,47.9,50.0,Ｄ",
-                      "３,（ 出 走 取 消 ） ,　,？,50.0,50.0,  0,50.0,50.0,50.0,？",
-                      "",
-                      "◎の信頼度…42％",
-                      "展開予想…逃げ先行有利",
-                      "カスタマイズ…コルバン指数による印付け",
-                      "",
-                      "KORVANE DATA 1997-2009",
-                  }));
+  EXPECT_PAGE(page, sjLines({
+                        "東京 芝1600m（良）",
+                        "",
+                        "番,馬名,印,脚質,能力,底力,負Ｐ,ベスト,前走,全距離,近走",
+                        "１,ブルーウインド　　,◎,逃,56.1,53.2,0.0,61.0,52.3,51.0,Ａ",
+                        "２,ミラクル  ローズ  ,　,好,50.0,50.0,  0,48.5,47.9,50.0,Ｄ",
+                        "３,（ 出 走 取 消 ） ,　,？,50.0,50.0,  0,50.0,50.0,50.0,？",
+                        "",
+                        "◎の信頼度…42％",
+                        "展開予想…逃げ先行有利",
+                        "カスタマイズ…コルバン指数による印付け",
+                        "",
+                        "KORVANE DATA 1997-2009",
+                    }));
 }
 
 TEST(PredictionPage, EmptyTableStillHasHeaderSummaryAndFooter) {
