@@ -29,8 +29,7 @@ int detailCommand(const std::vector<std::string_view>& args, std::ostream& out, 
   }
   const DetailColumns columns = buildDetailColumns(app);
   const PageFrame frame = predictionPageFrame(app);
-  return emitPage(out, err,
-                  options.csv ? detailCsvPage(columns, frame) : detailTextPage(columns, frame),
+  return emitPage(out, err, options.csv ? detailCsvPage(columns) : detailTextPage(columns, frame),
                   options.encoding);
 }
 

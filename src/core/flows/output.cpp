@@ -21,7 +21,7 @@ PageBuilder predictionTablePage(PredictionColumns shown, PageFrame frame) {
 
 PageBuilder predictionDetailPage(DetailColumns shown, PageFrame frame) {
   return [shown = std::move(shown), frame = std::move(frame)](OutputFormat format) {
-    return format == OutputFormat::Csv ? detailCsvPage(shown, frame) : detailTextPage(shown, frame);
+    return format == OutputFormat::Csv ? detailCsvPage(shown) : detailTextPage(shown, frame);
   };
 }
 

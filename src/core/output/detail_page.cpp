@@ -51,7 +51,7 @@ std::vector<std::string> detailTextPage(const DetailColumns& c, const PageFrame&
   return framedPage(frame, std::move(body));
 }
 
-std::vector<std::string> detailCsvPage(const DetailColumns& c, const PageFrame& frame) {
+std::vector<std::string> detailCsvPage(const DetailColumns& c) {
   std::vector<std::string> body;
   body.push_back(sj("番,馬名,印,５走前,４走前,３走前,前々走,前走,穴馬度"));
   for (std::size_t row = 0; row < c.name.size(); ++row) {
@@ -60,7 +60,7 @@ std::vector<std::string> detailCsvPage(const DetailColumns& c, const PageFrame& 
     for (int run = 5; run >= 1; --run) line += "," + csvEvaluation(columnItem(c.run[run - 1], row));
     body.push_back(line + "," + csvLongshot(columnItem(c.longshot, row)));
   }
-  return framedPage(frame, std::move(body));
+  return csvPage(std::move(body));
 }
 
 }  // namespace korvane

@@ -1,7 +1,7 @@
 #pragma once
 // The page "予想結果詳細の出力": the detail screen's table as the output window writes it to a
-// text or CSV file (and prints it), in the frame of every page. Lines are cp932 without line
-// ends; the writer adds CR LF.
+// text file (and prints it) in the frame of every text page, or to a CSV file. Lines are cp932
+// without line ends; the writer adds CR LF.
 
 #include <string>
 #include <vector>
@@ -12,6 +12,6 @@
 namespace korvane {
 
 std::vector<std::string> detailTextPage(const DetailColumns& columns, const PageFrame& frame);
-std::vector<std::string> detailCsvPage(const DetailColumns& columns, const PageFrame& frame);
+std::vector<std::string> detailCsvPage(const DetailColumns& columns);
 
 }  // namespace korvane

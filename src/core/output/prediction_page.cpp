@@ -22,6 +22,12 @@ void appendSummary(const PredictionColumns& columns, const PageFrame& frame,
   body.push_back(sj("カスタマイズ") + ellipsis + frame.customFileLabel);
 }
 
+// The end of every page, text or CSV.
+void appendFooter(std::vector<std::string>& page) {
+  page.emplace_back();
+  page.push_back("KORVANE DATA 1997-2009");
+}
+
 }  // namespace
 
 const std::string& columnItem(const std::vector<std::string>& column, std::size_t row) {
@@ -50,9 +56,13 @@ std::vector<std::string> framedPage(const PageFrame& frame, std::vector<std::str
                                                    : frame.raceLabel + sj("　") + frame.fileLabel);
   page.emplace_back();
   for (auto& line : body) page.push_back(std::move(line));
-  page.emplace_back();
-  page.push_back("KORVANE DATA 1997-2009");
+  appendFooter(page);
   return page;
+}
+
+std::vector<std::string> csvPage(std::vector<std::string> body) {
+  appendFooter(body);
+  return body;
 }
 
 std::vector<std::string> predictionTextPage(const PredictionColumns& c, const PageFrame& frame) {
@@ -90,7 +100,7 @@ std::vector<std::string> predictionCsvPage(const PredictionColumns& c, const Pag
                    itemBytes(columnItem(c.form, row), 2, 2));
   }
   appendSummary(c, frame, body);
-  return framedPage(frame, std::move(body));
+  return csvPage(std::move(body));
 }
 
 }  // namespace korvane

@@ -35,9 +35,13 @@ std::string itemBytes(const std::string& text, std::size_t from, std::size_t cou
 // The frame of the prediction screen over the program's state (no custom file in use).
 PageFrame predictionPageFrame(const AppState& app);
 
-// Every output page: the race label (with the file label unless the all-horses set is in use),
+// Every text page: the race label (with the file label unless the all-horses set is in use),
 // an empty line, the body, an empty line and the footer.
 std::vector<std::string> framedPage(const PageFrame& frame, std::vector<std::string> body);
+
+// Every CSV page: the body, which begins with its header row so that a spreadsheet reads the
+// columns at once, then the empty line and the footer of the text pages.
+std::vector<std::string> csvPage(std::vector<std::string> body);
 
 std::vector<std::string> predictionTextPage(const PredictionColumns& columns,
                                             const PageFrame& frame);
