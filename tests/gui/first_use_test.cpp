@@ -13,20 +13,22 @@
 #include <QtTest>
 #include <memory>
 
+#include "core/text/sjis.hpp"
 #include "gui/app/main_form.hpp"
 #include "gui/app/title_form.hpp"
 #include "gui/engine/race_form.hpp"
 #include "gui/engine/uchisoto_form.hpp"
 #include "gui/platform/folders.hpp"
 #include "gui/platform/qt_text.hpp"
-#include "tests/gui/support/gui_world.hpp"
-#include "core/text/sjis.hpp"
 #include "gui/views/yosou_form.hpp"
+#include "tests/gui/support/gui_world.hpp"
+#include "tests/gui/support/modal_driver.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;
+using korvane::testing::child;
 using korvane::testing::GuiWorld;
-using korvane::testing::q;
+using korvane::testing::onNextModalOf;
 
 namespace {
 
@@ -52,12 +54,13 @@ struct User {
     if (modal == nullptr || !modal->isVisible()) return;
     if (auto* race = qobject_cast<TRaceForm*>(modal); race && !seen.contains("race")) {
       seen << "race";
-      const auto found = race->KyoriLst->findItems(QString(" 1800m"), Qt::MatchExactly);
-      if (!found.isEmpty()) race->KyoriLst->setCurrentItem(found.first());
+      const auto found =
+          child<QListWidget>(*race, "KyoriLst")->findItems(QString(" 1800m"), Qt::MatchExactly);
+      if (!found.isEmpty()) child<QListWidget>(*race, "KyoriLst")->setCurrentItem(found.first());
       saveShot(race, "race_conditions.png");
-      race->KanryouBtn->click();
+      child<QPushButton>(*race, "KanryouBtn")->click();
     } else if (auto* question = qobject_cast<TUchiSotoForm*>(modal)) {
-      question->SotoBtn->click();
+      child<QPushButton>(*question, "SotoBtn")->click();
     } else if (auto* yosou = qobject_cast<TYosouForm*>(modal); yosou && !seen.contains("yosou")) {
       seen << "yosou";
       QTest::qWait(100);  // let the table paint
@@ -90,36 +93,36 @@ class FirstUseTest : public QObject {
     form.show();
     QTRY_VERIFY(world.app.store.count > 0 &&
                 qobject_cast<TTitleForm*>(QApplication::activeModalWidget()) == nullptr);
-    QVERIFY(form.RunLst->count() >= 2);
+    QVERIFY(child<QListWidget>(form, "RunLst")->count() >= 2);
     // A horse picked on the way, as the user would before predicting.
-    QTest::mouseClick(form.UmaLst->viewport(), Qt::LeftButton, {},
-                      form.UmaLst->visualRect(form.UmaLst->model()->index(2, 0)).center());
+    QTest::mouseClick(child<QListView>(form, "UmaLst")->viewport(), Qt::LeftButton, {},
+                      child<QListView>(form, "UmaLst")
+                          ->visualRect(child<QListView>(form, "UmaLst")->model()->index(2, 0))
+                          .center());
     QTest::qWait(50);
     saveShot(&form, "main_window.png");
 
     // A race whose course is not entered yet.
     world.app.card.distance = 0;
     form.refreshRaceLabel();
-    QCOMPARE(form.RaceLbl->text(), q("入力されていません"));
+    QCOMPARE(child<QLabel>(form, "RaceLbl")->text(), qs("入力されていません"));
 
     User user;
-    QTest::mouseClick(form.YosouBtn, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(form, "YosouBtn"), Qt::LeftButton);
     QCOMPARE(user.seen, QStringList({"race", "yosou"}));
     QCOMPARE(world.app.card.distance, 1800);
-    QVERIFY(form.RaceLbl->text().contains(q("芝1800m")));
+    QVERIFY(child<QLabel>(form, "RaceLbl")->text().contains(qs("芝1800m")));
     QVERIFY(world.app.store.modified);
     QTRY_VERIFY(form.isVisible());
     QCOMPARE(world.app.currentScreen, sj("メイン"));
 
     // 戻る on the race conditions stops 予想 before the prediction.
     world.app.card.distance = 0;
-    QTimer::singleShot(0, [] {
-      QTRY_VERIFY(qobject_cast<TRaceForm*>(QApplication::activeModalWidget()) != nullptr);
-      qobject_cast<TRaceForm*>(QApplication::activeModalWidget())->ModoruBtn->click();
-    });
+    onNextModalOf<TRaceForm>(
+        [](TRaceForm& race) { child<QPushButton>(race, "ModoruBtn")->click(); });
     User none;
     none.seen << "race";
-    QTest::mouseClick(form.YosouBtn, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(form, "YosouBtn"), Qt::LeftButton);
     QCOMPARE(none.seen, QStringList{"race"});
     QCOMPARE(world.app.card.distance, 0);
   }

@@ -19,8 +19,8 @@
 
 using namespace korvane;
 using namespace korvane::gui;
+using korvane::testing::child;
 using korvane::testing::GuiWorld;
-using korvane::testing::q;
 
 namespace {
 
@@ -55,7 +55,9 @@ QString selectedText(QListView* list) {
 
 QStringList letters(const TMainForm& form) {
   QStringList captions;
-  for (QPushButton* button : form.DanBtn) captions << button->text();
+  for (const char* name : {"AdanBtn", "IdanBtn", "UdanBtn", "EdanBtn", "OdanBtn"}) {
+    captions << child<QPushButton>(form, name)->text();
+  }
   return captions;
 }
 
@@ -94,90 +96,96 @@ class MainFormTest : public QObject {
     for (int i = 0; i < 20; ++i) addHorses({"ワンダー"});  // enough rows to scroll
     open();
 
-    QTest::mouseClick(form->KeyBtn[0], Qt::LeftButton);  // ア行
-    QTest::mouseClick(form->DanBtn[0], Qt::LeftButton);  // ア
-    QCOMPARE(form->SearchEdt->text(), q("ア"));
-    QVERIFY(selectedText(form->UmaLst).startsWith(q("アイアン")));
-    QCOMPARE(topRow(form->UmaLst), 0);
+    QTest::mouseClick(child<QPushButton>(*form, "KeyABtn"), Qt::LeftButton);  // ア行
+    QTest::mouseClick(child<QPushButton>(*form, "AdanBtn"), Qt::LeftButton);  // ア
+    QCOMPARE(child<QLineEdit>(*form, "SearchEdt")->text(), qs("ア"));
+    QVERIFY(selectedText(child<QListView>(*form, "UmaLst")).startsWith(qs("アイアン")));
+    QCOMPARE(topRow(child<QListView>(*form, "UmaLst")), 0);
 
-    QTest::mouseClick(form->DanBtn[1], Qt::LeftButton);  // イ
-    QCOMPARE(form->SearchEdt->text(), q("アイ"));
-    QTest::mouseClick(form->DanBtn[1], Qt::LeftButton);  // no アイイ: the first empty row
-    QCOMPARE(form->SearchEdt->text(), q("アイイ"));
+    QTest::mouseClick(child<QPushButton>(*form, "IdanBtn"), Qt::LeftButton);  // イ
+    QCOMPARE(child<QLineEdit>(*form, "SearchEdt")->text(), qs("アイ"));
+    QTest::mouseClick(child<QPushButton>(*form, "IdanBtn"),
+                      Qt::LeftButton);  // no アイイ: the first empty row
+    QCOMPARE(child<QLineEdit>(*form, "SearchEdt")->text(), qs("アイイ"));
     QCOMPARE(world->app.currentHorse, 0);
-    QCOMPARE(form->UmaLst->currentIndex().row(), world->app.store.count);
+    QCOMPARE(child<QListView>(*form, "UmaLst")->currentIndex().row(), world->app.store.count);
 
-    QTest::mouseClick(form->BSBtn, Qt::LeftButton);
-    QCOMPARE(form->SearchEdt->text(), q("アイ"));
-    QTest::mouseClick(form->BSBtn, Qt::LeftButton);
-    QCOMPARE(form->SearchEdt->text(), q("ア"));
+    QTest::mouseClick(child<QPushButton>(*form, "BSBtn"), Qt::LeftButton);
+    QCOMPARE(child<QLineEdit>(*form, "SearchEdt")->text(), qs("アイ"));
+    QTest::mouseClick(child<QPushButton>(*form, "BSBtn"), Qt::LeftButton);
+    QCOMPARE(child<QLineEdit>(*form, "SearchEdt")->text(), qs("ア"));
 
     // サ lies further down: it is scrolled to the top row.
-    QTest::mouseClick(form->SClearBtn, Qt::LeftButton);
-    QTest::mouseClick(form->KeyBtn[2], Qt::LeftButton);
-    QTest::mouseClick(form->DanBtn[0], Qt::LeftButton);
-    QVERIFY(selectedText(form->UmaLst).startsWith(q("サクラ")));
-    QCOMPARE(topRow(form->UmaLst), form->UmaLst->currentIndex().row());
+    QTest::mouseClick(child<QPushButton>(*form, "SClearBtn"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(*form, "KeySaBtn"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(*form, "AdanBtn"), Qt::LeftButton);
+    QVERIFY(selectedText(child<QListView>(*form, "UmaLst")).startsWith(qs("サクラ")));
+    QCOMPARE(topRow(child<QListView>(*form, "UmaLst")),
+             child<QListView>(*form, "UmaLst")->currentIndex().row());
 
     // Typed text is searched with 検索 (or Enter).
-    form->SearchEdt->clear();
-    QTest::sendKeyEvent(QTest::Click, form->SearchEdt, Qt::Key_unknown, q("イナ"), {});
-    QTest::keyClick(form->SearchEdt, Qt::Key_Return);
-    QVERIFY(selectedText(form->UmaLst).startsWith(q("イナリ")));
+    child<QLineEdit>(*form, "SearchEdt")->clear();
+    QTest::sendKeyEvent(QTest::Click, child<QLineEdit>(*form, "SearchEdt"), Qt::Key_unknown,
+                        qs("イナ"), {});
+    QTest::keyClick(child<QLineEdit>(*form, "SearchEdt"), Qt::Key_Return);
+    QVERIFY(selectedText(child<QListView>(*form, "UmaLst")).startsWith(qs("イナリ")));
   }
 
   void dakutenCyclesTheLetters() {
     open();
-    QTest::mouseClick(form->KeyBtn[1], Qt::LeftButton);  // カ行
-    QTest::mouseClick(form->DakuBtn, Qt::LeftButton);
-    QCOMPARE(letters(*form), QStringList({q("ガ"), q("ギ"), q("グ"), q("ゲ"), q("ゴ")}));
-    QTest::mouseClick(form->DakuBtn, Qt::LeftButton);
-    QCOMPARE(letters(*form), QStringList({q("カ"), q("キ"), q("ク"), q("ケ"), q("コ")}));
+    QTest::mouseClick(child<QPushButton>(*form, "KeyKaBtn"), Qt::LeftButton);  // カ行
+    QTest::mouseClick(child<QPushButton>(*form, "DakuBtn"), Qt::LeftButton);
+    QCOMPARE(letters(*form), QStringList({qs("ガ"), qs("ギ"), qs("グ"), qs("ゲ"), qs("ゴ")}));
+    QTest::mouseClick(child<QPushButton>(*form, "DakuBtn"), Qt::LeftButton);
+    QCOMPARE(letters(*form), QStringList({qs("カ"), qs("キ"), qs("ク"), qs("ケ"), qs("コ")}));
 
-    QTest::mouseClick(form->KeyBtn[0], Qt::LeftButton);  // ア行
-    QTest::mouseClick(form->DakuBtn, Qt::LeftButton);
-    QCOMPARE(letters(*form), QStringList({q("ァ"), q("ィ"), q("ゥ"), q("ェ"), q("ォ")}));
-    QTest::mouseClick(form->DakuBtn, Qt::LeftButton);
-    QCOMPARE(letters(*form), QStringList({q("　"), q("　"), q("ヴ"), q("　"), q("　")}));
-    QTest::mouseClick(form->DakuBtn, Qt::LeftButton);
-    QCOMPARE(letters(*form), QStringList({q("ア"), q("イ"), q("ウ"), q("エ"), q("オ")}));
+    QTest::mouseClick(child<QPushButton>(*form, "KeyABtn"), Qt::LeftButton);  // ア行
+    QTest::mouseClick(child<QPushButton>(*form, "DakuBtn"), Qt::LeftButton);
+    QCOMPARE(letters(*form), QStringList({qs("ァ"), qs("ィ"), qs("ゥ"), qs("ェ"), qs("ォ")}));
+    QTest::mouseClick(child<QPushButton>(*form, "DakuBtn"), Qt::LeftButton);
+    QCOMPARE(letters(*form), QStringList({qs("　"), qs("　"), qs("ヴ"), qs("　"), qs("　")}));
+    QTest::mouseClick(child<QPushButton>(*form, "DakuBtn"), Qt::LeftButton);
+    QCOMPARE(letters(*form), QStringList({qs("ア"), qs("イ"), qs("ウ"), qs("エ"), qs("オ")}));
   }
 
   void aHorseClickedTwiceOrDoubleClickedRunsOnce() {
     addHorses({"アイネス", "カトレア", "サクラ"});
     open();
-    doubleClickRow(form->UmaLst, 0);
-    QCOMPARE(form->RunLst->count(), 1);
-    clickRow(form->UmaLst, 1);
-    QCOMPARE(form->RunLst->count(), 1);  // one click only makes it current
-    clickRow(form->UmaLst, 1);
-    QCOMPARE(form->RunLst->count(), 2);
+    doubleClickRow(child<QListView>(*form, "UmaLst"), 0);
+    QCOMPARE(child<QListWidget>(*form, "RunLst")->count(), 1);
+    clickRow(child<QListView>(*form, "UmaLst"), 1);
+    QCOMPARE(child<QListWidget>(*form, "RunLst")->count(), 1);  // one click only makes it current
+    clickRow(child<QListView>(*form, "UmaLst"), 1);
+    QCOMPARE(child<QListWidget>(*form, "RunLst")->count(), 2);
     // A double click on the current horse: the click that begins it enters the horse.
-    clickRow(form->UmaLst, 2);
-    doubleClickRow(form->UmaLst, 2);
-    QCOMPARE(form->RunLst->count(), 3);
+    clickRow(child<QListView>(*form, "UmaLst"), 2);
+    doubleClickRow(child<QListView>(*form, "UmaLst"), 2);
+    QCOMPARE(child<QListWidget>(*form, "RunLst")->count(), 3);
     QVERIFY(world->dialogs.messages.empty());
-    QVERIFY(form->RunLst->item(0)->text().startsWith(q("アイネス　　　　　 牡４")));
+    QVERIFY(child<QListWidget>(*form, "RunLst")
+                ->item(0)
+                ->text()
+                .startsWith(qs("アイネス　　　　　 牡４")));
     QVERIFY(world->app.store.modified);
 
     // The same horse again is refused.
-    doubleClickRow(form->UmaLst, 0);
+    doubleClickRow(child<QListView>(*form, "UmaLst"), 0);
     QCOMPARE(world->dialogs.messages.back(), lines({"その馬は、すでに出走馬に登録されています。"}));
-    QCOMPARE(form->RunLst->count(), 3);
+    QCOMPARE(child<QListWidget>(*form, "RunLst")->count(), 3);
   }
 
   void theNineteenthRunnerIsRefused() {
     for (int i = 0; i < 19; ++i) addHorses({"ウマ"});
     for (int n = 1; n <= 18; ++n) addRunner(world->app.card, n);
     open();
-    QCOMPARE(form->RunLst->count(), 18);
+    QCOMPARE(child<QListWidget>(*form, "RunLst")->count(), 18);
     const int outsider = 18;  // the 19th row: every horse has the same name, so index order
-    doubleClickRow(form->UmaLst, outsider);
+    doubleClickRow(child<QListView>(*form, "UmaLst"), outsider);
     QCOMPARE(world->dialogs.messages.back(), lines({"すでに出走馬に１８頭登録されています。"}));
     QCOMPARE(world->app.card.runnerCount, 18);
 
     world->app.currentHorse = world->app.store.order[outsider];
-    QTest::mouseClick(form->ShussouBtn, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(*form, "ShussouBtn"), Qt::LeftButton);
     QCOMPARE(world->dialogs.messages.size(), 2u);
     QCOMPARE(world->app.card.runnerCount, 18);
   }
@@ -185,71 +193,74 @@ class MainFormTest : public QObject {
   void enterButtonWalksDownAndAsksForAHorse() {
     addHorses({"アイネス", "カトレア"});
     open();
-    QTest::mouseClick(form->ShussouBtn, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(*form, "ShussouBtn"), Qt::LeftButton);
     QCOMPARE(world->dialogs.messages.back(), lines({"馬名をクリックしてからお願いします。"}));
-    clickRow(form->UmaLst, 0);
-    QTest::mouseClick(form->ShussouBtn, Qt::LeftButton);
-    QTest::mouseClick(form->ShussouBtn, Qt::LeftButton);
-    QCOMPARE(form->RunLst->count(), 2);
-    QVERIFY(form->RunLst->item(1)->text().startsWith(q("カトレア")));
+    clickRow(child<QListView>(*form, "UmaLst"), 0);
+    QTest::mouseClick(child<QPushButton>(*form, "ShussouBtn"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(*form, "ShussouBtn"), Qt::LeftButton);
+    QCOMPARE(child<QListWidget>(*form, "RunLst")->count(), 2);
+    QVERIFY(child<QListWidget>(*form, "RunLst")->item(1)->text().startsWith(qs("カトレア")));
 
     // The arrow keys pick the horse under the highlight, without entering it.
-    form->RunLst->clear();
+    child<QListWidget>(*form, "RunLst")->clear();
     clearCard(world->app.card);
-    clickRow(form->UmaLst, 0);
-    QTest::keyClick(form->UmaLst, Qt::Key_Down);
+    clickRow(child<QListView>(*form, "UmaLst"), 0);
+    QTest::keyClick(child<QListView>(*form, "UmaLst"), Qt::Key_Down);
     QCOMPARE(world->app.currentHorse, world->app.store.order[1]);
     QCOMPARE(world->app.card.runnerCount, 0);
-    QTest::mouseClick(form->ShussouBtn, Qt::LeftButton);
-    QVERIFY(form->RunLst->item(0)->text().startsWith(q("カトレア")));
+    QTest::mouseClick(child<QPushButton>(*form, "ShussouBtn"), Qt::LeftButton);
+    QVERIFY(child<QListWidget>(*form, "RunLst")->item(0)->text().startsWith(qs("カトレア")));
   }
 
   void runnerButtonsMoveTheSelectedRunner() {
     addHorses({"アイネス", "カトレア", "サクラ"});
     for (int n = 1; n <= 3; ++n) addRunner(world->app.card, n);
     open();
-    QTest::mouseClick(form->UpBtn, Qt::LeftButton);  // nothing selected: nothing moves
-    QVERIFY(form->RunLst->item(0)->text().startsWith(q("アイネス")));
+    QTest::mouseClick(child<QPushButton>(*form, "UpBtn"),
+                      Qt::LeftButton);  // nothing selected: nothing moves
+    QVERIFY(child<QListWidget>(*form, "RunLst")->item(0)->text().startsWith(qs("アイネス")));
 
-    QTest::mouseClick(form->RunLst->viewport(), Qt::LeftButton, {},
-                      form->RunLst->visualItemRect(form->RunLst->item(2)).center());
-    QTest::mouseClick(form->UpBtn, Qt::LeftButton);
-    QVERIFY(form->RunLst->item(1)->text().startsWith(q("サクラ")));
-    QCOMPARE(form->RunLst->currentRow(), 1);
-    QTest::mouseClick(form->TorikeshiBtn, Qt::LeftButton);
-    QCOMPARE(form->RunLst->item(1)->text(), q("（　出 　走 　取 　消　）"));
-    QTest::mouseClick(form->HazusuBtn, Qt::LeftButton);
-    QCOMPARE(form->RunLst->count(), 2);
-    QVERIFY(form->RunLst->item(1)->text().startsWith(q("カトレア")));
-    QCOMPARE(form->UmabanLst->item(1)->text(), q("２"));
-    QCOMPARE(form->UmabanLst->count(), 18);
-    QCOMPARE(form->UmabanLst->item(9)->text(), q("10"));
+    QTest::mouseClick(child<QListWidget>(*form, "RunLst")->viewport(), Qt::LeftButton, {},
+                      child<QListWidget>(*form, "RunLst")
+                          ->visualItemRect(child<QListWidget>(*form, "RunLst")->item(2))
+                          .center());
+    QTest::mouseClick(child<QPushButton>(*form, "UpBtn"), Qt::LeftButton);
+    QVERIFY(child<QListWidget>(*form, "RunLst")->item(1)->text().startsWith(qs("サクラ")));
+    QCOMPARE(child<QListWidget>(*form, "RunLst")->currentRow(), 1);
+    QTest::mouseClick(child<QPushButton>(*form, "TorikeshiBtn"), Qt::LeftButton);
+    QCOMPARE(child<QListWidget>(*form, "RunLst")->item(1)->text(), qs("（　出 　走 　取 　消　）"));
+    QTest::mouseClick(child<QPushButton>(*form, "HazusuBtn"), Qt::LeftButton);
+    QCOMPARE(child<QListWidget>(*form, "RunLst")->count(), 2);
+    QVERIFY(child<QListWidget>(*form, "RunLst")->item(1)->text().startsWith(qs("カトレア")));
+    QCOMPARE(child<QListWidget>(*form, "UmabanLst")->item(1)->text(), qs("２"));
+    QCOMPARE(child<QListWidget>(*form, "UmabanLst")->count(), 18);
+    QCOMPARE(child<QListWidget>(*form, "UmabanLst")->item(9)->text(), qs("10"));
   }
 
   void predictionNeedsTwoRunners() {
     addHorses({"アイネス", "カトレア"});
     addRunner(world->app.card, 1);
     open();
-    QCOMPARE(form->RaceLbl->text(), q("入力されていません"));
-    QTest::mouseClick(form->YosouBtn, Qt::LeftButton);
+    QCOMPARE(child<QLabel>(*form, "RaceLbl")->text(), qs("入力されていません"));
+    QTest::mouseClick(child<QPushButton>(*form, "YosouBtn"), Qt::LeftButton);
     QCOMPARE(world->dialogs.messages.back(), lines({"出走馬に２頭以上登録してからお願いします。"}));
   }
 
   void deleteAsksAndTheNextHorseBecomesCurrent() {
     addHorses({"アイネス", "カトレア", "サクラ"});
     open();
-    clickRow(form->UmaLst, 1);
+    clickRow(child<QListView>(*form, "UmaLst"), 1);
     world->dialogs.confirmAnswers = {true};
-    QTest::mouseClick(form->SakujoBtn, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(*form, "SakujoBtn"), Qt::LeftButton);
     QCOMPARE(world->dialogs.confirmations.back().second, sj("を削除します。"));
     QCOMPARE(world->app.store.count, 2);
-    QVERIFY(selectedText(form->UmaLst).startsWith(q("サクラ")));
+    QVERIFY(selectedText(child<QListView>(*form, "UmaLst")).startsWith(qs("サクラ")));
   }
 
   void closingWithChangesAsksAndSaves() {
     addHorses({"アイネス", "カトレア"});
     open();
-    doubleClickRow(form->UmaLst, 0);
+    doubleClickRow(child<QListView>(*form, "UmaLst"), 0);
     world->dialogs.confirmAnswers = {true};
     QVERIFY(form->close());
     QCOMPARE(world->dialogs.confirmations.size(), 1u);
@@ -263,13 +274,15 @@ class MainFormTest : public QObject {
 
   void hintsAndCaptions() {
     open();
-    QCOMPARE(form->windowTitle(), q("コルバン"));
-    QCOMPARE(form->ModeLbl->text(), q("標準"));
-    QCOMPARE(form->FileLbl->text(), q("全競走馬"));
-    QCOMPARE(form->YosouBtn->toolTip(),
-             q("予想画面に行きます。レースコースが未入力の場合、入力画面になります。"));
-    QCOMPARE(form->ModeLbl->toolTip(), form->ModeLbl2->toolTip());
-    QVERIFY(!form->InUmaBtn->isEnabled());  // the name window is not there yet
+    QCOMPARE(form->windowTitle(), qs("コルバン"));
+    QCOMPARE(child<QLabel>(*form, "ModeLbl")->text(), qs("標準"));
+    QCOMPARE(child<QLabel>(*form, "FileLbl")->text(), qs("全競走馬"));
+    QCOMPARE(child<QPushButton>(*form, "YosouBtn")->toolTip(),
+             qs("予想画面に行きます。レースコースが未入力の場合、入力画面になります。"));
+    QCOMPARE(child<QLabel>(*form, "ModeLbl")->toolTip(),
+             child<QLabel>(*form, "ModeLbl2")->toolTip());
+    QVERIFY(
+        !child<QPushButton>(*form, "InUmaBtn")->isEnabled());  // the name window is not there yet
     QCOMPARE(world->app.currentScreen, sj("メイン"));
   }
 };

@@ -16,9 +16,9 @@
 
 using namespace korvane;
 using namespace korvane::gui;
+using korvane::testing::child;
 using korvane::testing::GuiWorld;
 using korvane::testing::onNextModalOf;
-using korvane::testing::q;
 
 namespace {
 
@@ -43,28 +43,28 @@ class QtDialogsTest : public QObject {
     QString first, second;
     onNextModalOf<TPrintForm>([&](TPrintForm& form) {
       height = form.height();
-      buttonTop = form.TojiruBtn->y();
-      first = form.MLbl[0]->text();
-      second = form.MLbl[1]->text();
-      QCOMPARE(form.windowTitle(), q("コルバン"));
-      QTest::mouseClick(form.TojiruBtn, Qt::LeftButton);
+      buttonTop = child<QPushButton>(form, "TojiruBtn")->y();
+      first = child<QLabel>(form, "M1Lbl")->text();
+      second = child<QLabel>(form, "M2Lbl")->text();
+      QCOMPARE(form.windowTitle(), qs("コルバン"));
+      QTest::mouseClick(child<QPushButton>(form, "TojiruBtn"), Qt::LeftButton);
     });
     dialogs.message({sj("馬名をクリックしてからお願いします。")});
     QCOMPARE(height, 77);
     QCOMPARE(buttonTop, 40);
-    QCOMPARE(first, q("馬名をクリックしてからお願いします。"));
+    QCOMPARE(first, qs("馬名をクリックしてからお願いします。"));
     QVERIFY(second.isEmpty());
 
     onNextModalOf<TPrintForm>([&](TPrintForm& form) {
       height = form.height();
-      buttonTop = form.TojiruBtn->y();
-      second = form.MLbl[7]->text();
+      buttonTop = child<QPushButton>(form, "TojiruBtn")->y();
+      second = child<QLabel>(form, "M8Lbl")->text();
       form.accept();
     });
     dialogs.message({"1", "2", "3", "4", "5", "6", "7", "8"});
     QCOMPARE(height, 245);
     QCOMPARE(buttonTop, 208);
-    QCOMPARE(second, q("8"));
+    QCOMPARE(second, qs("8"));
   }
 
   void confirmationCentresOnTheScreenInFrontAndAnswersOnlyYes() {
@@ -85,17 +85,19 @@ class QtDialogsTest : public QObject {
     QString lines;
     onNextModalOf<TKakuninForm>([&](TKakuninForm& form) {
       centre = form.frameGeometry().center();
-      lines = form.KakuninLbl->text() + "/" + form.KakuninLbl2->text();
-      QCOMPARE(form.windowTitle(), q("確認"));
-      QTest::mouseClick(form.HaiBtn, Qt::LeftButton);
+      lines = child<QLabel>(form, "KakuninLbl")->text() + "/" +
+              child<QLabel>(form, "KakuninLbl2")->text();
+      QCOMPARE(form.windowTitle(), qs("確認"));
+      QTest::mouseClick(child<QPushButton>(form, "HaiBtn"), Qt::LeftButton);
     });
     QVERIFY(dialogs.confirm(sj("全競走馬ファイル"), sj("は変更されています。保存しますか？")));
-    QCOMPARE(lines, q("全競走馬ファイル/は変更されています。保存しますか？"));
+    QCOMPARE(lines, qs("全競走馬ファイル/は変更されています。保存しますか？"));
     QVERIFY((centre - prediction.frameGeometry().center()).manhattanLength() <=
             8);  // the frame is not known before it shows
 
-    onNextModalOf<TKakuninForm>(
-        [](TKakuninForm& form) { QTest::mouseClick(form.IieBtn, Qt::LeftButton); });
+    onNextModalOf<TKakuninForm>([](TKakuninForm& form) {
+      QTest::mouseClick(child<QPushButton>(form, "IieBtn"), Qt::LeftButton);
+    });
     QVERIFY(!dialogs.confirm("a", "b"));
     onNextModalOf<TKakuninForm>([](TKakuninForm& form) { QTest::keyClick(&form, Qt::Key_Escape); });
     QVERIFY(!dialogs.confirm("a", "b"));
@@ -107,8 +109,8 @@ class QtDialogsTest : public QObject {
       WaitWindow wait(dialogs, sj("    データを読み込んでいます"));
       TWaitForm* shown = waitWindow();
       QVERIFY(shown != nullptr);
-      QCOMPARE(shown->MessageLbl->text(), q("    データを読み込んでいます"));
-      QCOMPARE(shown->windowTitle(), q("少しお待ち下さい"));
+      QCOMPARE(child<QLabel>(*shown, "MessageLbl")->text(), qs("    データを読み込んでいます"));
+      QCOMPARE(shown->windowTitle(), qs("少しお待ち下さい"));
       QVERIFY(QApplication::overrideCursor() != nullptr);
     }
     QVERIFY(waitWindow() == nullptr);
@@ -117,9 +119,9 @@ class QtDialogsTest : public QObject {
 
   void fileDialogsTakeTheRequest() {
     QCOMPARE(qtNameFilters(sj("コルバンレースファイル(*.uma)|*.uma")),
-             QStringList{q("コルバンレースファイル(*.uma)")});
+             QStringList{qs("コルバンレースファイル(*.uma)")});
     QCOMPARE(qtNameFilters(sj("テキスト|*.txt;*.csv|全て(*.*)|*.*")),
-             QStringList({q("テキスト (*.txt *.csv)"), q("全て(*.*)")}));
+             QStringList({qs("テキスト (*.txt *.csv)"), qs("全て(*.*)")}));
 
     GuiWorld world;
     QtDialogs dialogs;
@@ -137,7 +139,7 @@ class QtDialogsTest : public QObject {
       QMetaObject::invokeMethod(&dialog, "accept");
     });
     const auto chosen = dialogs.saveFile(request);
-    QCOMPARE(title, q("レース保存"));
+    QCOMPARE(title, qs("レース保存"));
     QCOMPARE(folder, pathToQt(world.app.folders.race));
     QVERIFY(chosen.has_value());
     QCOMPARE(pathToQt(*chosen), pathToQt(world.app.folders.race / u8"古い馬0903.uma"));

@@ -22,9 +22,9 @@
 
 using namespace korvane;
 using namespace korvane::gui;
+using korvane::testing::child;
 using korvane::testing::GuiWorld;
 using korvane::testing::onNextModalOf;
-using korvane::testing::q;
 
 namespace {
 
@@ -51,7 +51,7 @@ int selectedRow(const QListWidget* list) {
 }
 
 int rowOf(const QListWidget* list, const char* utf8) {
-  const auto found = list->findItems(q(utf8), Qt::MatchExactly);
+  const auto found = list->findItems(qs(utf8), Qt::MatchExactly);
   return found.isEmpty() ? -1 : list->row(found.front());
 }
 
@@ -68,7 +68,9 @@ struct CourseQuestion {
       auto* question = qobject_cast<TUchiSotoForm*>(QApplication::activeModalWidget());
       if (question == nullptr || !question->isVisible()) return;
       ++asked;
-      QTest::mouseClick(inner ? question->UchiBtn : question->SotoBtn, Qt::LeftButton);
+      QTest::mouseClick(inner ? child<QPushButton>(*question, "UchiBtn")
+                              : child<QPushButton>(*question, "SotoBtn"),
+                        Qt::LeftButton);
     });
     timer.start();
   }
@@ -110,11 +112,14 @@ class RaceFormTest : public QObject {
     QPoint centre;
     onNextModalOf<TRaceForm>([&centre](TRaceForm& f) {
       centre = f.frameGeometry().center();
-      clickRow(f.KeibajouLst, rowOf(f.KeibajouLst, " 京都"));
-      clickRow(f.CourseLst, 0);
-      clickRow(f.KyoriLst, rowOf(f.KyoriLst, " 1200m"));
-      clickRow(f.JoutaiLst, rowOf(f.JoutaiLst, "●重"));
-      QTest::mouseClick(f.KanryouBtn, Qt::LeftButton);
+      clickRow(child<QListWidget>(f, "KeibajouLst"),
+               rowOf(child<QListWidget>(f, "KeibajouLst"), " 京都"));
+      clickRow(child<QListWidget>(f, "CourseLst"), 0);
+      clickRow(child<QListWidget>(f, "KyoriLst"),
+               rowOf(child<QListWidget>(f, "KyoriLst"), " 1200m"));
+      clickRow(child<QListWidget>(f, "JoutaiLst"),
+               rowOf(child<QListWidget>(f, "JoutaiLst"), "●重"));
+      QTest::mouseClick(child<QPushButton>(f, "KanryouBtn"), Qt::LeftButton);
       closeIfOpen(f);
     });
     QCOMPARE(form.exec(), int(QDialog::Accepted));
@@ -135,9 +140,11 @@ class RaceFormTest : public QObject {
       question.inner = inner;
       TRaceForm form(world->app, mainWindow.get());
       onNextModalOf<TRaceForm>([](TRaceForm& f) {
-        clickRow(f.KeibajouLst, rowOf(f.KeibajouLst, " 京都"));
-        clickRow(f.KyoriLst, rowOf(f.KyoriLst, " 1600m"));
-        QTest::mouseClick(f.KanryouBtn, Qt::LeftButton);
+        clickRow(child<QListWidget>(f, "KeibajouLst"),
+                 rowOf(child<QListWidget>(f, "KeibajouLst"), " 京都"));
+        clickRow(child<QListWidget>(f, "KyoriLst"),
+                 rowOf(child<QListWidget>(f, "KyoriLst"), " 1600m"));
+        QTest::mouseClick(child<QPushButton>(f, "KanryouBtn"), Qt::LeftButton);
         closeIfOpen(f);
       });
       QCOMPARE(form.exec(), int(QDialog::Accepted));
@@ -148,10 +155,10 @@ class RaceFormTest : public QObject {
 
   void questionWindowReadsAsGiven() {
     TUchiSotoForm question(mainWindow.get());
-    QCOMPARE(question.windowTitle(), q("内回りか?外回りか?"));
-    QCOMPARE(question.Label1->text(), q("どちらのコース？"));
-    QCOMPARE(question.UchiBtn->text(), q("内回り"));
-    QCOMPARE(question.SotoBtn->text(), q("外回り"));
+    QCOMPARE(question.windowTitle(), qs("内回りか?外回りか?"));
+    QCOMPARE(child<QLabel>(question, "Label1")->text(), qs("どちらのコース？"));
+    QCOMPARE(child<QPushButton>(question, "UchiBtn")->text(), qs("内回り"));
+    QCOMPARE(child<QPushButton>(question, "SotoBtn")->text(), qs("外回り"));
     QVERIFY(!(question.windowFlags() & Qt::WindowSystemMenuHint));
     // Escaping the question keeps the outer course.
     onNextModalOf<TUchiSotoForm>([](TUchiSotoForm& f) { f.reject(); });
@@ -167,11 +174,11 @@ class RaceFormTest : public QObject {
     app.card.development = sj("差し追込断然");
     const TRaceCard before = app.card;
     TRaceForm form(app, mainWindow.get());
-    QCOMPARE(form.windowTitle(), q("レースコース入力"));
+    QCOMPARE(form.windowTitle(), qs("レースコース入力"));
     onNextModalOf<TRaceForm>([](TRaceForm& f) {
-      clickRow(f.KeibajouLst2, 0);
-      clickRow(f.KyoriLst2, 3);
-      QTest::mouseClick(f.ModoruBtn, Qt::LeftButton);
+      clickRow(child<QListWidget>(f, "KeibajouLst2"), 0);
+      clickRow(child<QListWidget>(f, "KyoriLst2"), 3);
+      QTest::mouseClick(child<QPushButton>(f, "ModoruBtn"), Qt::LeftButton);
       closeIfOpen(f);
     });
     QCOMPARE(form.exec(), int(QDialog::Rejected));
@@ -191,28 +198,32 @@ class RaceFormTest : public QObject {
     app.card.going = sj("不良");
     TRaceForm form(app, mainWindow.get());
     form.show();
-    QCOMPARE(selectedRow(form.KeibajouLst), -1);
-    QCOMPARE(selectedRow(form.KeibajouLst3), rowOf(form.KeibajouLst3, " 名古"));
-    QCOMPARE(selectedRow(form.CourseLst), 0);
-    QCOMPARE(selectedRow(form.KyoriLst), rowOf(form.KyoriLst, " 1150m"));
-    QCOMPARE(selectedRow(form.JoutaiLst), rowOf(form.JoutaiLst, "■不良"));
-    QCOMPARE(form.KyoriLst->count(), 18);
-    QCOMPARE(form.KyoriLst2->item(0)->text(), q(" 2500m"));
+    QCOMPARE(selectedRow(child<QListWidget>(form, "KeibajouLst")), -1);
+    QCOMPARE(selectedRow(child<QListWidget>(form, "KeibajouLst3")),
+             rowOf(child<QListWidget>(form, "KeibajouLst3"), " 名古"));
+    QCOMPARE(selectedRow(child<QListWidget>(form, "CourseLst")), 0);
+    QCOMPARE(selectedRow(child<QListWidget>(form, "KyoriLst")),
+             rowOf(child<QListWidget>(form, "KyoriLst"), " 1150m"));
+    QCOMPARE(selectedRow(child<QListWidget>(form, "JoutaiLst")),
+             rowOf(child<QListWidget>(form, "JoutaiLst"), "■不良"));
+    QCOMPARE(child<QListWidget>(form, "KyoriLst")->count(), 18);
+    QCOMPARE(child<QListWidget>(form, "KyoriLst2")->item(0)->text(), qs(" 2500m"));
 
     // A local racecourse runs on dirt; the surface can still be switched back.
-    clickRow(form.KeibajouLst2, rowOf(form.KeibajouLst2, " 岩見"));
-    QCOMPARE(selectedRow(form.KeibajouLst3), -1);
-    QCOMPARE(selectedRow(form.CourseLst), 1);
-    clickRow(form.CourseLst, 0);
-    QCOMPARE(selectedRow(form.CourseLst), 0);
-    clickRow(form.KeibajouLst, 0);
-    QCOMPARE(selectedRow(form.KeibajouLst2), -1);
-    QCOMPARE(selectedRow(form.CourseLst), 0);
+    clickRow(child<QListWidget>(form, "KeibajouLst2"),
+             rowOf(child<QListWidget>(form, "KeibajouLst2"), " 岩見"));
+    QCOMPARE(selectedRow(child<QListWidget>(form, "KeibajouLst3")), -1);
+    QCOMPARE(selectedRow(child<QListWidget>(form, "CourseLst")), 1);
+    clickRow(child<QListWidget>(form, "CourseLst"), 0);
+    QCOMPARE(selectedRow(child<QListWidget>(form, "CourseLst")), 0);
+    clickRow(child<QListWidget>(form, "KeibajouLst"), 0);
+    QCOMPARE(selectedRow(child<QListWidget>(form, "KeibajouLst2")), -1);
+    QCOMPARE(selectedRow(child<QListWidget>(form, "CourseLst")), 0);
 
-    clickRow(form.KyoriLst2, 0);
-    QCOMPARE(selectedRow(form.KyoriLst), -1);
-    clickRow(form.KyoriLst, 0);
-    QCOMPARE(selectedRow(form.KyoriLst2), -1);
+    clickRow(child<QListWidget>(form, "KyoriLst2"), 0);
+    QCOMPARE(selectedRow(child<QListWidget>(form, "KyoriLst")), -1);
+    clickRow(child<QListWidget>(form, "KyoriLst"), 0);
+    QCOMPARE(selectedRow(child<QListWidget>(form, "KyoriLst2")), -1);
   }
 
   void developmentWindowAnswersTheChoice() {
@@ -221,15 +232,16 @@ class RaceFormTest : public QObject {
     app.store.modified = false;
     {
       TTenkaiForm form(app, mainWindow.get());
-      QCOMPARE(form.windowTitle(), q("展開予想の入力"));
-      QCOMPARE(form.HyoujunBtn->toolTip(), q("「逃げ先行有利」にセットされます。"));
-      QCOMPARE(selectedRow(form.TenkaiLst), 2);
+      QCOMPARE(form.windowTitle(), qs("展開予想の入力"));
+      QCOMPARE(child<QPushButton>(form, "HyoujunBtn")->toolTip(),
+               qs("「逃げ先行有利」にセットされます。"));
+      QCOMPARE(selectedRow(child<QListWidget>(form, "TenkaiLst")), 2);
       // The first click moves the choice, a click on the chosen one confirms it.
       bool openAfterFirstClick = false;
       onNextModalOf<TTenkaiForm>([&openAfterFirstClick](TTenkaiForm& f) {
-        clickRow(f.TenkaiLst, 4);
+        clickRow(child<QListWidget>(f, "TenkaiLst"), 4);
         openAfterFirstClick = f.isVisible();
-        clickRow(f.TenkaiLst, 4);
+        clickRow(child<QListWidget>(f, "TenkaiLst"), 4);
         closeIfOpen(f);
       });
       QCOMPARE(form.exec(), int(QDialog::Accepted));
@@ -239,7 +251,7 @@ class RaceFormTest : public QObject {
     {
       TTenkaiForm form(app, mainWindow.get());
       onNextModalOf<TTenkaiForm>([](TTenkaiForm& f) {
-        doubleClickRow(f.TenkaiLst, 0);
+        doubleClickRow(child<QListWidget>(f, "TenkaiLst"), 0);
         closeIfOpen(f);
       });
       QCOMPARE(form.exec(), int(QDialog::Accepted));
@@ -253,8 +265,8 @@ class RaceFormTest : public QObject {
       app.card.going = sj("良");
       TTenkaiForm form(app, mainWindow.get());
       onNextModalOf<TTenkaiForm>([](TTenkaiForm& f) {
-        clickRow(f.TenkaiLst, 0);
-        QTest::mouseClick(f.HyoujunBtn, Qt::LeftButton);
+        clickRow(child<QListWidget>(f, "TenkaiLst"), 0);
+        QTest::mouseClick(child<QPushButton>(f, "HyoujunBtn"), Qt::LeftButton);
         closeIfOpen(f);
       });
       QCOMPARE(form.exec(), int(QDialog::Accepted));
@@ -278,9 +290,9 @@ class RaceFormTest : public QObject {
     QVERIFY(world->app.result == plain.app.result);
     // Painted at every step while the run held the event loop, from empty to full.
     QVERIFY(painted.texts.size() >= 8);
-    QCOMPARE(painted.texts.front(), q("○○○○○○○○○○"));
-    QCOMPARE(painted.texts.back(), q("●●●●●●●●●●"));
-    QCOMPARE(TThinkForm(mainWindow.get()).windowTitle(), q("少しお待ち下さい"));
+    QCOMPARE(painted.texts.front(), qs("○○○○○○○○○○"));
+    QCOMPARE(painted.texts.back(), qs("●●●●●●●●●●"));
+    QCOMPARE(TThinkForm(mainWindow.get()).windowTitle(), qs("少しお待ち下さい"));
     QVERIFY(world->app.result.runnerCount > 0);
     // The window is gone and the cursor is back.
     QVERIFY(QApplication::overrideCursor() == nullptr);

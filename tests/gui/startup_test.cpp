@@ -21,8 +21,8 @@
 
 using namespace korvane;
 using namespace korvane::gui;
+using korvane::testing::child;
 using korvane::testing::GuiWorld;
-using korvane::testing::q;
 namespace fs = std::filesystem;
 
 namespace {
@@ -109,12 +109,17 @@ class StartupTest : public QObject {
       QTRY_VERIFY(world.app.store.count > 0 && titleClosed());
 
       QVERIFY(
-          captions.seen.contains(q("初めての起動ため 設定をしています しばらくお待ちください")));
-      QCOMPARE(form->FileLbl->text(), q("全競走馬"));
-      QCOMPARE(form->UmaLst->model()->rowCount(), world.app.store.count + 15);
-      QVERIFY(!form->UmaLst->model()->index(0, 0).data().toString().isEmpty());
-      QVERIFY(form->UmaLst->model()->index(world.app.store.count, 0).data().toString().isEmpty());
-      QCOMPARE(form->RaceLbl->text(), q("京都(外) 芝2200m（良）"));
+          captions.seen.contains(qs("初めての起動ため 設定をしています しばらくお待ちください")));
+      QCOMPARE(child<QLabel>(*form, "FileLbl")->text(), qs("全競走馬"));
+      QCOMPARE(child<QListView>(*form, "UmaLst")->model()->rowCount(), world.app.store.count + 15);
+      QVERIFY(!child<QListView>(*form, "UmaLst")->model()->index(0, 0).data().toString().isEmpty());
+      QVERIFY(child<QListView>(*form, "UmaLst")
+                  ->model()
+                  ->index(world.app.store.count, 0)
+                  .data()
+                  .toString()
+                  .isEmpty());
+      QCOMPARE(child<QLabel>(*form, "RaceLbl")->text(), qs("京都(外) 芝2200m（良）"));
       QVERIFY(world.app.store.modified);
 
       world.dialogs.confirmAnswers = {true};
@@ -130,7 +135,7 @@ class StartupTest : public QObject {
     TitleCaptions captions;
     auto form = start(world);
     QTRY_VERIFY(world.app.store.count > 0 && titleClosed());
-    QCOMPARE(captions.seen, QStringList{q("起動しています　少しお待ち下さい")});
+    QCOMPARE(captions.seen, QStringList{qs("起動しています　少しお待ち下さい")});
     QVERIFY(!world.app.store.modified);
     QVERIFY(form->close());
     QVERIFY(world.dialogs.confirmations.empty());
@@ -141,9 +146,9 @@ class StartupTest : public QObject {
     writeIni(userData(), {"0", "0", "load=N"});
     GuiWorld world;
     auto form = start(world);
-    QTRY_VERIFY(titleClosed() && form->FileLbl->text() == q("新しいレース.uma"));
+    QTRY_VERIFY(titleClosed() && child<QLabel>(*form, "FileLbl")->text() == qs("新しいレース.uma"));
     QCOMPARE(world.app.store.count, 0);
-    QCOMPARE(form->RaceLbl->text(), q("入力されていません"));
+    QCOMPARE(child<QLabel>(*form, "RaceLbl")->text(), qs("入力されていません"));
   }
 
   void aSavedPositionOffTheScreenIsPulledBack() {

@@ -27,8 +27,9 @@
 
 using namespace korvane;
 using namespace korvane::gui;
+using korvane::testing::child;
 using korvane::testing::GuiWorld;
-using korvane::testing::onNextModal;
+using korvane::testing::modalWindowsOpenedBy;
 using korvane::testing::onNextModalOf;
 
 namespace {
@@ -94,16 +95,7 @@ class YosouFormTest : public QObject {
   }
   // Presses and reports whether a window opened (closing it again).
   bool pressOpensAWindow(const char* name, int slot) {
-    bool opened = false;
-    onNextModal(
-        [&opened](QWidget* modal) {
-          opened = true;
-          modal->close();
-        },
-        300);
-    press(name, slot);
-    QTest::qWait(400);
-    return opened;
+    return modalWindowsOpenedBy([&] { press(name, slot); }) > 0;
   }
   // The selected row of every column but 馬番, as slot numbers (0 where nothing
   // is selected).
@@ -304,9 +296,10 @@ class YosouFormTest : public QObject {
     press("UmaLst", 4);
     ThinkWatch think;
     onNextModalOf<TRaceForm>([](TRaceForm& race) {
-      const auto found = race.KyoriLst->findItems(QString(" 1800m"), Qt::MatchExactly);
-      if (!found.isEmpty()) race.KyoriLst->setCurrentItem(found.first());
-      race.KanryouBtn->click();
+      const auto found =
+          child<QListWidget>(race, "KyoriLst")->findItems(QString(" 1800m"), Qt::MatchExactly);
+      if (!found.isEmpty()) child<QListWidget>(race, "KyoriLst")->setCurrentItem(found.first());
+      child<QPushButton>(race, "KanryouBtn")->click();
     });
     QTest::mouseClick(form_->findChild<QPushButton*>("RaceBtn"), Qt::LeftButton);
     QTRY_COMPARE(text("RaceLbl"), QString("京都(外) 芝1800m（良）"));
@@ -328,9 +321,9 @@ class YosouFormTest : public QObject {
     }
 
     // 戻る leaves the race and its prediction as they are.
-    onNextModalOf<TRaceForm>([](TRaceForm& race) { race.ModoruBtn->click(); });
+    onNextModalOf<TRaceForm>(
+        [](TRaceForm& race) { child<QPushButton>(race, "ModoruBtn")->click(); });
     QTest::mouseClick(form_->findChild<QPushButton*>("RaceBtn"), Qt::LeftButton);
-    QTest::qWait(50);
     QCOMPARE(think.shown, 1);
     QCOMPARE(world_->app.card.distance, 1800);
   }

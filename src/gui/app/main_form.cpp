@@ -24,32 +24,53 @@
 #include "core/app/main_lists.hpp"
 #include "core/app/settings_edit.hpp"
 #include "core/app/startup.hpp"
-#include "gui/app/title_form.hpp"
 #include "core/app/window_position.hpp"
 #include "core/database/race_files.hpp"
 #include "core/database/store_files.hpp"
-#include "gui/engine/race_form.hpp"
-#include "gui/platform/centring.hpp"
-#include "gui/platform/fonts.hpp"
-#include "gui/platform/qt_text.hpp"
 #include "core/text/sjis.hpp"
 #include "core/views/race_label.hpp"
+#include "gui/app/title_form.hpp"
+#include "gui/engine/race_form.hpp"
+#include "gui/platform/fonts.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "gui/platform/widget_helpers.hpp"
 #include "gui/views/yosou_form.hpp"
 
 namespace korvane::gui {
 
 namespace {
 
-QString qs(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* hint) {
-  auto* b = new QPushButton(qs(caption), parent);
-  b->setObjectName(name);
-  if (hint != nullptr) b->setToolTip(qs(hint));
-  return b;
-}
+constexpr Hint kHints[] = {
+    {"LoadBtn",
+     "予想画面の「レース保存」で保存したデータを読み込みます。レースファイル編集中に「新しい馬の"
+     "入力」はできません。"},
+    {"SaveBtn", "編集中のファイルを上書き保存します。"},
+    {"AllLoadBtn", "登録してある全ての競走馬データ（全競走馬ファイル）を読み込みます。"},
+    {"AddLoadBtn",
+     "編集中のデータに、レースファイルの競走馬を付け足します。すでに登録されている馬を読み込んだ"
+     "場合、「前走の開催月」が新しいほうのデータが優先されます。"},
+    {"ShussouBtn", "指定した競走馬を画面右側の出走馬リストへ登録します。"},
+    {"AddBtn", "指定した競走馬の成績を表示・追加・変更します。"},
+    {"InUmaBtn", "新しい競走馬を登録します。"},
+    {"SakujoBtn", "指定した競走馬を削除します。"},
+    {"SearchBtn",
+     "左の検索文字列で競走馬を検索します（キーボードで打ち込んだ場合のみ使用。エンターキーでも"
+     "可）。"},
+    {"BSBtn", "検索文字列を訂正します（１文字消す）。"},
+    {"SClearBtn", "検索文字列をクリアします。"},
+    {"DakuBtn", "押すたびに濁点が付いたり消えたりします（または小さい字になります）。"},
+    {"ClearBtn", "出走馬とレースコースをクリアします。"},
+    {"HazusuBtn", "指定した出走馬をはずします。"},
+    {"TorikeshiBtn", "指定した出走馬を出走取消にします。"},
+    {"UpBtn", "指定した出走馬の枠順を上げます。"},
+    {"DownBtn", "指定した出走馬の枠順を下げます。"},
+    {"AddBtn2", "指定した出走馬の成績を表示・追加・変更します。"},
+    {"CourseBtn", "レースのコース（競馬場・距離・馬場状態）を入力・変更します。"},
+    {"YosouBtn", "予想画面に行きます。レースコースが未入力の場合、入力画面になります。"},
+    {"SetteiBtn", "各種設定が行えます。"},
+    {"ModeLbl2", "「◎○▲」などの印の付け方です。左の設定ボタンで変更できます。"},
+    {"ModeLbl", "「◎○▲」などの印の付け方です。左の設定ボタンで変更できます。"},
+};
 
 // The horse record editor, the name window, the settings and the maintenance windows come later;
 // until then their buttons show what they will do but cannot be pressed.
@@ -60,28 +81,17 @@ void later(QAction* item) {
   item->setEnabled(false);
 }
 
-QListWidget* runnerColumn(QWidget* parent, const char* name, int widthBytes) {
-  auto* list = new QListWidget(parent);
-  list->setObjectName(name);
-  list->setFont(fixedFont());
-  list->setUniformItemSizes(true);
-  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  // Room for the item's own margins, so that "18" is never cut to an ellipsis.
-  list->setFixedWidth(cellsWidth(widthBytes) + 2 * list->frameWidth() + 12);
-  return list;
-}
-
+// The runner list leaves a little more room per row than the prediction table: it is picked from
+// with the mouse.
 int runnerRowHeight() {
   return QFontMetrics(fixedFont()).height() + 4;
 }
 
-void fillRunnerColumn(QListWidget* list, const QStringList& rows) {
-  list->clear();
-  for (const QString& row : rows) {
-    auto* item = new QListWidgetItem(row, list);
-    item->setSizeHint(QSize(0, runnerRowHeight()));
-  }
+QListWidget* runnerColumn(QWidget* parent, const char* name, int widthBytes) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(name);
+  shapeFixedList(*list, widthBytes, kMaxRunners, runnerRowHeight());
+  return list;
 }
 
 constexpr std::array<const char*, kKanaRows> kKeyNames{
@@ -95,7 +105,7 @@ constexpr std::array<const char*, 5> kDanNames{"AdanBtn", "IdanBtn", "UdanBtn", 
 TMainForm::TMainForm(AppState& app, MainFormOptions options, QWidget* parent)
     : QMainWindow(parent), app_(app), options_(options), letters_(kanaRow(0)) {
   setObjectName("TMainForm");
-  setWindowTitle(toQt(sj("コルバン")));
+  setWindowTitle(qs("コルバン"));
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
   auto* central = new QWidget(this);
@@ -104,24 +114,18 @@ TMainForm::TMainForm(AppState& app, MainFormOptions options, QWidget* parent)
   buildRunnerSide();
   buildMenu();
 
-  YosouBtn = button(central, "YosouBtn", "予想",
-                    "予想画面に行きます。レースコースが未入力の場合、入力画面になります。");
-  SetteiBtn = button(central, "SetteiBtn", "設定", "各種設定が行えます。");
-  later(SetteiBtn);
-  const QString modeHint = qs("「◎○▲」などの印の付け方です。左の設定ボタンで変更できます。");
-  ModeLbl2 = new QLabel(qs("印付けモード"), central);
-  ModeLbl2->setObjectName("ModeLbl2");
-  ModeLbl = new QLabel(toQt(modeLabel(app_.settings)), central);
-  ModeLbl->setObjectName("ModeLbl");
-  for (QLabel* label : {ModeLbl2, ModeLbl}) label->setToolTip(modeHint);
-  YosouBtn->setMinimumHeight(36);
-  connect(YosouBtn, &QPushButton::clicked, this, &TMainForm::YosouBtnClick);
+  QPushButton* yosouBtn = button(central, "YosouBtn", qs("予想"));
+  QPushButton* setteiBtn = button(central, "SetteiBtn", qs("設定"));
+  later(setteiBtn);
+  ModeLbl = label(central, "ModeLbl", toQt(modeLabel(app_.settings)));
+  yosouBtn->setMinimumHeight(36);
+  connect(yosouBtn, &QPushButton::clicked, this, &TMainForm::YosouBtnClick);
 
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(YosouBtn, 2);
-  bottom->addWidget(SetteiBtn, 1);
+  bottom->addWidget(yosouBtn, 2);
+  bottom->addWidget(setteiBtn, 1);
   bottom->addSpacing(16);
-  bottom->addWidget(ModeLbl2);
+  bottom->addWidget(label(central, "ModeLbl2", qs("印付けモード")));
   bottom->addWidget(ModeLbl);
   bottom->addStretch();
 
@@ -131,6 +135,7 @@ TMainForm::TMainForm(AppState& app, MainFormOptions options, QWidget* parent)
   auto* layout = new QVBoxLayout(central);
   layout->addLayout(sides);
   layout->addLayout(bottom);
+  setHints(*this, kHints);
 
   adjustSize();
   placeOnScreen();
@@ -148,29 +153,47 @@ void TMainForm::placeOnScreen() {
 void TMainForm::buildHorseSide() {
   UmaGrp = new QGroupBox(qs("登録馬（馬名を２回ｸﾘｯｸで出走馬へ）"), centralWidget());
   UmaGrp->setObjectName("UmaGrp");
+  auto* layout = new QVBoxLayout(UmaGrp);
+  layout->addLayout(buildFileRows());
+  buildHorseList();
+  layout->addWidget(UmaLst, 1);
+  layout->addLayout(buildHorseButtons());
+  layout->addLayout(buildSearchPad());
+}
+
+// 編集中ファイル and the four buttons that load and save it.
+QLayout* TMainForm::buildFileRows() {
   QWidget* g = UmaGrp;
-
-  auto* fileCaption = new QLabel(qs("編集中ファイル"), g);
-  FileLbl = new QLabel(g);
-  FileLbl->setObjectName("FileLbl");
+  FileLbl = label(g, "FileLbl");
   FileLbl->setFont(fixedFont());
-  LoadBtn = button(g, "LoadBtn", "レース読込",
-                   "予想画面の「レース保存」で保存したデータを読み込みます。レースファイル編集中に"
-                   "「新しい馬の入力」はできません。");
-  SaveBtn = button(g, "SaveBtn", "保存", "編集中のファイルを上書き保存します。");
-  AllLoadBtn = button(g, "AllLoadBtn", "全競走馬読込",
-                      "登録してある全ての競走馬データ（全競走馬ファイル）を読み込みます。");
-  AddLoadBtn =
-      button(g, "AddLoadBtn", "追加読込",
-             "編集中のデータに、レースファイルの競走馬を付け足します。すでに登録されて"
-             "いる馬を読み込んだ場合、「前走の開催月」が新しいほうのデータが優先されます。");
-  connect(LoadBtn, &QPushButton::clicked, this, &TMainForm::LoadBtnClick);
-  connect(SaveBtn, &QPushButton::clicked, this, &TMainForm::SaveBtnClick);
-  connect(AllLoadBtn, &QPushButton::clicked, this, &TMainForm::AllLoadBtnClick);
-  connect(AddLoadBtn, &QPushButton::clicked, this, &TMainForm::AddLoadBtnClick);
+  auto* fileRow = new QHBoxLayout;
+  fileRow->addWidget(label(g, "FileCaptionLbl", qs("編集中ファイル")));
+  fileRow->addWidget(FileLbl, 1);
 
+  const std::pair<const char*, const char*> files[] = {
+      {"LoadBtn", "レース読込"},
+      {"SaveBtn", "保存"},
+      {"AllLoadBtn", "全競走馬読込"},
+      {"AddLoadBtn", "追加読込"},
+  };
+  const std::array<void (TMainForm::*)(), 4> handlers{
+      &TMainForm::LoadBtnClick, &TMainForm::SaveBtnClick, &TMainForm::AllLoadBtnClick,
+      &TMainForm::AddLoadBtnClick};
+  auto* fileButtons = new QHBoxLayout;
+  for (std::size_t i = 0; i < handlers.size(); ++i) {
+    QPushButton* b = button(g, files[i].first, qs(files[i].second));
+    connect(b, &QPushButton::clicked, this, handlers[i]);
+    fileButtons->addWidget(b);
+  }
+  auto* rows = new QVBoxLayout;
+  rows->addLayout(fileRow);
+  rows->addLayout(fileButtons);
+  return rows;
+}
+
+void TMainForm::buildHorseList() {
   horses_ = new HorseListModel(app_.store, this);
-  UmaLst = new QListView(g);
+  UmaLst = new QListView(UmaGrp);
   UmaLst->setObjectName("UmaLst");
   UmaLst->setFont(fixedFont());
   UmaLst->setUniformItemSizes(true);
@@ -184,51 +207,56 @@ void TMainForm::buildHorseSide() {
   connect(UmaLst->selectionModel(), &QItemSelectionModel::currentChanged, this,
           &TMainForm::UmaLstKeyMove);
   UmaLst->viewport()->installEventFilter(this);
+}
 
-  ShussouBtn =
-      button(g, "ShussouBtn", "出走馬へ", "指定した競走馬を画面右側の出走馬リストへ登録します。");
-  AddBtn = button(g, "AddBtn", "成績", "指定した競走馬の成績を表示・追加・変更します。");
-  InUmaBtn = button(g, "InUmaBtn", "新しい馬", "新しい競走馬を登録します。");
-  SakujoBtn = button(g, "SakujoBtn", "削除", "指定した競走馬を削除します。");
-  later(AddBtn);
-  later(InUmaBtn);
-  connect(ShussouBtn, &QPushButton::clicked, this, &TMainForm::ShussouBtnClick);
-  connect(SakujoBtn, &QPushButton::clicked, this, &TMainForm::SakujoBtnClick);
+// What is done with the horse picked in the list.
+QLayout* TMainForm::buildHorseButtons() {
+  QWidget* g = UmaGrp;
+  QPushButton* shussouBtn = button(g, "ShussouBtn", qs("出走馬へ"));
+  QPushButton* addBtn = button(g, "AddBtn", qs("成績"));
+  QPushButton* inUmaBtn = button(g, "InUmaBtn", qs("新しい馬"));
+  QPushButton* sakujoBtn = button(g, "SakujoBtn", qs("削除"));
+  later(addBtn);
+  later(inUmaBtn);
+  connect(shussouBtn, &QPushButton::clicked, this, &TMainForm::ShussouBtnClick);
+  connect(sakujoBtn, &QPushButton::clicked, this, &TMainForm::SakujoBtnClick);
+  auto* row = new QHBoxLayout;
+  for (QPushButton* b : {shussouBtn, addBtn, inUmaBtn, sakujoBtn}) row->addWidget(b);
+  return row;
+}
 
+// The search box with its buttons, and the kana pad that types into it a letter at a time.
+QLayout* TMainForm::buildSearchPad() {
+  QWidget* g = UmaGrp;
   SearchEdt = new QLineEdit(g);
   SearchEdt->setObjectName("SearchEdt");
   SearchEdt->setFont(fixedFont());
   SearchEdt->setMinimumWidth(cellsWidth(static_cast<int>(kSearchBytes) + 2));
-  SearchBtn = button(g, "SearchBtn", "検索",
-                     "左の検索文字列で競走馬を検索します（キーボードで打ち込んだ場合のみ使用。"
-                     "エンターキーでも可）。");
-  BSBtn = button(g, "BSBtn", "ＢＳ", "検索文字列を訂正します（１文字消す）。");
-  SClearBtn = button(g, "SClearBtn", "クリア", "検索文字列をクリアします。");
-  DakuBtn = button(g, "DakuBtn", "゛゜ァ",
-                   "押すたびに濁点が付いたり消えたりします（または小さい字になります）。");
+  QPushButton* searchBtn = button(g, "SearchBtn", qs("検索"));
+  QPushButton* bsBtn = button(g, "BSBtn", qs("ＢＳ"));
+  QPushButton* sClearBtn = button(g, "SClearBtn", qs("クリア"));
+  QPushButton* dakuBtn = button(g, "DakuBtn", qs("゛゜ァ"));
   connect(SearchEdt, &QLineEdit::textEdited, this, &TMainForm::SearchEdtChange);
   connect(SearchEdt, &QLineEdit::returnPressed, this, &TMainForm::SearchBtnClick);
-  connect(SearchBtn, &QPushButton::clicked, this, &TMainForm::SearchBtnClick);
-  connect(BSBtn, &QPushButton::clicked, this, &TMainForm::BSBtnClick);
-  connect(SClearBtn, &QPushButton::clicked, this, &TMainForm::SClearBtnClick);
-  connect(DakuBtn, &QPushButton::clicked, this, &TMainForm::DakuBtnClick);
+  connect(searchBtn, &QPushButton::clicked, this, &TMainForm::SearchBtnClick);
+  connect(bsBtn, &QPushButton::clicked, this, &TMainForm::BSBtnClick);
+  connect(sClearBtn, &QPushButton::clicked, this, &TMainForm::SClearBtnClick);
+  connect(dakuBtn, &QPushButton::clicked, this, &TMainForm::DakuBtnClick);
 
   auto* keys = new QGridLayout;
   keys->setSpacing(2);
   for (int row = 0; row < kKanaRows; ++row) {
-    KeyBtn[row] = new QPushButton(toQt(kanaRowCaptions()[row]), g);
-    KeyBtn[row]->setObjectName(kKeyNames[row]);
-    connect(KeyBtn[row], &QPushButton::clicked, this, [this, row] { KeyBtnClick(row); });
-    keys->addWidget(KeyBtn[row], row / 5, row % 5);
+    QPushButton* key = button(g, kKeyNames[row], toQt(kanaRowCaptions()[row]));
+    connect(key, &QPushButton::clicked, this, [this, row] { KeyBtnClick(row); });
+    keys->addWidget(key, row / 5, row % 5);
   }
   for (int letter = 0; letter < 5; ++letter) {
-    DanBtn[letter] = new QPushButton(g);
-    DanBtn[letter]->setObjectName(kDanNames[letter]);
+    DanBtn[letter] = button(g, kDanNames[letter], {});
     DanBtn[letter]->setFont(fixedFont(12));
     connect(DanBtn[letter], &QPushButton::clicked, this, [this, letter] { DanBtnClick(letter); });
     keys->addWidget(DanBtn[letter], 2, letter);
   }
-  keys->addWidget(DakuBtn, 2, 5);
+  keys->addWidget(dakuBtn, 2, 5);
   // The pad is as wide as the list above it, not as wide as Qt's default buttons.
   for (int column = 0; column < 6; ++column) keys->setColumnStretch(column, 1);
   for (int i = 0; i < keys->count(); ++i) {
@@ -238,24 +266,13 @@ void TMainForm::buildHorseSide() {
   }
   showLetters();
 
-  auto* fileRow = new QHBoxLayout;
-  fileRow->addWidget(fileCaption);
-  fileRow->addWidget(FileLbl, 1);
-  auto* fileButtons = new QHBoxLayout;
-  for (QPushButton* b : {LoadBtn, SaveBtn, AllLoadBtn, AddLoadBtn}) fileButtons->addWidget(b);
-  auto* horseButtons = new QHBoxLayout;
-  for (QPushButton* b : {ShussouBtn, AddBtn, InUmaBtn, SakujoBtn}) horseButtons->addWidget(b);
   auto* searchRow = new QHBoxLayout;
   searchRow->addWidget(SearchEdt, 1);
-  for (QPushButton* b : {SearchBtn, BSBtn, SClearBtn}) searchRow->addWidget(b);
-
-  auto* layout = new QVBoxLayout(UmaGrp);
-  layout->addLayout(fileRow);
-  layout->addLayout(fileButtons);
-  layout->addWidget(UmaLst, 1);
-  layout->addLayout(horseButtons);
-  layout->addLayout(searchRow);
-  layout->addLayout(keys);
+  for (QPushButton* b : {searchBtn, bsBtn, sClearBtn}) searchRow->addWidget(b);
+  auto* pad = new QVBoxLayout;
+  pad->addLayout(searchRow);
+  pad->addLayout(keys);
+  return pad;
 }
 
 void TMainForm::buildRunnerSide() {
@@ -267,14 +284,11 @@ void TMainForm::buildRunnerSide() {
   // The numbers only stand beside the runners: a press on them never leaves a highlight.
   UmabanLst->setSelectionMode(QAbstractItemView::NoSelection);
   UmabanLst->setFocusPolicy(Qt::NoFocus);
-  QStringList numbers;
-  for (int slot = 1; slot <= kMaxRunners; ++slot) numbers << toQt(slotNumber(slot));
-  fillRunnerColumn(UmabanLst, numbers);
+  std::vector<std::string> numbers;
+  for (int slot = 1; slot <= kMaxRunners; ++slot) numbers.push_back(slotNumber(slot));
+  setFixedLines(*UmabanLst, numbers, runnerRowHeight());
   RunLst = runnerColumn(g, "RunLst", 27);
   RunLst->setSelectionMode(QAbstractItemView::SingleSelection);
-  for (QListWidget* list : {UmabanLst, RunLst}) {
-    list->setFixedHeight(runnerRowHeight() * kMaxRunners + 2 * list->frameWidth());
-  }
   connect(RunLst, &QListWidget::itemClicked, this, &TMainForm::RunLstClick);
   connect(RunLst, &QListWidget::currentRowChanged, this, &TMainForm::RunLstKeyMove);
   connect(RunLst, &QListWidget::itemSelectionChanged, this, [this] {
@@ -284,26 +298,23 @@ void TMainForm::buildRunnerSide() {
   RunLst->viewport()->installEventFilter(this);
   connect(UmabanLst, &QListWidget::itemClicked, this, &TMainForm::UmabanLstClick);
 
-  ClearBtn = button(g, "ClearBtn", "クリア", "出走馬とレースコースをクリアします。");
-  HazusuBtn = button(g, "HazusuBtn", "はずす", "指定した出走馬をはずします。");
-  TorikeshiBtn = button(g, "TorikeshiBtn", "出走取消", "指定した出走馬を出走取消にします。");
-  UpBtn = button(g, "UpBtn", "上へ", "指定した出走馬の枠順を上げます。");
-  DownBtn = button(g, "DownBtn", "下へ", "指定した出走馬の枠順を下げます。");
-  AddBtn2 = button(g, "AddBtn2", "成績", "指定した出走馬の成績を表示・追加・変更します。");
-  later(AddBtn2);
-  connect(ClearBtn, &QPushButton::clicked, this, &TMainForm::ClearBtnClick);
-  connect(HazusuBtn, &QPushButton::clicked, this, [this] { runnerEdit(RunnerEdit::Remove); });
-  connect(TorikeshiBtn, &QPushButton::clicked, this, [this] { runnerEdit(RunnerEdit::Scratch); });
-  connect(UpBtn, &QPushButton::clicked, this, [this] { runnerEdit(RunnerEdit::Up); });
-  connect(DownBtn, &QPushButton::clicked, this, [this] { runnerEdit(RunnerEdit::Down); });
+  QPushButton* clearBtn = button(g, "ClearBtn", qs("クリア"));
+  QPushButton* hazusuBtn = button(g, "HazusuBtn", qs("はずす"));
+  QPushButton* torikeshiBtn = button(g, "TorikeshiBtn", qs("出走取消"));
+  QPushButton* upBtn = button(g, "UpBtn", qs("上へ"));
+  QPushButton* downBtn = button(g, "DownBtn", qs("下へ"));
+  QPushButton* addBtn2 = button(g, "AddBtn2", qs("成績"));
+  later(addBtn2);
+  connect(clearBtn, &QPushButton::clicked, this, &TMainForm::ClearBtnClick);
+  connect(hazusuBtn, &QPushButton::clicked, this, [this] { runnerEdit(RunnerEdit::Remove); });
+  connect(torikeshiBtn, &QPushButton::clicked, this, [this] { runnerEdit(RunnerEdit::Scratch); });
+  connect(upBtn, &QPushButton::clicked, this, [this] { runnerEdit(RunnerEdit::Up); });
+  connect(downBtn, &QPushButton::clicked, this, [this] { runnerEdit(RunnerEdit::Down); });
 
-  auto* courseCaption = new QLabel(qs("レースコース"), g);
-  RaceLbl = new QLabel(g);
-  RaceLbl->setObjectName("RaceLbl");
+  RaceLbl = label(g, "RaceLbl");
   RaceLbl->setFont(fixedFont());
-  CourseBtn = button(g, "CourseBtn", "変更",
-                     "レースのコース（競馬場・距離・馬場状態）を入力・変更します。");
-  connect(CourseBtn, &QPushButton::clicked, this, &TMainForm::CourseBtnClick);
+  QPushButton* courseBtn = button(g, "CourseBtn", qs("変更"));
+  connect(courseBtn, &QPushButton::clicked, this, &TMainForm::CourseBtnClick);
 
   auto* lists = new QHBoxLayout;
   lists->setSpacing(0);
@@ -311,15 +322,15 @@ void TMainForm::buildRunnerSide() {
   lists->addWidget(RunLst);
   lists->addStretch();
   auto* buttons = new QGridLayout;
-  buttons->addWidget(ClearBtn, 0, 0);
-  buttons->addWidget(HazusuBtn, 0, 1);
-  buttons->addWidget(TorikeshiBtn, 0, 2);
-  buttons->addWidget(UpBtn, 1, 0);
-  buttons->addWidget(DownBtn, 1, 1);
-  buttons->addWidget(AddBtn2, 1, 2);
+  buttons->addWidget(clearBtn, 0, 0);
+  buttons->addWidget(hazusuBtn, 0, 1);
+  buttons->addWidget(torikeshiBtn, 0, 2);
+  buttons->addWidget(upBtn, 1, 0);
+  buttons->addWidget(downBtn, 1, 1);
+  buttons->addWidget(addBtn2, 1, 2);
   auto* course = new QGridLayout;
-  course->addWidget(courseCaption, 0, 0);
-  course->addWidget(CourseBtn, 0, 1, Qt::AlignRight);
+  course->addWidget(label(g, "CourseCaptionLbl", qs("レースコース")), 0, 0);
+  course->addWidget(courseBtn, 0, 1, Qt::AlignRight);
   course->addWidget(RaceLbl, 1, 0, 1, 2);
 
   auto* layout = new QVBoxLayout(RunGrp);
@@ -330,24 +341,24 @@ void TMainForm::buildRunnerSide() {
 }
 
 void TMainForm::buildMenu() {
-  MainMenu1 = menuBar();
-  MainMenu1->setObjectName("MainMenu1");
-  later(MainMenu1->addAction(qs("はじめて使う方")));
-  QMenu* help = MainMenu1->addMenu(qs("ヘルプ"));
+  QMenuBar* menu = menuBar();
+  menu->setObjectName("MainMenu1");
+  later(menu->addAction(qs("はじめて使う方")));
+  QMenu* help = menu->addMenu(qs("ヘルプ"));
   connect(help->addAction(qs("ファイルについて")), &QAction::triggered, this,
           &TMainForm::FileAboutClick);
-  QMenu* age = MainMenu1->addMenu(qs("馬の歳"));
+  QMenu* age = menu->addMenu(qs("馬の歳"));
   later(age->addAction(qs("全競走馬に歳を１つとらせる")));
   later(age->addAction(qs("全競走馬の歳を１つもどす")));
-  QMenu* old = MainMenu1->addMenu(qs("古い馬の削除"));
+  QMenu* old = menu->addMenu(qs("古い馬の削除"));
   for (const char* item :
        {"現在の登録馬数を見る", "ここ３年間レースに出走していない馬を移動",
         "ここ２年間レースに出走していない馬を移動", "ここ１年間レースに出走していない馬を移動"}) {
     later(old->addAction(qs(item)));
   }
-  QMenu* end = MainMenu1->addMenu(qs("終了"));
+  QMenu* end = menu->addMenu(qs("終了"));
   connect(end->addAction(qs("終了")), &QAction::triggered, this, &QWidget::close);
-  QMenu* settings = MainMenu1->addMenu(qs("設定"));
+  QMenu* settings = menu->addMenu(qs("設定"));
   later(settings->addAction(qs("環境などを設定")));
   connect(settings->addAction(qs("レースフォルダを開く")), &QAction::triggered, this,
           [this] { openFolder("RaceFile"); });
@@ -420,11 +431,11 @@ void TMainForm::selectHorseRow(int position) {
 
 void TMainForm::refreshRunnerList() {
   const QSignalBlocker quiet(RunLst);  // refilling is no choice of the user's
-  QStringList rows;
+  std::vector<std::string> rows;
   for (int slot = 1; slot <= app_.card.runnerCount; ++slot) {
-    rows << toQt(runnerListRow(app_.store, app_.card, slot));
+    rows.push_back(runnerListRow(app_.store, app_.card, slot));
   }
-  fillRunnerColumn(RunLst, rows);
+  setFixedLines(*RunLst, rows, runnerRowHeight());
   if (app_.selectedSlot >= 1 && app_.selectedSlot <= app_.card.runnerCount) {
     RunLst->setCurrentRow(app_.selectedSlot - 1);
   }
@@ -584,7 +595,7 @@ void TMainForm::runnerEdit(RunnerEdit edit) {
 
 bool TMainForm::askRaceConditions() {
   TRaceForm form(app_, this);
-  if (form.exec() != QDialog::Accepted) return false;
+  if (!form.showModal()) return false;
   app_.store.modified = true;
   refreshRaceLabel();
   return true;
@@ -599,7 +610,7 @@ void TMainForm::YosouBtnClick() {
   if (app_.card.distance == 0 && !askRaceConditions()) return;
   {
     TYosouForm yosou(app_, this);
-    yosou.exec();
+    yosou.showModal();
   }
   refreshAll();
 }

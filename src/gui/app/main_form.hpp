@@ -9,14 +9,13 @@
 #include "core/app/kana_pad.hpp"
 #include "core/app/main_actions.hpp"
 
-class QAction;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListView;
 class QListWidget;
 class QListWidgetItem;
-class QMenuBar;
 class QPushButton;
 
 namespace korvane {
@@ -34,6 +33,8 @@ class TMainForm : public QMainWindow {
   Q_OBJECT
 
  public:
+  // Tests find the controls by their names: UmaLst, RunLst, YosouBtn, KeyABtn .. KeyWaBtn,
+  // AdanBtn .. OdanBtn, MainMenu1, …
   explicit TMainForm(AppState& app, MainFormOptions options = {}, QWidget* parent = nullptr);
 
   // What follows the title window: no horse or slot selected, every list and label filled.
@@ -43,45 +44,6 @@ class TMainForm : public QMainWindow {
   void refreshRunnerList();
   void refreshRaceLabel();
 
-  // 登録馬
-  QGroupBox* UmaGrp = nullptr;
-  QLabel* FileLbl = nullptr;
-  QPushButton* LoadBtn = nullptr;
-  QPushButton* SaveBtn = nullptr;
-  QPushButton* AllLoadBtn = nullptr;
-  QPushButton* AddLoadBtn = nullptr;
-  QListView* UmaLst = nullptr;
-  QPushButton* ShussouBtn = nullptr;
-  QPushButton* AddBtn = nullptr;
-  QPushButton* InUmaBtn = nullptr;
-  QPushButton* SakujoBtn = nullptr;
-  // search pad
-  QLineEdit* SearchEdt = nullptr;
-  QPushButton* SearchBtn = nullptr;
-  QPushButton* BSBtn = nullptr;
-  QPushButton* SClearBtn = nullptr;
-  QPushButton* DakuBtn = nullptr;
-  std::array<QPushButton*, kKanaRows> KeyBtn{};  // KeyABtn .. KeyWaBtn
-  std::array<QPushButton*, 5> DanBtn{};          // AdanBtn .. OdanBtn
-  // 出走馬
-  QGroupBox* RunGrp = nullptr;
-  QListWidget* UmabanLst = nullptr;
-  QListWidget* RunLst = nullptr;
-  QPushButton* ClearBtn = nullptr;
-  QPushButton* HazusuBtn = nullptr;
-  QPushButton* TorikeshiBtn = nullptr;
-  QPushButton* UpBtn = nullptr;
-  QPushButton* DownBtn = nullptr;
-  QPushButton* AddBtn2 = nullptr;
-  QLabel* RaceLbl = nullptr;
-  QPushButton* CourseBtn = nullptr;
-  // bottom
-  QPushButton* YosouBtn = nullptr;
-  QPushButton* SetteiBtn = nullptr;
-  QLabel* ModeLbl2 = nullptr;
-  QLabel* ModeLbl = nullptr;
-  QMenuBar* MainMenu1 = nullptr;
-
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -89,6 +51,10 @@ class TMainForm : public QMainWindow {
 
  private:
   void buildHorseSide();
+  QLayout* buildFileRows();
+  void buildHorseList();
+  QLayout* buildHorseButtons();
+  QLayout* buildSearchPad();
   void buildRunnerSide();
   void buildMenu();
   void runTitle();
@@ -128,6 +94,18 @@ class TMainForm : public QMainWindow {
 
   AppState& app_;
   MainFormOptions options_;
+
+  QGroupBox* UmaGrp = nullptr;  // 登録馬
+  QLabel* FileLbl = nullptr;
+  QListView* UmaLst = nullptr;
+  QLineEdit* SearchEdt = nullptr;
+  std::array<QPushButton*, 5> DanBtn{};  // AdanBtn .. OdanBtn: the letters of the kana row
+  QGroupBox* RunGrp = nullptr;           // 出走馬
+  QListWidget* UmabanLst = nullptr;
+  QListWidget* RunLst = nullptr;
+  QLabel* RaceLbl = nullptr;
+  QLabel* ModeLbl = nullptr;
+
   HorseListModel* horses_ = nullptr;
   KanaCaptions letters_;
   std::string searchText_;  // the search box as cp932, kept valid while the user types

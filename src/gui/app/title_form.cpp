@@ -6,29 +6,27 @@
 
 #include "core/app/app_state.hpp"
 #include "core/app/startup.hpp"
-#include "gui/platform/centring.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/wait_cursor.hpp"
+#include "gui/platform/widget_helpers.hpp"
 
 namespace korvane::gui {
 
 TTitleForm::TTitleForm(AppState& app, QWidget* mainWindow, int tickMs)
-    : QDialog(mainWindow), app_(app) {
+    : BaseDialog(mainWindow), app_(app) {
   setObjectName("TTitleForm");
-  withoutSystemMenu(*this);
+  withoutCloseBox();
   setWindowTitle(toQt(titleCaption(false)));
-  TitleLbl = new QLabel(QString::fromUtf8("コルバン"), this);
-  TitleLbl->setObjectName("TitleLbl");
-  QFont big = TitleLbl->font();
+  QLabel* titleLbl = label(this, "TitleLbl", qs("コルバン"));
+  QFont big = titleLbl->font();
   big.setPointSize(36);
   big.setBold(true);
-  TitleLbl->setFont(big);
-  TitleLbl->setAlignment(Qt::AlignCenter);
+  titleLbl->setFont(big);
+  titleLbl->setAlignment(Qt::AlignCenter);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(64, 40, 64, 40);
-  layout->addWidget(TitleLbl);
+  layout->addWidget(titleLbl);
   setFixedSize(sizeHint().expandedTo(QSize(420, 0)));
-  centreOn(*this, mainWindow);
 
   Timer = new QTimer(this);
   Timer->setObjectName("Timer");

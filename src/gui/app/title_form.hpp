@@ -3,9 +3,8 @@
 // the horses one second later (or sets up the first run from the sample set) and closes itself
 // one second after that.
 
-#include <QDialog>
+#include "gui/platform/base_dialog.hpp"
 
-class QLabel;
 class QTimer;
 
 namespace korvane {
@@ -14,17 +13,15 @@ struct AppState;
 
 namespace korvane::gui {
 
-class TTitleForm : public QDialog {
+class TTitleForm : public BaseDialog {
   Q_OBJECT
 
  public:
+  // Centred on `mainWindow`: TitleLbl, and Timer that ticks every `tickMs`.
   TTitleForm(AppState& app, QWidget* mainWindow, int tickMs = 1000);
 
   // The first tick: the load of the start, under the hourglass.
   void firstTick();
-
-  QLabel* TitleLbl = nullptr;
-  QTimer* Timer = nullptr;
 
  public slots:
   // Only the timer closes it: Escape must not skip the load.
@@ -34,6 +31,7 @@ class TTitleForm : public QDialog {
   void TimerTimer();
 
   AppState& app_;
+  QTimer* Timer = nullptr;
   int ticks_ = 0;
 };
 

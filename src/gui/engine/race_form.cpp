@@ -9,10 +9,7 @@
 
 #include "core/app/app_state.hpp"
 #include "gui/engine/uchisoto_form.hpp"
-#include "gui/platform/centring.hpp"
-#include "gui/platform/fonts.hpp"
-#include "gui/platform/qt_text.hpp"
-#include "core/text/sjis.hpp"
+#include "gui/platform/widget_helpers.hpp"
 
 namespace korvane::gui {
 
@@ -32,64 +29,49 @@ void selectRow(QListWidget* list, int row) {
   list->setCurrentRow(row);
 }
 
-// A list exactly as tall as its items, so that every racecourse and distance can be seen at once.
-void fitToItems(QListWidget* list) {
-  const int rows = list->count();
-  const int height = rows * list->sizeHintForRow(0) + 2 * list->frameWidth();
-  list->setFixedHeight(height);
-  list->setFixedWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 8);
-}
-
 }  // namespace
 
-TRaceForm::TRaceForm(AppState& app, QWidget* parent) : QDialog(parent), app_(app) {
-  setWindowTitle(toQt(sj("レースコース入力")));
+TRaceForm::TRaceForm(AppState& app, QWidget* parent) : BaseDialog(parent), app_(app) {
+  setWindowTitle(qs("レースコース入力"));
   const RaceConditionItems& items = raceConditionItems();
 
-  auto label = [this](const char* name, const char* text) {
-    auto* l = new QLabel(toQt(sj(text)), this);
-    l->setObjectName(name);
-    return l;
-  };
-  KeibajouLbl = label("KeibajouLbl", "競馬場");
-  CourseLbl = label("CourseLbl", "コース");
-  KyoriLbl = label("KyoriLbl", "距離");
-  JoutaiLbl = label("JoutaiLbl", "馬場状態");
+  QLabel* keibajouLbl = label(this, "KeibajouLbl", qs("競馬場"));
+  QLabel* courseLbl = label(this, "CourseLbl", qs("コース"));
+  QLabel* kyoriLbl = label(this, "KyoriLbl", qs("距離"));
+  QLabel* joutaiLbl = label(this, "JoutaiLbl", qs("馬場状態"));
 
-  KeibajouLst = newList("KeibajouLst", items.courses[0]);
-  KeibajouLst2 = newList("KeibajouLst2", items.courses[1]);
-  KeibajouLst3 = newList("KeibajouLst3", items.courses[2]);
-  CourseLst = newList("CourseLst", items.surfaces);
-  KyoriLst = newList("KyoriLst", items.distances);
-  KyoriLst2 = newList("KyoriLst2", items.longDistances);
-  JoutaiLst = newList("JoutaiLst", items.goings);
+  KeibajouLst = choiceList(this, "KeibajouLst", items.courses[0]);
+  KeibajouLst2 = choiceList(this, "KeibajouLst2", items.courses[1]);
+  KeibajouLst3 = choiceList(this, "KeibajouLst3", items.courses[2]);
+  CourseLst = choiceList(this, "CourseLst", items.surfaces);
+  KyoriLst = choiceList(this, "KyoriLst", items.distances);
+  KyoriLst2 = choiceList(this, "KyoriLst2", items.longDistances);
+  JoutaiLst = choiceList(this, "JoutaiLst", items.goings);
 
-  KanryouBtn = new QPushButton(toQt(sj("完了")), this);
-  KanryouBtn->setObjectName("KanryouBtn");
-  KanryouBtn->setAutoDefault(false);
-  ModoruBtn = new QPushButton(toQt(sj("戻る")), this);
-  ModoruBtn->setObjectName("ModoruBtn");
+  QPushButton* kanryouBtn = button(this, "KanryouBtn", qs("完了"));
+  kanryouBtn->setAutoDefault(false);
+  ModoruBtn = button(this, "ModoruBtn", qs("戻る"));
 
   auto* grid = new QGridLayout;
-  grid->addWidget(KeibajouLbl, 0, 0, 1, 3);
+  grid->addWidget(keibajouLbl, 0, 0, 1, 3);
   grid->addWidget(KeibajouLst, 1, 0, Qt::AlignTop);
   grid->addWidget(KeibajouLst2, 1, 1, Qt::AlignTop);
   grid->addWidget(KeibajouLst3, 1, 2, Qt::AlignTop);
   auto* surfaceAndGoing = new QVBoxLayout;
-  surfaceAndGoing->addWidget(CourseLbl);
+  surfaceAndGoing->addWidget(courseLbl);
   surfaceAndGoing->addWidget(CourseLst);
   surfaceAndGoing->addSpacing(12);
-  surfaceAndGoing->addWidget(JoutaiLbl);
+  surfaceAndGoing->addWidget(joutaiLbl);
   surfaceAndGoing->addWidget(JoutaiLst);
   surfaceAndGoing->addStretch();
   grid->addLayout(surfaceAndGoing, 0, 3, 2, 1);
-  grid->addWidget(KyoriLbl, 0, 4, 1, 2);
+  grid->addWidget(kyoriLbl, 0, 4, 1, 2);
   grid->addWidget(KyoriLst, 1, 4, Qt::AlignTop);
   grid->addWidget(KyoriLst2, 1, 5, Qt::AlignTop);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(KanryouBtn);
+  buttons->addWidget(kanryouBtn);
   buttons->addWidget(ModoruBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
@@ -120,28 +102,15 @@ TRaceForm::TRaceForm(AppState& app, QWidget* parent) : QDialog(parent), app_(app
   onChoice(KeibajouLst3, &TRaceForm::KeibajouLst3Click);
   onChoice(KyoriLst, &TRaceForm::KyoriLstClick);
   onChoice(KyoriLst2, &TRaceForm::KyoriLst2Click);
-  connect(KanryouBtn, &QPushButton::clicked, this, &TRaceForm::KanryouBtnClick);
+  connect(kanryouBtn, &QPushButton::clicked, this, &TRaceForm::KanryouBtnClick);
   connect(ModoruBtn, &QPushButton::clicked, this, &TRaceForm::ModoruBtnClick);
 
   ModoruBtn->setDefault(true);
   ModoruBtn->setFocus();
 }
 
-QListWidget* TRaceForm::newList(const char* name, const std::vector<std::string>& items) {
-  auto* list = new QListWidget(this);
-  list->setObjectName(name);
-  list->setFont(fixedFont());
-  list->setSelectionMode(QAbstractItemView::SingleSelection);
-  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  for (const std::string& item : items) list->addItem(toQt(item));
-  fitToItems(list);
-  return list;
-}
-
 void TRaceForm::showEvent(QShowEvent* event) {
-  centreOn(*this, parentWidget());
-  QDialog::showEvent(event);
+  BaseDialog::showEvent(event);
   ModoruBtn->setFocus();
 }
 
@@ -193,7 +162,7 @@ void TRaceForm::KanryouBtnClick() {
   QWidget* mainWindow = parentWidget();
   storeRaceConditions(app_, choice(), [mainWindow] {
     TUchiSotoForm question(mainWindow);
-    question.exec();
+    question.showModal();
     return question.innerChosen();
   });
   accept();

@@ -2,11 +2,9 @@
 // The race conditions window (レースコース入力): racecourse, surface, distance and going of the
 // coming race.
 
-#include <QDialog>
-
 #include "core/engine/race_conditions.hpp"
+#include "gui/platform/base_dialog.hpp"
 
-class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -16,26 +14,12 @@ struct AppState;
 
 namespace korvane::gui {
 
-class TRaceForm : public QDialog {
+class TRaceForm : public BaseDialog {
   Q_OBJECT
 
  public:
-  // Centred on `parent` (the main window); exec() is Accepted once 完了 stored the conditions.
+  // Centred on `parent` (the main window); showModal() is true once 完了 stored the conditions.
   TRaceForm(AppState& app, QWidget* parent);
-
-  QLabel* KeibajouLbl;
-  QLabel* CourseLbl;
-  QLabel* KyoriLbl;
-  QLabel* JoutaiLbl;
-  QListWidget* KeibajouLst;
-  QListWidget* KeibajouLst2;
-  QListWidget* KeibajouLst3;
-  QListWidget* CourseLst;
-  QListWidget* KyoriLst;
-  QListWidget* KyoriLst2;
-  QListWidget* JoutaiLst;
-  QPushButton* KanryouBtn;
-  QPushButton* ModoruBtn;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -49,10 +33,17 @@ class TRaceForm : public QDialog {
   void KanryouBtnClick();
   void ModoruBtnClick();
 
-  QListWidget* newList(const char* name, const std::vector<std::string>& items);
   RaceConditionsChoice choice() const;
 
   AppState& app_;
+  QListWidget* KeibajouLst;
+  QListWidget* KeibajouLst2;
+  QListWidget* KeibajouLst3;
+  QListWidget* CourseLst;
+  QListWidget* KyoriLst;
+  QListWidget* KyoriLst2;
+  QListWidget* JoutaiLst;
+  QPushButton* ModoruBtn;
 };
 
 }  // namespace korvane::gui

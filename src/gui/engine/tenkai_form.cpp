@@ -8,39 +8,35 @@
 
 #include "core/app/app_state.hpp"
 #include "core/engine/race_conditions.hpp"
-#include "gui/platform/centring.hpp"
-#include "gui/platform/fonts.hpp"
-#include "gui/platform/qt_text.hpp"
-#include "core/text/sjis.hpp"
+#include "gui/platform/widget_helpers.hpp"
 
 namespace korvane::gui {
 
-TTenkaiForm::TTenkaiForm(AppState& app, QWidget* parent)
-    : QDialog(parent), app_(app), chosen_(app.card.development) {
-  setWindowTitle(toQt(sj("展開予想の入力")));
+namespace {
 
-  TenkaiLst = new QListWidget(this);
-  TenkaiLst->setObjectName("TenkaiLst");
-  TenkaiLst->setFont(fixedFont());
-  TenkaiLst->setSelectionMode(QAbstractItemView::SingleSelection);
-  TenkaiLst->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  TenkaiLst->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  for (const std::string& development : developments()) TenkaiLst->addItem(toQt(development));
-  TenkaiLst->setFixedHeight(TenkaiLst->count() * TenkaiLst->sizeHintForRow(0) +
-                            2 * TenkaiLst->frameWidth());
-  TenkaiLst->setMinimumWidth(TenkaiLst->sizeHintForColumn(0) + 2 * TenkaiLst->frameWidth() + 8);
+constexpr Hint kHints[] = {
+    {"HyoujunBtn", "「逃げ先行有利」にセットされます。"},
+};
+
+}  // namespace
+
+TTenkaiForm::TTenkaiForm(AppState& app, QWidget* parent)
+    : BaseDialog(parent), app_(app), chosen_(app.card.development) {
+  setWindowTitle(qs("展開予想の入力"));
+
+  TenkaiLst = choiceList(this, "TenkaiLst", developments());
+  // As wide as the window: the list spans the buttons below it.
+  TenkaiLst->setMaximumWidth(QWIDGETSIZE_MAX);
   TenkaiLst->viewport()->installEventFilter(this);
 
-  HyoujunBtn = new QPushButton(toQt(sj("標準設定")), this);
-  HyoujunBtn->setObjectName("HyoujunBtn");
-  HyoujunBtn->setToolTip(toQt(sj("「逃げ先行有利」にセットされます。")));
-  HyoujunBtn->setAutoDefault(false);
-  KanryouBtn = new QPushButton(toQt(sj("完了")), this);
-  KanryouBtn->setObjectName("KanryouBtn");
+  QPushButton* hyoujunBtn = button(this, "HyoujunBtn", qs("標準設定"));
+  hyoujunBtn->setAutoDefault(false);
+  QPushButton* kanryouBtn = button(this, "KanryouBtn", qs("完了"));
+  setHints(*this, kHints);
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(HyoujunBtn);
-  buttons->addWidget(KanryouBtn);
+  buttons->addWidget(hyoujunBtn);
+  buttons->addWidget(kanryouBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(TenkaiLst);
   layout->addLayout(buttons);
@@ -50,13 +46,8 @@ TTenkaiForm::TTenkaiForm(AppState& app, QWidget* parent)
 
   connect(TenkaiLst, &QListWidget::itemClicked, this, &TTenkaiForm::TenkaiLstClick);
   connect(TenkaiLst, &QListWidget::itemDoubleClicked, this, &TTenkaiForm::TenkaiLstDblClick);
-  connect(HyoujunBtn, &QPushButton::clicked, this, &TTenkaiForm::HyoujunBtnClick);
-  connect(KanryouBtn, &QPushButton::clicked, this, &TTenkaiForm::KanryouBtnClick);
-}
-
-void TTenkaiForm::showEvent(QShowEvent* event) {
-  centreOn(*this, parentWidget());
-  QDialog::showEvent(event);
+  connect(hyoujunBtn, &QPushButton::clicked, this, &TTenkaiForm::HyoujunBtnClick);
+  connect(kanryouBtn, &QPushButton::clicked, this, &TTenkaiForm::KanryouBtnClick);
 }
 
 // The press is seen before the list moves its selection, so a click can tell whether it fell on
@@ -66,7 +57,7 @@ bool TTenkaiForm::eventFilter(QObject* watched, QEvent* event) {
     const auto rows = TenkaiLst->selectionModel()->selectedRows();
     rowBeforePress_ = rows.isEmpty() ? -1 : rows.front().row();
   }
-  return QDialog::eventFilter(watched, event);
+  return BaseDialog::eventFilter(watched, event);
 }
 
 void TTenkaiForm::selectDevelopment(const std::string& development) {

@@ -2,12 +2,12 @@
 // The development choice window (展開予想の入力). It only answers which development was chosen;
 // the prediction screen stores it and marks the race again.
 
-#include <QDialog>
 #include <string>
+
+#include "gui/platform/base_dialog.hpp"
 
 class QListWidget;
 class QListWidgetItem;
-class QPushButton;
 
 namespace korvane {
 struct AppState;
@@ -15,23 +15,18 @@ struct AppState;
 
 namespace korvane::gui {
 
-class TTenkaiForm : public QDialog {
+class TTenkaiForm : public BaseDialog {
   Q_OBJECT
 
  public:
-  // Centred on `parent` (the prediction screen); exec() is Accepted when a development was
-  // chosen.
+  // Centred on `parent` (the prediction screen): the developments in TenkaiLst, HyoujunBtn and
+  // KanryouBtn. showModal() is true when a development was chosen.
   TTenkaiForm(AppState& app, QWidget* parent);
 
   // The development chosen (cp932); the race's own while nothing else was selected.
   std::string chosenDevelopment() const { return chosen_; }
 
-  QListWidget* TenkaiLst;
-  QPushButton* HyoujunBtn;
-  QPushButton* KanryouBtn;
-
  protected:
-  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -44,6 +39,7 @@ class TTenkaiForm : public QDialog {
   void takeSelection();
 
   AppState& app_;
+  QListWidget* TenkaiLst;
   std::string chosen_;
   int rowBeforePress_ = -1;  // the selected row when the mouse went down on the list
 };

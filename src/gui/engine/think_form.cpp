@@ -8,11 +8,10 @@
 #include "core/app/app_state.hpp"
 #include "core/engine/prediction_run.hpp"
 #include "core/engine/think_progress.hpp"
-#include "gui/platform/centring.hpp"
 #include "gui/platform/fonts.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/wait_cursor.hpp"
-#include "core/text/sjis.hpp"
+#include "gui/platform/widget_helpers.hpp"
 
 namespace korvane::gui {
 
@@ -27,37 +26,29 @@ void repaintWindows() {
 
 }  // namespace
 
-TThinkForm::TThinkForm(QWidget* over) : QDialog(over), over_(over) {
-  withoutSystemMenu(*this);
-  setWindowTitle(toQt(sj("少しお待ち下さい")));
+TThinkForm::TThinkForm(QWidget* over) : BaseDialog(over) {
+  withoutCloseBox();
+  setWindowTitle(qs("少しお待ち下さい"));
 
-  auto label = [this](const char* name, const std::string& text) {
-    auto* l = new QLabel(toQt(text), this);
-    l->setObjectName(name);
-    return l;
-  };
-  Label1 = label("Label1", sj("各馬の能力を比較しています"));
-  Label2 = label("Label2", sj("少しお待ち下さい"));
-  Label3 = label("Label3", "0%");
-  WaitLbl = label("WaitLbl", progressCircles(0));
+  QLabel* label1 = label(this, "Label1", qs("各馬の能力を比較しています"));
+  QLabel* label2 = label(this, "Label2", qs("少しお待ち下さい"));
+  WaitLbl = label(this, "WaitLbl", toQt(progressCircles(0)));
   WaitLbl->setFont(fixedFont());
-  Label4 = label("Label4", "100%");
 
   auto* gauge = new QHBoxLayout;
-  gauge->addWidget(Label3);
+  gauge->addWidget(label(this, "Label3", qs("0%")));
   gauge->addWidget(WaitLbl);
-  gauge->addWidget(Label4);
+  gauge->addWidget(label(this, "Label4", qs("100%")));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Label1, 0, Qt::AlignHCenter);
-  layout->addWidget(Label2, 0, Qt::AlignHCenter);
+  layout->addWidget(label1, 0, Qt::AlignHCenter);
+  layout->addWidget(label2, 0, Qt::AlignHCenter);
   layout->addLayout(gauge);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TThinkForm::showEvent(QShowEvent* event) {
   WaitLbl->setText(toQt(progressCircles(0)));
-  centreOn(*this, over_);
-  QDialog::showEvent(event);
+  BaseDialog::showEvent(event);
 }
 
 void TThinkForm::showProgress(int filled) {

@@ -1,7 +1,7 @@
 #pragma once
 // The progress window of the prediction run: ten circles fill while the runners are compared.
 
-#include <QDialog>
+#include "gui/platform/base_dialog.hpp"
 
 class QLabel;
 
@@ -11,28 +11,23 @@ struct AppState;
 
 namespace korvane::gui {
 
-class TThinkForm : public QDialog {
+class TThinkForm : public BaseDialog {
   Q_OBJECT
 
  public:
-  // Centred on `over` when shown.
+  // Centred on `over` when shown: Label1 and Label2 say what goes on, WaitLbl between Label3
+  // (0%) and Label4 (100%) shows the progress.
   explicit TThinkForm(QWidget* over);
 
   // Shows `filled` circles done and repaints at once: the run does not return to the event loop
   // until it is over.
   void showProgress(int filled);
 
-  QLabel* Label1;  // 各馬の能力を比較しています
-  QLabel* Label2;  // 少しお待ち下さい
-  QLabel* Label3;  // 0%
-  QLabel* WaitLbl;
-  QLabel* Label4;  // 100%
-
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  QWidget* over_;
+  QLabel* WaitLbl;
 };
 
 // Runs the prediction of the race card behind the progress window centred on `over`, with the

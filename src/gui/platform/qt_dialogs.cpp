@@ -10,10 +10,9 @@
 #include <algorithm>
 
 #include "core/app/app_state.hpp"
-#include "gui/platform/centring.hpp"
 #include "gui/platform/fonts.hpp"
 #include "gui/platform/qt_text.hpp"
-#include "core/text/sjis.hpp"
+#include "gui/platform/widget_helpers.hpp"
 
 namespace korvane::gui {
 
@@ -26,61 +25,57 @@ constexpr int kButtonHeight = 25;
 
 }  // namespace
 
-TPrintForm::TPrintForm(const std::vector<std::string>& lines, QWidget* parent) : QDialog(parent) {
+TPrintForm::TPrintForm(const std::vector<std::string>& lines, QWidget* parent)
+    : BaseDialog(parent) {
   setObjectName("TPrintForm");
-  setWindowTitle(toQt(sj("コルバン")));
+  setWindowTitle(qs("コルバン"));
   const int n = std::clamp(static_cast<int>(lines.size()), 1, 8);
   const QFont font = fixedFont();
   const QFontMetrics metrics(font);
   int width = kButtonWidth;
+  std::array<QLabel*, 8> shown{};
   for (int i = 0; i < 8; ++i) {
-    auto* label = new QLabel(this);
-    label->setObjectName(QString("M%1Lbl").arg(i + 1));
-    label->setFont(font);
-    if (i < n && i < static_cast<int>(lines.size())) label->setText(toQt(lines[i]));
-    width = std::max(width, metrics.horizontalAdvance(label->text()));
-    label->setVisible(i < n);
-    MLbl[i] = label;
+    QLabel* line = label(this, QString("M%1Lbl").arg(i + 1));
+    line->setFont(font);
+    if (i < n && i < static_cast<int>(lines.size())) line->setText(toQt(lines[i]));
+    width = std::max(width, metrics.horizontalAdvance(line->text()));
+    line->setVisible(i < n);
+    shown[i] = line;
   }
   width += 48;
-  for (int i = 0; i < 8; ++i) MLbl[i]->setGeometry(24, 8 + kLineStep * i, width - 48, kLineStep);
+  for (int i = 0; i < 8; ++i) shown[i]->setGeometry(24, 8 + kLineStep * i, width - 48, kLineStep);
 
-  TojiruBtn = new QPushButton(toQt(sj("閉じる")), this);
-  TojiruBtn->setObjectName("TojiruBtn");
-  TojiruBtn->setDefault(true);
-  TojiruBtn->setGeometry((width - kButtonWidth) / 2, kLineStep * n + 16, kButtonWidth,
+  QPushButton* tojiruBtn = button(this, "TojiruBtn", qs("閉じる"));
+  tojiruBtn->setDefault(true);
+  tojiruBtn->setGeometry((width - kButtonWidth) / 2, kLineStep * n + 16, kButtonWidth,
                          kButtonHeight);
-  connect(TojiruBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(tojiruBtn, &QPushButton::clicked, this, &QDialog::accept);
   setFixedSize(width, kLineStep * n + 53);
 }
 
 TKakuninForm::TKakuninForm(const std::string& line1, const std::string& line2, QWidget* parent)
-    : QDialog(parent) {
-  withoutSystemMenu(*this);
+    : BaseDialog(parent) {
+  withoutCloseBox();
   setObjectName("TKakuninForm");
-  setWindowTitle(toQt(sj("確認")));
-  KakuninLbl = new QLabel(toQt(line1), this);
-  KakuninLbl->setObjectName("KakuninLbl");
-  KakuninLbl2 = new QLabel(toQt(line2), this);
-  KakuninLbl2->setObjectName("KakuninLbl2");
-  for (QLabel* label : {KakuninLbl, KakuninLbl2}) label->setFont(fixedFont());
-  HaiBtn = new QPushButton(toQt(sj("はい")), this);
-  HaiBtn->setObjectName("HaiBtn");
-  IieBtn = new QPushButton(toQt(sj("いいえ")), this);
-  IieBtn->setObjectName("IieBtn");
-  IieBtn->setDefault(true);  // Enter must not confirm a destructive action by accident
-  connect(HaiBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(IieBtn, &QPushButton::clicked, this, &QDialog::reject);
+  setWindowTitle(qs("確認"));
+  QLabel* kakuninLbl = label(this, "KakuninLbl", toQt(line1));
+  QLabel* kakuninLbl2 = label(this, "KakuninLbl2", toQt(line2));
+  for (QLabel* line : {kakuninLbl, kakuninLbl2}) line->setFont(fixedFont());
+  QPushButton* haiBtn = button(this, "HaiBtn", qs("はい"));
+  QPushButton* iieBtn = button(this, "IieBtn", qs("いいえ"));
+  iieBtn->setDefault(true);  // Enter must not confirm a destructive action by accident
+  connect(haiBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(iieBtn, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(HaiBtn);
-  buttons->addWidget(IieBtn);
+  buttons->addWidget(haiBtn);
+  buttons->addWidget(iieBtn);
   buttons->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 12, 24, 12);
-  layout->addWidget(KakuninLbl);
-  layout->addWidget(KakuninLbl2);
+  layout->addWidget(kakuninLbl);
+  layout->addWidget(kakuninLbl2);
   layout->addSpacing(8);
   layout->addLayout(buttons);
   setFixedSize(sizeHint());
@@ -89,9 +84,8 @@ TKakuninForm::TKakuninForm(const std::string& line1, const std::string& line2, Q
 TWaitForm::TWaitForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName("TWaitForm");
-  setWindowTitle(toQt(sj("少しお待ち下さい")));
-  MessageLbl = new QLabel(this);
-  MessageLbl->setObjectName("MessageLbl");
+  setWindowTitle(qs("少しお待ち下さい"));
+  MessageLbl = label(this, "MessageLbl");
   MessageLbl->setFont(fixedFont());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 16, 24, 16);
@@ -145,15 +139,13 @@ QWidget* QtDialogs::screenInFront() const {
 void QtDialogs::message(const std::vector<std::string>& lines) {
   QWidget* owner = screenInFront();
   TPrintForm form(lines, owner);
-  centreOn(form, owner);
   form.exec();
 }
 
 bool QtDialogs::confirm(const std::string& line1, const std::string& line2) {
   QWidget* owner = screenInFront();
   TKakuninForm form(line1, line2, owner);
-  centreOn(form, owner);
-  return form.exec() == QDialog::Accepted;
+  return form.showModal();
 }
 
 void QtDialogs::showWait(const std::string& text) {

@@ -3,8 +3,8 @@
 // windows centre on the screen in front (AppState::currentScreen): the main window, the horse
 // record editor or the prediction screen.
 
-#include <QDialog>
 #include <QPointer>
+#include <QWidget>
 #include <array>
 #include <map>
 #include <memory>
@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "core/app/dialogs.hpp"
+#include "gui/platform/base_dialog.hpp"
 
 class QLabel;
-class QPushButton;
 
 namespace korvane {
 struct AppState;
@@ -22,26 +22,20 @@ struct AppState;
 
 namespace korvane::gui {
 
-// The message window: up to eight lines and 閉じる. Its height follows the number of lines.
-class TPrintForm : public QDialog {
+// The message window: up to eight lines (M1Lbl .. M8Lbl) and 閉じる (TojiruBtn). Its height
+// follows the number of lines. Centred on `parent`.
+class TPrintForm : public BaseDialog {
   Q_OBJECT
  public:
   TPrintForm(const std::vector<std::string>& lines, QWidget* parent = nullptr);
-
-  std::array<QLabel*, 8> MLbl{};  // M1Lbl .. M8Lbl
-  QPushButton* TojiruBtn = nullptr;
 };
 
-// The confirmation window: two lines, はい and いいえ, no close box.
-class TKakuninForm : public QDialog {
+// The confirmation window: two lines (KakuninLbl, KakuninLbl2), はい and いいえ (HaiBtn, IieBtn),
+// no close box. Centred on `parent`; showModal() is true only on はい.
+class TKakuninForm : public BaseDialog {
   Q_OBJECT
  public:
   TKakuninForm(const std::string& line1, const std::string& line2, QWidget* parent = nullptr);
-
-  QLabel* KakuninLbl = nullptr;
-  QLabel* KakuninLbl2 = nullptr;
-  QPushButton* HaiBtn = nullptr;
-  QPushButton* IieBtn = nullptr;
 };
 
 // The wait window, shown without blocking while a file is read or written.
@@ -51,6 +45,7 @@ class TWaitForm : public QWidget {
   explicit TWaitForm(QWidget* parent = nullptr);
   void setText(const std::string& text);
 
+ private:
   QLabel* MessageLbl = nullptr;
 };
 

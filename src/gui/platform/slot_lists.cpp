@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/database/race_card.hpp"
-#include "gui/platform/fixed_lists.hpp"
+#include "gui/platform/widget_helpers.hpp"
 
 namespace korvane::gui {
 
@@ -39,6 +39,7 @@ QListWidget* SlotLists::addColumn(const QString& name, int widthBytes, ColumnRol
   auto* list = new SlotColumn(this);
   list->setObjectName(name);
   shapeFixedList(*list, widthBytes, kRows);
+  list->setFocusPolicy(Qt::NoFocus);
   list->setSelectionMode(role == ColumnRole::Number ? QAbstractItemView::NoSelection
                                                     : QAbstractItemView::SingleSelection);
 

@@ -4,15 +4,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/app/app_state.hpp"
-#include "gui/platform/centring.hpp"
-#include "gui/platform/fixed_lists.hpp"
+#include "core/views/past_runs.hpp"
 #include "gui/platform/fonts.hpp"
 #include "gui/platform/qt_text.hpp"
-#include "core/views/past_runs.hpp"
+#include "gui/platform/widget_helpers.hpp"
 
 namespace korvane::gui {
 
@@ -25,54 +23,40 @@ QListWidget* runList(QWidget* parent, const char* name, int widthBytes) {
   auto* list = new QListWidget(parent);
   list->setObjectName(name);
   shapeFixedList(*list, widthBytes, kLines);
+  list->setFocusPolicy(Qt::NoFocus);
   list->setSelectionMode(QAbstractItemView::NoSelection);
   return list;
 }
 
 }  // namespace
 
-TGosouForm::TGosouForm(AppState& app, QWidget* over) : QDialog(over), over_(over) {
+TGosouForm::TGosouForm(AppState& app, QWidget* over) : BaseDialog(over) {
   setObjectName("GosouForm");
-  setWindowTitle(QStringLiteral("競走馬情報"));
+  setWindowTitle(qs("競走馬情報"));
 
-  BameiLbl = new QLabel(this);
-  BameiLbl->setObjectName("BameiLbl");
-  BameiLbl->setFont(fixedFont());
-  SeisekiLst = runList(this, "SeisekiLst", 40);
-  HyoukaLst = runList(this, "HyoukaLst", 6);
-  auto* tojiruBtn = new QPushButton(QStringLiteral("閉じる"), this);
-  tojiruBtn->setObjectName("TojiruBtn");
+  QLabel* bameiLbl = label(this, "BameiLbl");
+  bameiLbl->setFont(fixedFont());
+  QListWidget* seisekiLst = runList(this, "SeisekiLst", 40);
+  QListWidget* hyoukaLst = runList(this, "HyoukaLst", 6);
+  QPushButton* tojiruBtn = button(this, "TojiruBtn", qs("閉じる"));
   tojiruBtn->setDefault(true);
-  connect(tojiruBtn, &QPushButton::clicked, this, &TGosouForm::TojiruBtnClick);
+  connect(tojiruBtn, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(BameiLbl);
+  layout->addWidget(bameiLbl);
   auto* lists = new QHBoxLayout;
   lists->setSpacing(2);
-  lists->addWidget(SeisekiLst);
-  lists->addWidget(HyoukaLst);
+  lists->addWidget(seisekiLst);
+  lists->addWidget(hyoukaLst);
   lists->addStretch();
   layout->addLayout(lists);
   layout->addWidget(tojiruBtn, 0, Qt::AlignRight);
 
   const int slot = app.selectedRunner;
-  BameiLbl->setText(toQt(pastRunsTitle(app, slot)));
+  bameiLbl->setText(toQt(pastRunsTitle(app, slot)));
   const RunLines lines = pastRunsLines(app, slot);
-  setFixedLines(*SeisekiLst, lines.runs);
-  setFixedLines(*HyoukaLst, lines.evaluations);
-}
-
-void TGosouForm::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) FormShow();
-}
-
-void TGosouForm::FormShow() {
-  centreOn(*this, over_);
-}
-
-void TGosouForm::TojiruBtnClick() {
-  accept();
+  setFixedLines(*seisekiLst, lines.runs);
+  setFixedLines(*hyoukaLst, lines.evaluations);
 }
 
 }  // namespace korvane::gui

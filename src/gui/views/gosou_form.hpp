@@ -2,10 +2,7 @@
 // The past-runs screen "競走馬情報": the selected runner's five runs, oldest first, each with its
 // evaluation beside it. Read only.
 
-#include <QDialog>
-
-class QLabel;
-class QListWidget;
+#include "gui/platform/base_dialog.hpp"
 
 namespace korvane {
 struct AppState;
@@ -13,24 +10,13 @@ struct AppState;
 
 namespace korvane::gui {
 
-class TGosouForm : public QDialog {
+class TGosouForm : public BaseDialog {
   Q_OBJECT
 
  public:
-  // Shows AppState::selectedRunner, centred on `over` (the screen it was opened from).
+  // Shows AppState::selectedRunner, centred on `over` (the screen it was opened from): the name
+  // in BameiLbl, the runs in SeisekiLst, their evaluations in HyoukaLst, and TojiruBtn.
   TGosouForm(AppState& app, QWidget* over);
-
- protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
-  void FormShow();
-  void TojiruBtnClick();
-
-  QWidget* over_;
-  QLabel* BameiLbl;
-  QListWidget* SeisekiLst;
-  QListWidget* HyoukaLst;
 };
 
 }  // namespace korvane::gui

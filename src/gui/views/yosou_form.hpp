@@ -3,7 +3,7 @@
 // race card, the development and the reliability of the top mark, and the way
 // into every view of the race.
 
-#include <QDialog>
+#include "gui/platform/base_dialog.hpp"
 
 class QLabel;
 class QLineEdit;
@@ -17,7 +17,7 @@ namespace korvane::gui {
 
 class SlotLists;
 
-class TYosouForm : public QDialog {
+class TYosouForm : public BaseDialog {
   Q_OBJECT
 
  public:

@@ -2,19 +2,25 @@
 // An AppState in a temporary data folder with scripted dialogs and a fixed date: what every
 // window test builds its windows over.
 
-#include <QString>
+#include <QObject>
 #include <QTemporaryDir>
+#include <QtGlobal>
 #include <filesystem>
 
 #include "core/app/app_state.hpp"
-#include "tests/support/scripted_dialogs.hpp"
 #include "core/text/line_file.hpp"
+#include "gui/platform/widget_helpers.hpp"
+#include "tests/support/scripted_dialogs.hpp"
 
 namespace korvane::testing {
 
-// What a widget should show, written as the UTF-8 literal it is.
-inline QString q(const char* utf8) {
-  return QString::fromUtf8(utf8);
+// The control `name` of `window`. A control that is not there ends the test at once, naming it,
+// instead of crashing on a null pointer.
+template <class Widget>
+Widget* child(const QObject& window, const char* name) {
+  auto* found = window.findChild<Widget*>(name);
+  if (found == nullptr) qFatal("no control %s", name);
+  return found;
 }
 
 struct GuiWorld {
