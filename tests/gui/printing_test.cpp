@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "core/database/store_files.hpp"
 #include "core/engine/prediction_run.hpp"
 #include "core/output/detail_page.hpp"
 #include "core/output/prediction_page.hpp"
@@ -206,6 +207,23 @@ class PrintingTest : public QObject {
       QCOMPARE(words(word.text), words(QString("行%1").arg(i + 1)));
       QVERIFY(word.yMax <= pdf.pageHeight - bottomMargin + 0.5);
     }
+  }
+
+  // With KORVANE_SCREENSHOTS set (scripts/screenshots): the sample race's table as printed, the
+  // first page as a picture for the README.
+  void printedPageForTheReadme() {
+    const QString folder = qEnvironmentVariable("KORVANE_SCREENSHOTS");
+    if (folder.isEmpty()) QSKIP("pictures only for scripts/screenshots");
+    GuiWorld sample;
+    QVERIFY(loadPageZeroFile(sample.app, GuiWorld::sampleFile()));
+    sample.app.editedFile = GuiWorld::sampleFile();
+    runPrediction(sample.app);
+    const auto file = savedPdf(dir_, predictionTextPage(buildPredictionColumns(sample.app),
+                                                        predictionPageFrame(sample.app)));
+    QVERIFY(!file.empty());
+    QCOMPARE(QProcess::execute("pdftoppm", {"-png", "-r", "70", "-singlefile", pathToQt(file),
+                                            folder + "/printed_page"}),
+             0);
   }
 
   void failedSaveKeepsTheOldFile() {
