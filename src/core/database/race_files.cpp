@@ -46,8 +46,7 @@ bool fileExists(const fs::path& file) {
 }
 
 void tooManyHorses(Dialogs& dialogs) {
-  dialogs.message(
-      {sj("登録馬が12000頭を越えています。"), sj("古い馬を削除してからお願いします。")});
+  dialogs.message(tooManyHorsesMessage());
 }
 
 // Asks for a race file to read; nothing when the user cancels or names a file that is not there.

@@ -125,6 +125,10 @@ int appendHorse(HorseStore& store, std::span<const std::string> record) {
   return n;
 }
 
+std::vector<std::string> tooManyHorsesMessage() {
+  return {sj("登録馬が12000頭を越えています。"), sj("古い馬を削除してからお願いします。")};
+}
+
 void insertIntoOrder(HorseStore& store, int n) {
   if (n < 1 || n > store.count) return;
   std::vector<int>& order = store.order;

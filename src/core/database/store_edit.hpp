@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/database/horse_store.hpp"
 #include "core/database/race_card.hpp"
@@ -19,6 +20,8 @@ int appendBlock(HorseStore& store, std::span<const std::string> record);
 // Appends a horse from its 41 record lines (requires count < 12000), computes its style, puts it
 // into the display order by name and returns its index.
 int appendHorse(HorseStore& store, std::span<const std::string> record);
+// The message when a horse would be one more than the 12000 the store holds.
+std::vector<std::string> tooManyHorsesMessage();
 void insertIntoOrder(HorseStore& store, int n);
 void sortOrderByName(HorseStore& store);
 // Overwrites lines 1-41 of horse n and recomputes its style.
