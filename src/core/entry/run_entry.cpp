@@ -56,56 +56,32 @@ int lap10(double time, double last3F, int hundreds) {
   return static_cast<int>(whole);
 }
 
+namespace {
+
+// Per pick list, in the order of EntryList: its page, and whether a second click moves on.
+struct ListRole {
+  EntryPage page;
+  bool movesOn;
+};
+constexpr std::array<ListRole, static_cast<std::size_t>(EntryList::Agari3) + 1> kListRoles{{
+    {EntryPage::Chaku, true},    {EntryPage::Keibajou, true}, {EntryPage::Keibajou, true},
+    {EntryPage::Keibajou, true}, {EntryPage::Keibajou, true}, {EntryPage::Keibajou, true},
+    {EntryPage::Kaisai, true},   {EntryPage::Kaisai, true},   {EntryPage::Course, true},
+    {EntryPage::Course, true},   {EntryPage::Course, false},  {EntryPage::Joutai, true},
+    {EntryPage::Tokei, false},   {EntryPage::Tokei, false},   {EntryPage::Tokei, false},
+    {EntryPage::Tokei, true},    {EntryPage::Ichi, false},    {EntryPage::Ichi, false},
+    {EntryPage::Ichi, true},     {EntryPage::Agari, false},   {EntryPage::Agari, false},
+    {EntryPage::Agari, true},
+}};
+
+}  // namespace
+
 bool movesOn(EntryList list) {
-  switch (list) {
-    case EntryList::Course:
-    case EntryList::Tokei1:
-    case EntryList::Tokei2:
-    case EntryList::Tokei3:
-    case EntryList::Ichi1:
-    case EntryList::Ichi2:
-    case EntryList::Agari1:
-    case EntryList::Agari2:
-      return false;
-    default:
-      return true;
-  }
+  return kListRoles[static_cast<std::size_t>(list)].movesOn;
 }
 
 EntryPage pageOf(EntryList list) {
-  switch (list) {
-    case EntryList::Chaku:
-      return EntryPage::Chaku;
-    case EntryList::Keibajou:
-    case EntryList::Keibajou2:
-    case EntryList::Keibajou3:
-    case EntryList::Keibajou4:
-    case EntryList::Keibajou5:
-      return EntryPage::Keibajou;
-    case EntryList::Tsuki:
-    case EntryList::Nen:
-      return EntryPage::Kaisai;
-    case EntryList::Kyori:
-    case EntryList::Kyori2:
-    case EntryList::Course:
-      return EntryPage::Course;
-    case EntryList::Baba:
-      return EntryPage::Joutai;
-    case EntryList::Tokei1:
-    case EntryList::Tokei2:
-    case EntryList::Tokei3:
-    case EntryList::Tokei4:
-      return EntryPage::Tokei;
-    case EntryList::Ichi1:
-    case EntryList::Ichi2:
-    case EntryList::Ichi3:
-      return EntryPage::Ichi;
-    case EntryList::Agari1:
-    case EntryList::Agari2:
-    case EntryList::Agari3:
-      return EntryPage::Agari;
-  }
-  return EntryPage::Chaku;
+  return kListRoles[static_cast<std::size_t>(list)].page;
 }
 
 RunEntry::RunEntry(const RunChoices& choices, int slot, std::optional<YearMonth> older,
