@@ -226,16 +226,17 @@ TEST(Graph, BarsSymbolsAndTheAxisStrip) {
   EXPECT_EQ(count(g.chart, Kind::Rectangle), 4);  // the framed background and three bars
 
   // A front-runner with a ベスト: yellow style with its place above, a yellow ● and, below it,
-  // a ◎ for 負Ｐ zero.
-  const GraphShape* place = find(g.chart, Kind::Text, 21, 248 - 628 + 354);
-  ASSERT_NE(place, nullptr);
-  EXPECT_EQ(place->text, sj("１"));
-  EXPECT_EQ(penAt(g.chart, Kind::Text, 21, 248 - 628 + 366), GraphColour::Yellow);
-  const GraphShape* yellow = find(g.chart, Kind::Ellipse, 23, 3);
+  // a ◎ for 負Ｐ zero. On a bar that reaches the top the group comes down by 27 pixels, so that
+  // the place stands just inside the frame.
+  EXPECT_EQ(textAt(g.chart, Kind::Text, 21, 1), sj("１"));
+  EXPECT_EQ(penAt(g.chart, Kind::Text, 21, 13), GraphColour::Yellow);
+  const GraphShape* yellow = find(g.chart, Kind::Ellipse, 23, 30);
   ASSERT_NE(yellow, nullptr);
-  EXPECT_EQ(std::make_pair(yellow->right, yellow->bottom), std::make_pair(34, 14));
-  EXPECT_EQ(penAt(g.chart, Kind::Ellipse, 23, 15), GraphColour::White);
-  EXPECT_NE(find(g.chart, Kind::Ellipse, 26, 18), nullptr);
+  EXPECT_EQ(std::make_pair(yellow->right, yellow->bottom), std::make_pair(34, 41));
+  EXPECT_EQ(penAt(g.chart, Kind::Ellipse, 23, 42), GraphColour::White);
+  EXPECT_NE(find(g.chart, Kind::Ellipse, 26, 45), nullptr);
+  // Without a ベスト the style alone is brought inside; lower bars keep their texts over them.
+  EXPECT_EQ(textAt(g.chart, Kind::Text, 3, 1), sj("追"));
   // Without a ベスト place the 負Ｐ circle comes first, and without a zero no inner ring.
   EXPECT_NE(find(g.chart, Kind::Ellipse, 41, 248 - 500 + 383), nullptr);
   EXPECT_EQ(count(g.chart, Kind::Ellipse), 4);

@@ -17,6 +17,10 @@ constexpr int kAxisHeight = 127;
 constexpr int kBottom = 248;        // the bottom line of the chart stands for 38.0
 constexpr int kFloorPoints = 380;   // one pixel per 0.1 point above it
 constexpr int kNameCharacters = 9;  // a name of 18 bytes, written downwards
+// Heights of the texts over a bar of `korvane` points: y = kBottom − korvane + these.
+constexpr int kPlaceAbove = 354;  // a front-runner's place on ベスト
+constexpr int kStyleAbove = 366;  // the running style
+constexpr int kCirclesBelow = 383;  // the first of the ベスト and 負Ｐ circles
 
 GraphShape shape(GraphShape::Kind kind, int left, int top, int right, int bottom, GraphColour pen,
                  GraphColour fill) {
@@ -60,13 +64,18 @@ void addBar(GraphPicture& chart, int a, const RunnerResult& r) {
   }
   // A front-runner's style is yellow and carries its place on ベスト above it.
   const bool bestShown = isFrontRunner(r.raceStyle) && r.best != 500;
+  // The texts stand over the top of the bar and the circles just inside it. Over a bar that
+  // reaches the top of the chart the texts would leave the picture, so the whole group comes
+  // down onto the bar until its first text is inside the frame.
+  const int topText = kBottom - k + (bestShown ? kPlaceAbove : kStyleAbove);
+  const int down = std::max(0, 1 - topText);
   if (bestShown) {
     chart.shapes.push_back(
-        text(x - 15, kBottom - k + 354, slotNumber(r.bestRank), GraphColour::Yellow));
+        text(x - 15, kBottom - k + kPlaceAbove + down, slotNumber(r.bestRank), GraphColour::Yellow));
   }
-  chart.shapes.push_back(text(x - 15, kBottom - k + 366, r.raceStyle,
+  chart.shapes.push_back(text(x - 15, kBottom - k + kStyleAbove + down, r.raceStyle,
                               bestShown ? GraphColour::Yellow : GraphColour::White));
-  int y = kBottom - k + 383;
+  int y = kBottom - k + kCirclesBelow + down;
   if (r.bestRank >= 1 && r.bestRank <= 5) {
     chart.shapes.push_back(
         shape(Kind::Ellipse, x - 13, y, x - 2, y + 11, GraphColour::Yellow, GraphColour::Yellow));
