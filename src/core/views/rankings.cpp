@@ -66,7 +66,7 @@ RankingsView buildRankings(const AppState& app) {
   RankingsView view;
   for (const IndexList& index : indexLists()) {
     auto& items = view.items[static_cast<int>(index.list)];
-    auto& slots = view.slots[static_cast<int>(index.list)];
+    auto& rowSlots = view.rowSlots[static_cast<int>(index.list)];
     const SlotOrder& order = result.*index.order;
     const int length = std::min({kListLength, n, static_cast<int>(order.size)});
     for (int position = 1; position <= length; ++position) {
@@ -76,7 +76,7 @@ RankingsView buildRankings(const AppState& app) {
       if (!index.shown(r)) continue;
       if (position == kAboveTheLine + 1) {
         items.push_back(index.list == RankingList::LoseP ? line22 : line26);
-        slots.push_back(0);
+        rowSlots.push_back(0);
       }
       std::string item = index.value(r) + " " + nameOf(slot);
       if (index.style == IndexList::Style::Always ||
@@ -84,7 +84,7 @@ RankingsView buildRankings(const AppState& app) {
         item += " " + r.raceStyle;
       }
       items.push_back(std::move(item));
-      slots.push_back(slot);
+      rowSlots.push_back(slot);
     }
   }
 
@@ -96,25 +96,25 @@ RankingsView buildRankings(const AppState& app) {
     const RankingList list = i <= 4 ? RankingList::Marks : RankingList::Marks2;
     view.items[static_cast<int>(list)].push_back(markSymbol(symbols, i) + " " + slotNumber(slot) +
                                                  nameOf(slot));
-    view.slots[static_cast<int>(list)].push_back(slot);
+    view.rowSlots[static_cast<int>(list)].push_back(slot);
   }
   view.items[static_cast<int>(RankingList::Marks2)].push_back(
       sj("（") + symbols[0] + sj("の信頼度は") + std::to_string(result.confidence) + sj("％）"));
-  view.slots[static_cast<int>(RankingList::Marks2)].push_back(0);
+  view.rowSlots[static_cast<int>(RankingList::Marks2)].push_back(0);
   return view;
 }
 
 int clickedHorse(const RankingsView& view, RankingList list, int row) {
-  const auto& slots = view.slots[static_cast<int>(list)];
-  if (row < 0 || row >= static_cast<int>(slots.size())) return 0;
-  return slots[row];
+  const auto& rowSlots = view.rowSlots[static_cast<int>(list)];
+  if (row < 0 || row >= static_cast<int>(rowSlots.size())) return 0;
+  return rowSlots[row];
 }
 
 int highlightedRow(const RankingsView& view, RankingList list, int horse) {
   if (horse == 0) return -1;
-  const auto& slots = view.slots[static_cast<int>(list)];
-  const auto at = std::find(slots.begin(), slots.end(), horse);
-  return at == slots.end() ? -1 : static_cast<int>(at - slots.begin());
+  const auto& rowSlots = view.rowSlots[static_cast<int>(list)];
+  const auto at = std::find(rowSlots.begin(), rowSlots.end(), horse);
+  return at == rowSlots.end() ? -1 : static_cast<int>(at - rowSlots.begin());
 }
 
 }  // namespace korvane

@@ -18,7 +18,7 @@ struct RankingsView {
   // ZensouLst, ZenkyoriLst, ShirushiLst, ShirushiLst2.
   std::array<std::vector<std::string>, kRankingLists> items;
   // The runner slot each row shows; 0 for a separator row and for the reliability line.
-  std::array<std::vector<int>, kRankingLists> slots;
+  std::array<std::vector<int>, kRankingLists> rowSlots;
 
   const std::vector<std::string>& list(RankingList which) const {
     return items[static_cast<int>(which)];
