@@ -1,0 +1,77 @@
+#include "gui/views/dogai_form.hpp"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/app/app_state.hpp"
+#include "core/views/disregard.hpp"
+#include "core/views/past_runs.hpp"
+#include "gui/platform/fonts.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "gui/platform/widget_helpers.hpp"
+
+namespace korvane::gui {
+
+namespace {
+
+constexpr int kLines = 4;  // a rule, the heading and result lines of the run, a rule
+
+QListWidget* runList(QWidget* parent, const char* name, int widthBytes,
+                     const std::vector<std::string>& lines) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(name);
+  shapeFixedList(*list, widthBytes, kLines);
+  list->setSelectionMode(QAbstractItemView::NoSelection);
+  list->setFocusPolicy(Qt::NoFocus);
+  setFixedLines(*list, lines);
+  return list;
+}
+
+}  // namespace
+
+TDogaiForm::TDogaiForm(AppState& app, int slot, int run, QWidget* owner)
+    : BaseDialog(owner), app_(app), slot_(slot), run_(run) {
+  setObjectName("DogaiForm");
+  setWindowTitle(qs("成績を度外視"));
+
+  QLabel* bameiLbl = label(this, "BameiLbl", toQt(horseTitle(app, slot)));
+  bameiLbl->setFont(fixedFont());
+  const RunLines lines = disregardDialogLines(app, slot, run);
+  auto* shiteiBtn = button(this, "ShiteiBtn", qs("指定"));
+  auto* kaijoBtn = button(this, "KaijoBtn", qs("解除"));
+  auto* tojiruBtn = button(this, "TojiruBtn", qs("閉じる"));
+  shiteiBtn->setDefault(true);
+  connect(shiteiBtn, &QPushButton::clicked, this, &TDogaiForm::ShiteiBtnClick);
+  connect(kaijoBtn, &QPushButton::clicked, this, &TDogaiForm::KaijoBtnClick);
+  connect(tojiruBtn, &QPushButton::clicked, this, &TDogaiForm::reject);
+
+  auto* lists = new QHBoxLayout;
+  lists->setSpacing(2);
+  lists->addWidget(runList(this, "SeisekiLst", 40, lines.runs));
+  lists->addWidget(runList(this, "HyoukaLst", 6, lines.evaluations));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  for (QPushButton* b : {shiteiBtn, kaijoBtn, tojiruBtn}) buttons->addWidget(b);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(bameiLbl);
+  layout->addWidget(label(this, "Label1", qs("この成績を「度外視」に指定します。")));
+  layout->addLayout(lists);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TDogaiForm::ShiteiBtnClick() {
+  disregardRun(app_, slot_, run_);
+  accept();
+}
+
+void TDogaiForm::KaijoBtnClick() {
+  releaseRun(app_, slot_, run_);
+  accept();
+}
+
+}  // namespace korvane::gui

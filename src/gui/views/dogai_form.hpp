@@ -1,0 +1,29 @@
+#pragma once
+// The disregard dialog "成績を度外視": one past run of one runner, to be left out of the
+// prediction (指定) or taken back into it (解除).
+
+#include "gui/platform/base_dialog.hpp"
+
+namespace korvane {
+struct AppState;
+}
+
+namespace korvane::gui {
+
+class TDogaiForm : public BaseDialog {
+  Q_OBJECT
+
+ public:
+  // Run `run` (1 = 前走 .. 5) of runner slot `slot`, over the detail screen `owner`.
+  TDogaiForm(AppState& app, int slot, int run, QWidget* owner);
+
+ private:
+  void ShiteiBtnClick();
+  void KaijoBtnClick();
+
+  AppState& app_;
+  int slot_;
+  int run_;
+};
+
+}  // namespace korvane::gui
