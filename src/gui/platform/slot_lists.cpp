@@ -21,7 +21,13 @@ void SlotColumn::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void SlotColumn::mouseMoveEvent(QMouseEvent* event) {
+  emit pointerAt(event->position().toPoint().y());
   event->accept();
+}
+
+void SlotColumn::leaveEvent(QEvent* event) {
+  QListWidget::leaveEvent(event);
+  emit pointerLeft();
 }
 
 void SlotColumn::mouseReleaseEvent(QMouseEvent* event) {
@@ -35,7 +41,7 @@ SlotLists::SlotLists(QWidget* parent)
   grid_->setVerticalSpacing(0);
 }
 
-QListWidget* SlotLists::addColumn(const QString& name, int widthBytes, ColumnRole role) {
+SlotColumn* SlotLists::addColumn(const QString& name, int widthBytes, ColumnRole role) {
   auto* list = new SlotColumn(this);
   list->setObjectName(name);
   shapeFixedList(*list, widthBytes, kRows);
@@ -46,13 +52,20 @@ QListWidget* SlotLists::addColumn(const QString& name, int widthBytes, ColumnRol
   const int index = static_cast<int>(columns_.size());
   columns_.push_back(Column{list, role});
   grid_->addWidget(list, 2, index, Qt::AlignTop);
-  connect(list, &SlotColumn::pressedAt, this,
-          [this, index](int y) { columnPressed(columns_[static_cast<std::size_t>(index)], y); });
+  if (role != ColumnRole::Own) {
+    connect(list, &SlotColumn::pressedAt, this,
+            [this, index](int y) { columnPressed(columns_[static_cast<std::size_t>(index)], y); });
+  }
   return list;
 }
 
 void SlotLists::addHeading(QWidget* heading, int column, int span, int level) {
   grid_->addWidget(heading, level, column, 1, span, Qt::AlignBottom | Qt::AlignHCenter);
+}
+
+void SlotLists::addFooter(QWidget* footer, int column) {
+  footer->setFixedWidth(columns_[static_cast<std::size_t>(column)].list->width());
+  grid_->addWidget(footer, 3, column, Qt::AlignTop);
 }
 
 void SlotLists::setSlots(const TRaceCard& card) {
@@ -76,7 +89,7 @@ bool SlotLists::selectable(int slot) const {
 }
 
 void SlotLists::showSelection(const Column& column) const {
-  if (column.role == ColumnRole::Number) return;
+  if (column.role == ColumnRole::Number || column.role == ColumnRole::Own) return;
   const int row = selected_ - 1;
   if (selected_ == 0 || row >= column.list->count()) {
     column.list->clearSelection();

@@ -22,6 +22,7 @@ enum class ColumnRole {
   Number,  // 馬番: a press lets go of the selection and never leaves an item selected
   Name,    // 馬名: a press below the last runner is ignored
   Row,     // any other column: a press below the last runner lets go of the selection
+  Own,     // a column whose presses its window answers itself; it takes no part in the selection
 };
 
 // One list of the table. Presses and double clicks go to the table, which moves the selection
@@ -34,6 +35,10 @@ class SlotColumn : public QListWidget {
 
  signals:
   void pressedAt(int y);
+  // The pointer moved over the rows (with mouse tracking on the viewport, also without a button
+  // held), or left the column.
+  void pointerAt(int y);
+  void pointerLeft();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -42,6 +47,7 @@ class SlotColumn : public QListWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 };
 
 class SlotLists : public QWidget {
@@ -53,10 +59,12 @@ class SlotLists : public QWidget {
   explicit SlotLists(QWidget* parent = nullptr);
 
   // A column `widthBytes` half-width cells wide; `name` is its object name (UmaLst, …).
-  QListWidget* addColumn(const QString& name, int widthBytes, ColumnRole role);
+  SlotColumn* addColumn(const QString& name, int widthBytes, ColumnRole role);
   // A heading over `span` columns from `column` (0-based, in the order added). Level 0 is the
   // upper line of headings, level 1 the line right above the lists.
   void addHeading(QWidget* heading, int column, int span = 1, int level = 1);
+  // A field under column `column`, as wide as it (the marks screen's reliabilities).
+  void addFooter(QWidget* footer, int column);
 
   // The runner slots the rows stand for: how many, and which are scratched (出走取消).
   void setSlots(const TRaceCard& card);
