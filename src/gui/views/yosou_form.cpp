@@ -16,6 +16,7 @@
 #include "core/engine/prediction_run.hpp"
 #include "core/output/prediction_page.hpp"
 #include "core/text/sjis.hpp"
+#include "core/flows/rankings.hpp"
 #include "core/views/disregard.hpp"
 #include "core/views/prediction_columns.hpp"
 #include "core/views/race_label.hpp"
@@ -28,6 +29,12 @@
 #include "gui/platform/slot_lists.hpp"
 #include "gui/platform/widget_helpers.hpp"
 #include "gui/views/gosou_form.hpp"
+#include "gui/views/graph_form.hpp"
+#include "gui/views/juni_form.hpp"
+#include "gui/views/point_form.hpp"
+#include "gui/views/shirushi_form.hpp"
+#include "gui/views/shousai_form.hpp"
+#include "gui/views/user_form.hpp"
 
 namespace korvane::gui {
 
@@ -231,38 +238,47 @@ QWidget* TYosouForm::buildButtons() {
   auto* box = new QWidget(this);
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
-  // The views, odds, judgement, output and custom marking open windows of their
-  // own that are not part of this program yet: their buttons stand where they
-  // belong, and wait. The last four work.
-  const std::pair<const char*, const char*> buttons[] = {
-      {"ShousaiBtn", "結果詳細"},
-      {"ShirushiBtn", "各展開の印"},
-      {"JuniBtn", "各値順位"},
-      {"ShisuBtn", "コルバン指数"},
-      {"GraphBtn", "グラフ表示"},
-      {"OddsBtn", "オッズ入力"},
-      {"KaimeBtn", "コルバンの買い目"},
-      {"UserBtn", "ユーザー予想"},
-      {"CustomBtn", "カスタマイズ"},
-      {"OutputBtn", "出力"},
-      {"RaceBtn", "コース変更"},
-      {"RunSaveBtn", "レース保存"},
-      {"HelpBtn", "ヘルプ"},
-      {"ModoruBtn", "閉じる"},
+  // The odds, judgement, output and custom marking open windows of their own that are not part
+  // of this program yet: their buttons stand where they belong, and wait.
+  struct Button {
+    const char* name;
+    const char* caption;
+    bool works;
   };
-  constexpr int kLater = 10;
+  const Button buttons[] = {
+      {"ShousaiBtn", "結果詳細", true},
+      {"ShirushiBtn", "各展開の印", true},
+      {"JuniBtn", "各値順位", true},
+      {"ShisuBtn", "コルバン指数", true},
+      {"GraphBtn", "グラフ表示", true},
+      {"OddsBtn", "オッズ入力", false},
+      {"KaimeBtn", "コルバンの買い目", false},
+      {"UserBtn", "ユーザー予想", true},
+      {"CustomBtn", "カスタマイズ", false},
+      {"OutputBtn", "出力", false},
+      {"RaceBtn", "コース変更", true},
+      {"RunSaveBtn", "レース保存", true},
+      {"HelpBtn", "ヘルプ", true},
+      {"ModoruBtn", "閉じる", true},
+  };
   int cell = 0;
-  for (const auto& [name, caption] : buttons) {
-    QPushButton* b = button(box, name, qs(caption));
+  for (const Button& spec : buttons) {
+    QPushButton* b = button(box, spec.name, qs(spec.caption));
     // Enter presses no button of this screen: every one of them opens or closes a window.
     b->setAutoDefault(false);
-    b->setEnabled(cell >= kLater);
+    b->setEnabled(spec.works);
     grid->addWidget(b, cell / 6, cell % 6);
     ++cell;
   }
   auto handle = [box, this](const char* name, void (TYosouForm::*handler)()) {
     connect(box->findChild<QPushButton*>(name), &QPushButton::clicked, this, handler);
   };
+  handle("ShousaiBtn", &TYosouForm::ShousaiBtnClick);
+  handle("ShirushiBtn", &TYosouForm::ShirushiBtnClick);
+  handle("JuniBtn", &TYosouForm::JuniBtnClick);
+  handle("ShisuBtn", &TYosouForm::ShisuBtnClick);
+  handle("GraphBtn", &TYosouForm::GraphBtnClick);
+  handle("UserBtn", &TYosouForm::UserBtnClick);
   handle("RaceBtn", &TYosouForm::RaceBtnClick);
   handle("RunSaveBtn", &TYosouForm::RunSaveBtnClick);
   handle("HelpBtn", &TYosouForm::HelpBtnClick);
@@ -348,6 +364,49 @@ void TYosouForm::UmaLstSelectedPress(QListWidget* column, int slot) {
   app_.selectedRunner = slot;
   TGosouForm gosou(app_, this);
   gosou.showModal();
+}
+
+void TYosouForm::ResyncSelection() {
+  table_->selectSlot(table_->selectedSlot());
+}
+
+void TYosouForm::ShousaiBtnClick() {
+  TShousaiForm shousai(app_, this);
+  shousai.showModal();
+  DogaishiLbl->setText(toQt(disregardLabel(app_.card)));
+  if (app_.disregardVisit.repredict) {
+    Repredict();
+  } else {
+    ResyncSelection();
+  }
+}
+
+void TYosouForm::ShirushiBtnClick() {
+  TShirushiForm shirushi(app_, this);
+  shirushi.showModal();
+  ResyncSelection();
+}
+
+void TYosouForm::JuniBtnClick() {
+  if (!mayShowRankings(app_)) return;
+  TJuniForm juni(app_, this);
+  juni.showModal();
+}
+
+void TYosouForm::ShisuBtnClick() {
+  TPointForm points(app_, this);
+  if (points.exec() == TPointForm::kRankingsAsked) JuniBtnClick();
+}
+
+void TYosouForm::GraphBtnClick() {
+  TGraphForm graph(app_, this);
+  graph.showModal();
+}
+
+void TYosouForm::UserBtnClick() {
+  TUserForm user(app_, this);
+  user.showModal();
+  ResyncSelection();
 }
 
 void TYosouForm::RaceBtnClick() {

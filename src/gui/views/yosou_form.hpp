@@ -46,7 +46,15 @@ class TYosouForm : public BaseDialog {
   void CopyLabels();
   void Repredict();
 
+  void ResyncSelection();
+
   void UmaLstSelectedPress(QListWidget* column, int slot);
+  void ShousaiBtnClick();
+  void ShirushiBtnClick();
+  void JuniBtnClick();
+  void ShisuBtnClick();
+  void GraphBtnClick();
+  void UserBtnClick();
   void RaceBtnClick();
   void TenkaiBtnClick();
   void RunSaveBtnClick();
