@@ -1,6 +1,6 @@
 // A first use from the start of the program: the sample horses on the main window, 予想 on a race
-// without a course opens the race conditions first and then the prediction screen, and 戻る
-// brings the main window back. With KORVANE_SCREENSHOTS set to a folder (scripts/screenshots,
+// without a course opens the race conditions first and then the prediction screen, every view
+// opens from there and closes again, and 戻る brings the main window back. With KORVANE_SCREENSHOTS set to a folder (scripts/screenshots,
 // under Xvfb) the windows are saved there as PNG files on the way.
 
 #include <QApplication>
@@ -20,6 +20,7 @@
 #include "gui/engine/uchisoto_form.hpp"
 #include "gui/platform/folders.hpp"
 #include "gui/platform/qt_text.hpp"
+#include "gui/views/shousai_form.hpp"
 #include "gui/views/yosou_form.hpp"
 #include "tests/gui/support/gui_world.hpp"
 #include "tests/gui/support/modal_driver.hpp"
@@ -65,7 +66,40 @@ struct User {
       seen << "yosou";
       QTest::qWait(100);  // let the table paint
       saveShot(yosou, "prediction.png");
-      yosou->findChild<QPushButton*>("ModoruBtn")->click();
+      // Each view in turn, then back to the main window. The presses wait in windows of their
+      // own, so they go from a timer of their own while this one answers the windows.
+      QTimer::singleShot(0, yosou, [yosou] {
+        for (const char* view : {"JuniBtn", "ShisuBtn", "GraphBtn", "ShousaiBtn", "ShirushiBtn",
+                                 "UserBtn", "ModoruBtn"}) {
+          yosou->findChild<QPushButton*>(view)->click();
+        }
+      });
+    } else if (auto* shousai = qobject_cast<TShousaiForm*>(modal); shousai && !seen.contains("shousai")) {
+      seen << "shousai";
+      QTest::qWait(50);
+      saveShot(shousai, "detail.png");
+      // A second press on the 前々走 of the 6th runner opens the disregard dialog.
+      QTimer::singleShot(0, shousai, [shousai] {
+        auto* runs = shousai->findChild<QListWidget*>("HyoukaLst2");
+        const QPoint sixth = runs->visualItemRect(runs->item(5)).center();
+        QTest::mousePress(runs->viewport(), Qt::LeftButton, {}, sixth);
+        QTest::mousePress(runs->viewport(), Qt::LeftButton, {}, sixth);
+        shousai->findChild<QPushButton*>("TojiruBtn")->click();
+      });
+    } else if (modal->objectName() != "ShousaiForm" && !seen.contains(modal->objectName())) {
+      // Every other view: its picture, and 閉じる.
+      const QString name = modal->objectName();
+      const char* shots[][2] = {{"JuniForm", "rankings.png"},  {"PointForm", "points.png"},
+                                {"GraphForm", "graph.png"},    {"DogaiForm", "disregard.png"},
+                                {"ShirushiForm", "marks.png"}, {"UserForm", "user_evaluation.png"}};
+      for (const auto& shot : shots) {
+        if (name != shot[0]) continue;
+        seen << name;
+        QTest::qWait(50);
+        saveShot(modal, shot[1]);
+        const char* close = name == "UserForm" ? "ToziruBtn" : "TojiruBtn";
+        modal->findChild<QPushButton*>(close)->click();
+      }
     }
   }
 };
@@ -109,7 +143,8 @@ class FirstUseTest : public QObject {
 
     User user;
     QTest::mouseClick(child<QPushButton>(form, "YosouBtn"), Qt::LeftButton);
-    QCOMPARE(user.seen, QStringList({"race", "yosou"}));
+    QCOMPARE(user.seen, QStringList({"race", "yosou", "JuniForm", "PointForm", "GraphForm",
+                                     "shousai", "DogaiForm", "ShirushiForm", "UserForm"}));
     QCOMPARE(world.app.card.distance, 1800);
     QVERIFY(child<QLabel>(form, "RaceLbl")->text().contains(qs("芝1800m")));
     QVERIFY(world.app.store.modified);
