@@ -58,6 +58,17 @@ void setFixedLines(QListWidget& list, const std::vector<std::string>& lines, int
   }
 }
 
+QListWidget* shownLinesList(QWidget* parent, const char* name, int widthBytes, int rows,
+                            const std::vector<std::string>& lines) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(name);
+  shapeFixedList(*list, widthBytes, rows);
+  list->setFocusPolicy(Qt::NoFocus);
+  list->setSelectionMode(QAbstractItemView::NoSelection);
+  setFixedLines(*list, lines);
+  return list;
+}
+
 QListWidget* choiceList(QWidget* parent, const char* name, std::span<const std::string> items) {
   auto* list = new QListWidget(parent);
   list->setObjectName(name);

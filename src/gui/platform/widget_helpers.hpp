@@ -44,6 +44,11 @@ void shapeFixedList(QListWidget& list, int widthBytes, int rows, int rowHeight =
 void setFixedLines(QListWidget& list, const std::vector<std::string>& lines,
                    int rowHeight = fixedRowHeight());
 
+// A list that only shows lines (cp932), room for `rows` of them: it takes no focus and selects
+// nothing.
+QListWidget* shownLinesList(QWidget* parent, const char* name, int widthBytes, int rows,
+                            const std::vector<std::string>& lines = {});
+
 // A list of choices (cp932) to pick one from, as tall as its items and as wide as the widest, so
 // that every choice is seen at once.
 QListWidget* choiceList(QWidget* parent, const char* name, std::span<const std::string> items);

@@ -19,17 +19,6 @@ namespace {
 
 constexpr int kLines = 4;  // a rule, the heading and result lines of the run, a rule
 
-QListWidget* runList(QWidget* parent, const char* name, int widthBytes,
-                     const std::vector<std::string>& lines) {
-  auto* list = new QListWidget(parent);
-  list->setObjectName(name);
-  shapeFixedList(*list, widthBytes, kLines);
-  list->setSelectionMode(QAbstractItemView::NoSelection);
-  list->setFocusPolicy(Qt::NoFocus);
-  setFixedLines(*list, lines);
-  return list;
-}
-
 }  // namespace
 
 TDogaiForm::TDogaiForm(AppState& app, int slot, int run, QWidget* owner)
@@ -50,8 +39,8 @@ TDogaiForm::TDogaiForm(AppState& app, int slot, int run, QWidget* owner)
 
   auto* lists = new QHBoxLayout;
   lists->setSpacing(2);
-  lists->addWidget(runList(this, "SeisekiLst", 40, lines.runs));
-  lists->addWidget(runList(this, "HyoukaLst", 6, lines.evaluations));
+  lists->addWidget(shownLinesList(this, "SeisekiLst", 40, kLines, lines.runs));
+  lists->addWidget(shownLinesList(this, "HyoukaLst", 6, kLines, lines.evaluations));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   for (QPushButton* b : {shiteiBtn, kaijoBtn, tojiruBtn}) buttons->addWidget(b);

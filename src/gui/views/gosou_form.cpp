@@ -18,16 +18,6 @@ namespace {
 
 constexpr int kLines = 16;  // five runs of a heading and a result line, six rules
 
-// A list that shows lines and takes no part in any selection.
-QListWidget* runList(QWidget* parent, const char* name, int widthBytes) {
-  auto* list = new QListWidget(parent);
-  list->setObjectName(name);
-  shapeFixedList(*list, widthBytes, kLines);
-  list->setFocusPolicy(Qt::NoFocus);
-  list->setSelectionMode(QAbstractItemView::NoSelection);
-  return list;
-}
-
 }  // namespace
 
 TGosouForm::TGosouForm(AppState& app, QWidget* over) : BaseDialog(over) {
@@ -36,8 +26,8 @@ TGosouForm::TGosouForm(AppState& app, QWidget* over) : BaseDialog(over) {
 
   QLabel* bameiLbl = label(this, "BameiLbl");
   bameiLbl->setFont(fixedFont());
-  QListWidget* seisekiLst = runList(this, "SeisekiLst", 40);
-  QListWidget* hyoukaLst = runList(this, "HyoukaLst", 6);
+  QListWidget* seisekiLst = shownLinesList(this, "SeisekiLst", 40, kLines);
+  QListWidget* hyoukaLst = shownLinesList(this, "HyoukaLst", 6, kLines);
   QPushButton* tojiruBtn = button(this, "TojiruBtn", qs("閉じる"));
   tojiruBtn->setDefault(true);
   connect(tojiruBtn, &QPushButton::clicked, this, &QDialog::reject);

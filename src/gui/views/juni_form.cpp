@@ -91,6 +91,7 @@ QListWidget* TJuniForm::addList(RankingList which, const char* name, int widthBy
   auto* list = new SlotColumn(this);
   list->setObjectName(name);
   shapeFixedList(*list, widthBytes, rows);
+  list->setFocusPolicy(Qt::NoFocus);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   connect(list, &SlotColumn::pressedAt, this, [this, which](int y) { ListPress(which, y); });
   lists_[static_cast<std::size_t>(which)] = list;
@@ -118,7 +119,7 @@ void TJuniForm::ShowHighlight() {
 void TJuniForm::PointBtnClick() {
   // Its 各値順位 button leads back here, where the rankings already stand.
   TPointForm points(app_, this);
-  points.exec();
+  points.showModal();
 }
 
 }  // namespace korvane::gui

@@ -18,18 +18,6 @@ namespace {
 
 constexpr int kRows = 21;  // eighteen runners and a line before the 6th, 11th and 16th
 
-// A list that only shows its lines.
-QListWidget* pointList(QWidget* parent, const char* name, int widthBytes,
-                       const std::vector<std::string>& lines) {
-  auto* list = new QListWidget(parent);
-  list->setObjectName(name);
-  shapeFixedList(*list, widthBytes, kRows);
-  list->setSelectionMode(QAbstractItemView::NoSelection);
-  list->setFocusPolicy(Qt::NoFocus);
-  setFixedLines(*list, lines);
-  return list;
-}
-
 }  // namespace
 
 TPointForm::TPointForm(AppState& app, QWidget* owner) : BaseDialog(owner), app_(app) {
@@ -45,10 +33,10 @@ TPointForm::TPointForm(AppState& app, QWidget* owner) : BaseDialog(owner), app_(
   table->addWidget(label(this, "MakePLbl", qs("負Ｐ")), 1, 2, Qt::AlignHCenter);
   table->addWidget(label(this, "NSLbl", qs("逃先")), 0, 3, Qt::AlignHCenter);
   table->addWidget(label(this, "NSBestLbl", qs("ベスト")), 1, 3, Qt::AlignHCenter);
-  table->addWidget(pointList(this, "PointLst", 42, view.points), 2, 0);
-  table->addWidget(pointList(this, "BestLst", 4, view.best), 2, 1);
-  table->addWidget(pointList(this, "MakePLst", 4, view.loseP), 2, 2);
-  table->addWidget(pointList(this, "NSBestLst", 4, view.frontBest), 2, 3);
+  table->addWidget(shownLinesList(this, "PointLst", 42, kRows, view.points), 2, 0);
+  table->addWidget(shownLinesList(this, "BestLst", 4, kRows, view.best), 2, 1);
+  table->addWidget(shownLinesList(this, "MakePLst", 4, kRows, view.loseP), 2, 2);
+  table->addWidget(shownLinesList(this, "NSBestLst", 4, kRows, view.frontBest), 2, 3);
 
   auto* juniBtn = button(this, "JuniBtn", qs("各値順位"));
   auto* graphBtn = button(this, "GraphBtn", qs("グラフ表示"));
@@ -80,7 +68,7 @@ void TPointForm::JuniBtnClick() {
 
 void TPointForm::GraphBtnClick() {
   TGraphForm graph(app_, this);
-  graph.exec();
+  graph.showModal();
 }
 
 }  // namespace korvane::gui

@@ -81,7 +81,7 @@ TShirushiForm::TShirushiForm(AppState& app, QWidget* owner) : BaseDialog(owner),
 void TShirushiForm::UmaLstSelectedPress(QListWidget* column, int) {
   if (column != UmaLst) return;
   TGosouForm gosou(app_, this);
-  gosou.exec();
+  gosou.showModal();
 }
 
 }  // namespace korvane::gui

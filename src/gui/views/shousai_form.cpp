@@ -122,13 +122,13 @@ void TShousaiForm::FillColumns() {
 void TShousaiForm::SelectedRowPress(QListWidget* column, int slot) {
   if (column == UmaLst) {
     TGosouForm gosou(app_, this);
-    gosou.exec();
+    gosou.showModal();
     return;
   }
   for (int run = 1; run <= 5; ++run) {
     if (column != HyoukaLst[run - 1]) continue;
     TDogaiForm dogai(app_, slot, run, this);
-    dogai.exec();
+    dogai.showModal();
     FillColumns();
     table_->selectSlot(slot);
   }

@@ -134,7 +134,7 @@ void TUserForm::PointerAway() {
 void TUserForm::UmaLstSelectedPress(QListWidget* column, int) {
   if (column != UmaLst) return;
   TGosouForm gosou(app_, this);
-  gosou.exec();
+  gosou.showModal();
 }
 
 void TUserForm::ResetBtnClick() {
