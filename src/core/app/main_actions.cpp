@@ -103,4 +103,19 @@ int selectedRunnerHorse(const AppState& app) {
   return app.card.runner[static_cast<std::size_t>(slot)];
 }
 
+int horseToShow(AppState& app) {
+  if (app.currentHorse == 0) pleaseClickAHorse(app);
+  return app.currentHorse;
+}
+
+int runnerToShow(AppState& app) {
+  const int horse = selectedRunnerHorse(app);
+  if (horse == 0) {
+    app.dialogs.message({sj("出走馬名をクリックしてからお願いします。")});
+    return 0;
+  }
+  app.currentHorse = horse;
+  return horse;
+}
+
 }  // namespace korvane

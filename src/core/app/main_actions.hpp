@@ -32,4 +32,10 @@ bool enoughRunnersToPredict(AppState& app);
 // The horse in the selected runner slot (0 for none or a scratched slot).
 int selectedRunnerHorse(const AppState& app);
 
+// 成績 of the horse list: the current horse, whose record opens; 0 after asking for a click.
+int horseToShow(AppState& app);
+// 成績 of the runner list: the horse of the selected slot, made the current horse; 0 after asking
+// for a click on a runner.
+int runnerToShow(AppState& app);
+
 }  // namespace korvane

@@ -27,10 +27,14 @@
 #include "core/app/window_position.hpp"
 #include "core/database/race_files.hpp"
 #include "core/database/store_files.hpp"
+#include "core/flows/new_horse.hpp"
 #include "core/text/sjis.hpp"
 #include "core/views/race_label.hpp"
 #include "gui/app/title_form.hpp"
 #include "gui/engine/race_form.hpp"
+#include "gui/entry/add_uma_form.hpp"
+#include "gui/entry/help_form.hpp"
+#include "gui/entry/in_name_form.hpp"
 #include "gui/platform/fonts.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/widget_helpers.hpp"
@@ -72,7 +76,7 @@ constexpr Hint kHints[] = {
     {"ModeLbl", "「◎○▲」などの印の付け方です。左の設定ボタンで変更できます。"},
 };
 
-// The horse record editor, the name window, the settings and the maintenance windows come later;
+// The settings and the maintenance windows come later;
 // until then their buttons show what they will do but cannot be pressed.
 void later(QWidget* control) {
   control->setEnabled(false);
@@ -216,8 +220,9 @@ QLayout* TMainForm::buildHorseButtons() {
   QPushButton* addBtn = button(g, "AddBtn", qs("成績"));
   QPushButton* inUmaBtn = button(g, "InUmaBtn", qs("新しい馬"));
   QPushButton* sakujoBtn = button(g, "SakujoBtn", qs("削除"));
-  later(addBtn);
-  later(inUmaBtn);
+  InUmaBtn = inUmaBtn;
+  connect(addBtn, &QPushButton::clicked, this, &TMainForm::AddBtnClick);
+  connect(inUmaBtn, &QPushButton::clicked, this, &TMainForm::InUmaBtnClick);
   connect(shussouBtn, &QPushButton::clicked, this, &TMainForm::ShussouBtnClick);
   connect(sakujoBtn, &QPushButton::clicked, this, &TMainForm::SakujoBtnClick);
   auto* row = new QHBoxLayout;
@@ -290,6 +295,7 @@ void TMainForm::buildRunnerSide() {
   RunLst = runnerColumn(g, "RunLst", 27);
   RunLst->setSelectionMode(QAbstractItemView::SingleSelection);
   connect(RunLst, &QListWidget::itemClicked, this, &TMainForm::RunLstClick);
+  connect(RunLst, &QListWidget::itemDoubleClicked, this, &TMainForm::RunLstDblClick);
   connect(RunLst, &QListWidget::currentRowChanged, this, &TMainForm::RunLstKeyMove);
   connect(RunLst, &QListWidget::itemSelectionChanged, this, [this] {
     // A press below the last runner lets go of the selection: the buttons must not act on it.
@@ -304,7 +310,7 @@ void TMainForm::buildRunnerSide() {
   QPushButton* upBtn = button(g, "UpBtn", qs("上へ"));
   QPushButton* downBtn = button(g, "DownBtn", qs("下へ"));
   QPushButton* addBtn2 = button(g, "AddBtn2", qs("成績"));
-  later(addBtn2);
+  connect(addBtn2, &QPushButton::clicked, this, &TMainForm::AddBtn2Click);
   connect(clearBtn, &QPushButton::clicked, this, &TMainForm::ClearBtnClick);
   connect(hazusuBtn, &QPushButton::clicked, this, [this] { runnerEdit(RunnerEdit::Remove); });
   connect(torikeshiBtn, &QPushButton::clicked, this, [this] { runnerEdit(RunnerEdit::Scratch); });
@@ -343,7 +349,10 @@ void TMainForm::buildRunnerSide() {
 void TMainForm::buildMenu() {
   QMenuBar* menu = menuBar();
   menu->setObjectName("MainMenu1");
-  later(menu->addAction(qs("はじめて使う方")));
+  connect(menu->addAction(qs("はじめて使う方")), &QAction::triggered, this, [this] {
+    THelpForm help(this);
+    help.showModal();
+  });
   QMenu* help = menu->addMenu(qs("ヘルプ"));
   connect(help->addAction(qs("ファイルについて")), &QAction::triggered, this,
           &TMainForm::FileAboutClick);
@@ -406,6 +415,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::refreshAll() {
   FileLbl->setText(toQt(app_.fileLabel()));
+  // New horses join the all-horses set only, never a race file.
+  InUmaBtn->setEnabled(app_.editingAllHorses());
   ModeLbl->setText(toQt(modeLabel(app_.settings)));
   refreshHorseList();
   refreshRunnerList();
@@ -573,9 +584,46 @@ void TMainForm::showLetters() {
 }
 
 void TMainForm::RunLstClick(QListWidgetItem* item) {
-  // A second click on the selected runner will open its record once the editor exists; until
-  // then it keeps the selection.
+  const int slot = RunLst->row(item) + 1;
+  const bool again = slot == app_.selectedSlot;
+  app_.selectedSlot = slot;
+  clickOpened_ = again && selectedRunnerHorse(app_) != 0;
+  if (clickOpened_) AddBtn2Click();
+}
+
+void TMainForm::RunLstDblClick(QListWidgetItem* item) {
+  // The click that began the double click may have opened the record already.
+  const bool opened = clickOpened_;
+  clickOpened_ = false;
   app_.selectedSlot = RunLst->row(item) + 1;
+  if (!opened && selectedRunnerHorse(app_) != 0) AddBtn2Click();
+}
+
+void TMainForm::AddBtnClick() {
+  if (horseToShow(app_) != 0) openRecord();
+}
+
+void TMainForm::AddBtn2Click() {
+  if (runnerToShow(app_) != 0) openRecord();
+}
+
+void TMainForm::InUmaBtnClick() {
+  if (!roomForNewHorse(app_)) return;
+  TInNameForm name(app_.dialogs, newHorseChoice(), this);
+  if (!name.showModal() || !registerNewHorse(app_, name.choice())) return;
+  openRecord();
+  refreshHorseList();
+}
+
+void TMainForm::openRecord() {
+  bool nameChanged = false;
+  {
+    TAddUmaForm editor(app_, this);
+    editor.showModal();
+    nameChanged = editor.nameChanged();
+  }
+  refreshRunnerList();
+  if (nameChanged) refreshHorseList();
 }
 
 void TMainForm::UmabanLstClick() {

@@ -5,9 +5,9 @@
 #include <QMainWindow>
 #include <array>
 
-#include "gui/app/horse_list_model.hpp"
 #include "core/app/kana_pad.hpp"
 #include "core/app/main_actions.hpp"
+#include "gui/app/horse_list_model.hpp"
 
 class QGroupBox;
 class QLabel;
@@ -79,6 +79,12 @@ class TMainForm : public QMainWindow {
   void KeyBtnClick(int row);
   void DanBtnClick(int letter);
   void RunLstClick(QListWidgetItem* item);
+  void RunLstDblClick(QListWidgetItem* item);
+  void AddBtnClick();
+  void AddBtn2Click();
+  void InUmaBtnClick();
+  // The horse record editor on the current horse; the lists show what it changed.
+  void openRecord();
   void UmabanLstClick();
   void ClearBtnClick();
   void runnerEdit(RunnerEdit edit);
@@ -105,6 +111,7 @@ class TMainForm : public QMainWindow {
   QListWidget* RunLst = nullptr;
   QLabel* RaceLbl = nullptr;
   QLabel* ModeLbl = nullptr;
+  QPushButton* InUmaBtn = nullptr;
 
   HorseListModel* horses_ = nullptr;
   KanaCaptions letters_;
@@ -113,6 +120,8 @@ class TMainForm : public QMainWindow {
   bool placed_ = false;
   // The click that began a double click already tried to enter the horse: once is enough.
   bool clickEntered_ = false;
+  // The click that began a double click on a runner already opened its record.
+  bool clickOpened_ = false;
   bool pressing_ = false;  // a mouse button is down on one of the lists
 };
 
