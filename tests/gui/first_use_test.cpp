@@ -1,4 +1,5 @@
-// A first use from the start of the program: the sample horses on the main window, 予想 on a race
+// A first use from the start of the program: the sample horses on the main window, a horse's
+// record and its last run on the entry screen, 予想 on a race
 // without a course opens the race conditions first and then the prediction screen, every view
 // opens from there and closes again, and 戻る brings the main window back. With KORVANE_SCREENSHOTS set to a folder (scripts/screenshots,
 // under Xvfb) the windows are saved there as PNG files on the way.
@@ -8,6 +9,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -17,6 +19,8 @@
 #include "gui/app/main_form.hpp"
 #include "gui/app/title_form.hpp"
 #include "gui/engine/race_form.hpp"
+#include "gui/entry/add_uma_form.hpp"
+#include "gui/entry/in_uma_form.hpp"
 #include "gui/engine/uchisoto_form.hpp"
 #include "gui/platform/folders.hpp"
 #include "gui/platform/qt_text.hpp"
@@ -135,6 +139,25 @@ class FirstUseTest : public QObject {
                           .center());
     QTest::qWait(50);
     saveShot(&form, "main_window.png");
+
+    // Its record, and its last run on the entry screen, left with 戻る and 閉じる.
+    bool recorded = false;
+    onNextModalOf<TAddUmaForm>([&](TAddUmaForm& editor) {
+      QTest::qWait(50);
+      saveShot(&editor, "record_editor.png");
+      onNextModalOf<TInUmaForm>([&](TInUmaForm& entry) {
+        child<QRadioButton>(entry, "CourseBtn")->click();
+        QTest::qWait(50);
+        saveShot(&entry, "run_entry.png");
+        recorded = true;
+        child<QPushButton>(entry, "ModoruBtn")->click();
+      });
+      child<QPushButton>(editor, "Race1Btn")->click();
+      child<QPushButton>(editor, "ToziruBtn")->click();
+    });
+    QTest::mouseClick(child<QPushButton>(form, "AddBtn"), Qt::LeftButton);
+    QVERIFY(recorded);
+    QTRY_VERIFY(form.isVisible());
 
     // A race whose course is not entered yet.
     world.app.card.distance = 0;

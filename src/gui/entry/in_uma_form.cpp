@@ -159,6 +159,8 @@ QListWidget* TInUmaForm::pickList(EntryList list, const char* name,
 QWidget* TInUmaForm::buildPages() {
   PageControl = new QTabWidget(this);
   PageControl->setObjectName("PageControl");
+  // Every page's tab in sight: the window grows to hold them all.
+  PageControl->setUsesScrollButtons(false);
 
   {
     QWidget* sheet = page(EntryPage::Chaku, "ChakuSht", "着順");
