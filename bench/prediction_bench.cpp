@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "core/app/app_state.hpp"
-#include "core/engine/prediction_run.hpp"
-#include "generator/generator.hpp"
+#include "core/flows/prediction.hpp"
 #include "core/views/prediction_columns.hpp"
+#include "generator/generator.hpp"
 
 namespace {
 
@@ -32,7 +32,7 @@ void BM_PredictionRun(benchmark::State& state) {
   AppState app(platform.dialogs, platform.clock, platform.writer);
   gen::loadInto(app, fullField());
   for (auto _ : state) {
-    runPrediction(app);
+    predictRace(app);
     benchmark::DoNotOptimize(app.result);
   }
 }
@@ -43,7 +43,7 @@ void BM_PredictionRunAndColumns(benchmark::State& state) {
   AppState app(platform.dialogs, platform.clock, platform.writer);
   gen::loadInto(app, fullField());
   for (auto _ : state) {
-    runPrediction(app);
+    predictRace(app);
     PredictionColumns columns = buildPredictionColumns(app);
     benchmark::DoNotOptimize(columns);
   }

@@ -11,11 +11,11 @@
 #include <string>
 
 #include "core/app/app_state.hpp"
-#include "gui/app/main_form.hpp"
-#include "core/app/startup.hpp"
-#include "gui/app/title_form.hpp"
+#include "core/flows/startup.hpp"
 #include "generator/generator.hpp"
 #include "generator/quiet_platform.hpp"
+#include "gui/app/main_form.hpp"
+#include "gui/app/title_form.hpp"
 
 namespace {
 

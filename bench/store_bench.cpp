@@ -9,6 +9,7 @@
 
 #include "core/app/app_state.hpp"
 #include "core/database/store_files.hpp"
+#include "core/flows/store_files.hpp"
 #include "generator/generator.hpp"
 #include "generator/quiet_platform.hpp"
 

@@ -3,12 +3,13 @@
 #include <ostream>
 #include <variant>
 
-#include "core/app/main_actions.hpp"
 #include "commands.hpp"
+#include "core/app/main_actions.hpp"
 #include "core/custom/custom_file.hpp"
 #include "core/database/store_edit.hpp"
 #include "core/database/store_files.hpp"
-#include "core/engine/prediction_run.hpp"
+#include "core/flows/prediction.hpp"
+#include "core/flows/store_files.hpp"
 #include "core/text/encoding.hpp"
 #include "core/text/sjis.hpp"
 
@@ -73,7 +74,7 @@ int predictCard(const CardOptions& options, CardSession& session, std::ostream& 
     app.settings.shirushi = 1;
   }
 
-  runPrediction(app);
+  predictRace(app);
   return 0;
 }
 

@@ -10,8 +10,10 @@
 #include "core/app/app_state.hpp"
 #include "core/app/settings_edit.hpp"
 #include "core/custom/custom_edit.hpp"
-#include "tests/support/scripted_dialogs.hpp"
+#include "core/flows/custom_marking.hpp"
 #include "core/text/sjis.hpp"
+#include "core/views/marking_label.hpp"
+#include "tests/support/scripted_dialogs.hpp"
 
 namespace korvane {
 namespace {
@@ -70,7 +72,7 @@ class CustomFileTest : public ::testing::Test {
 
 TEST_F(CustomFileTest, SavingWritesTheSixtyOneLinesAndLoadingReadsThemBack) {
   dialogs.fileAnswers.push_back(fs::path(u8"逃げ重視"));  // ".umc" left off
-  CustomEdit edit(app);
+  CustomEdit edit = openCustomEdit(app);
   ASSERT_TRUE(saveCustomFile(app, edit));
   std::string expected;
   for (const std::string& line : umc()) expected += line + "\r\n";
@@ -95,7 +97,7 @@ TEST_F(CustomFileTest, SavingWritesTheSixtyOneLinesAndLoadingReadsThemBack) {
 }
 
 TEST_F(CustomFileTest, AnotherExtensionAFullDiskOrAMissingFileChangeNothing) {
-  CustomEdit edit(app);
+  CustomEdit edit = openCustomEdit(app);
   dialogs.fileAnswers = {fs::path("rules.txt"), fs::path("rules.umc"), fs::path("gone.umc")};
   EXPECT_FALSE(saveCustomFile(app, edit));
   EXPECT_EQ(writer.writes, 0);
@@ -162,7 +164,7 @@ TEST_F(CustomFileTest, AFaultyLineIsNamedAndNothingIsTaken) {
 
   AtomicLineWriter().writeLines(dir / "broken.umc", with(40, "x"));
   dialogs.fileAnswers.push_back(fs::path("broken.umc"));
-  CustomEdit edit(app);
+  CustomEdit edit = openCustomEdit(app);
   edit.chooseKindItem(0, 4);
   const CustomRules before = edit.rules();
   EXPECT_FALSE(loadCustomFile(app, edit));
@@ -174,7 +176,7 @@ TEST_F(CustomFileTest, AFaultyLineIsNamedAndNothingIsTaken) {
 
 TEST_F(CustomFileTest, TabItemsAndThePowerTick) {
   app.card.development = developments()[4];  // 差し追込断然
-  CustomEdit edit(app);
+  CustomEdit edit = openCustomEdit(app);
   EXPECT_EQ(edit.set(), 1);
   edit.selectSet(0);
   const Codes kinds{2, 1, 5, 3, 6};
@@ -194,7 +196,7 @@ TEST_F(CustomFileTest, TabItemsAndThePowerTick) {
 }
 
 TEST_F(CustomFileTest, PriorityRowsMoveWithTheSelection) {
-  CustomEdit edit(app);
+  CustomEdit edit = openCustomEdit(app);
   EXPECT_EQ(edit.priorityRows()[0], sj("底力が５番目以内"));
   EXPECT_EQ(edit.priorityRows()[4], sj("全距離能力値が５番目以内"));
   edit.moveUp();  // the first row stays
@@ -219,7 +221,7 @@ TEST_F(CustomFileTest, CompleteBackAndStandard) {
                           .allDistanceRank = 9,
                           .bestRank = 9,
                           .raceStyle = sj("好")};
-  CustomEdit edit(app);
+  CustomEdit edit = openCustomEdit(app);
   dialogs.fileAnswers = {fs::path(u8"あいうえおかきくけこさ.umc"), fs::path("x.umc")};
   ASSERT_TRUE(saveCustomFile(app, edit));
   commitCustom(app, edit);
@@ -228,7 +230,7 @@ TEST_F(CustomFileTest, CompleteBackAndStandard) {
   EXPECT_EQ(markingLabel(app), sj("あいうえおかきくけこ"));
   EXPECT_EQ(customFileLabel(u8"Aあいうえおかきくけこ.umc"), "A" + sj("あいうえおかきくけ"));
 
-  CustomEdit second(app);  // saved without 完了: not the file in use
+  CustomEdit second = openCustomEdit(app);  // saved without 完了: not the file in use
   ASSERT_TRUE(saveCustomFile(app, second));
   leaveCustom(app, second);
   EXPECT_EQ(app.custom.file.filename(), fs::path(u8"あいうえおかきくけこさ.umc"));

@@ -4,9 +4,9 @@
 
 #include "core/app/app_state.hpp"
 #include "core/engine/index_orders.hpp"
-#include "core/engine/prediction_run.hpp"
-#include "tests/support/scripted_dialogs.hpp"
+#include "core/flows/prediction.hpp"
 #include "core/text/sjis.hpp"
+#include "tests/support/scripted_dialogs.hpp"
 
 namespace korvane {
 namespace {
@@ -66,7 +66,7 @@ class CustomMarkingTest : public ::testing::Test {
 
   V marks(int shirushi = 1) {
     app.settings.shirushi = shirushi;
-    remark(app);
+    remarkRace(app);
     return {app.result.markOrder.begin(), app.result.markOrder.begin() + app.result.markCount};
   }
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "core/engine/prediction_run.hpp"
-#include "engine_test_horses.hpp"
+#include "core/flows/prediction.hpp"
 #include "core/views/prediction_columns.hpp"
+#include "engine_test_horses.hpp"
 
 namespace korvane {
 namespace {
@@ -29,7 +29,7 @@ struct NineRunners : EngineFixture {
                                                   .finish = k}});
     }
     runner("");
-    runPrediction(app);
+    predictRace(app);
   }
 };
 
@@ -37,7 +37,7 @@ TEST(DevelopmentMarks, TheRaceKeepsItsOwnDevelopmentAndMarks) {
   NineRunners f;
   for (const char* own : {"展開不問", "差し追込断然"}) {
     f.app.card.development = sj(own);
-    remark(f.app);
+    remarkRace(f.app);
     const TYosouResult before = f.app.result;
     const DevelopmentMarks marks = buildDevelopmentMarks(f.app);
     EXPECT_EQ(f.app.card.development, sj(own));

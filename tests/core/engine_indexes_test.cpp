@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/engine/indexes.hpp"
-#include "core/engine/prediction_run.hpp"
-#include "engine_test_horses.hpp"
+#include "core/flows/prediction.hpp"
 #include "core/views/prediction_columns.hpp"
+#include "engine_test_horses.hpp"
 
 namespace korvane {
 namespace {
@@ -135,7 +135,7 @@ TEST(EngineIndexes, ARunnerThatNeverMetAnotherKeeps500) {
   f.runner("エー", {PastRun{.time = "1331", .finish = 1}});
   f.runner("ビー", {PastRun{.time = "1335", .corners = " 5 5 5", .finish = 3}});
   const int c = f.runner("シー", {PastRun{.course = "中", .time = "1330", .finish = 1}});
-  runPrediction(f.app);
+  predictRace(f.app);
   const RunnerResult& r = f.result(c);
   EXPECT_EQ(r.ability, 500);
   EXPECT_EQ(r.power, 500);
@@ -161,7 +161,7 @@ TEST(EngineIndexes, ARunWithoutTimeDrawsInsteadOfWinning) {
   const int a = f.runner("エー", {PastRun{.distance = 1200, .course = "中", .time = "0000"}});
   const int b =
       f.runner("ビー", {PastRun{.distance = 1200, .course = "中", .time = "1095", .finish = 2}});
-  runPrediction(f.app);
+  predictRace(f.app);
   // Level 1-1 both ways: initial scores 1, 1 share rank 1; 能力 counts the level record:
   // plus = 2 - (1 + 1) div 2 + 1 = 2, 500 + 1 + 1.
   EXPECT_EQ(f.result(a).ability, 502);

@@ -145,7 +145,7 @@ TEST(EngineMarking, ARaceWhereNobodyIsStrong) {
   }
   r.korvaneOrder = indexOrder(r, 7, OrderKind::Korvane);
   buildMarkingOrders(r, 7);
-  markStandard(card, r);
+  markStandard(card, card.development, r);
   // ベスト ranks 1-5 (1, 2, 7), 負Ｐ ranks 1-5 with 能力 50.0+ (3), 全距離 above 50.0 (4), then
   // form Ａ (5; scratched 6 passed over).
   ASSERT_EQ(r.markCount, 6);
@@ -153,7 +153,7 @@ TEST(EngineMarking, ARaceWhereNobodyIsStrong) {
                                 r.markOrder[4], r.markOrder[5]}),
             (std::array<int, 6>{1, 2, 7, 3, 4, 5}));
   // ◎ has no 底力 above 50.0: class 30, which the standard bet display turns into 40.
-  rateConfidence(Settings{}, r);
+  rateConfidence(BetDisplay::Standard, r);
   EXPECT_EQ(r.confidence, 30);
   EXPECT_EQ(r.confidenceClass, 40);
 }
@@ -183,7 +183,7 @@ TEST(EngineMarking, StrongRunnersAndTheDecisiveDevelopment) {
   buildMarkingOrders(r, 6);
 
   card.development = developments()[1];  // 逃げ先行有利
-  markStandard(card, r);
+  markStandard(card, card.development, r);
   // First strong runner suited at least a little (2), then strong ones until four are marked
   // (1, 3, 4), the 負Ｐ 0.0 runner with 底力 (6), and the last strong runner (5) at the end.
   ASSERT_EQ(r.markCount, 6);
@@ -193,7 +193,7 @@ TEST(EngineMarking, StrongRunnersAndTheDecisiveDevelopment) {
 
   // Under 逃げ先行断然 the two strong runners suited by it lead (3, 4).
   card.development = developments()[0];
-  markStandard(card, r);
+  markStandard(card, card.development, r);
   ASSERT_EQ(r.markCount, 6);
   EXPECT_EQ((std::array<int, 6>{r.markOrder[0], r.markOrder[1], r.markOrder[2], r.markOrder[3],
                                 r.markOrder[4], r.markOrder[5]}),
@@ -204,9 +204,7 @@ TEST(EngineConfidence, ClassesAndTheBetDisplaySetting) {
   TYosouResult r;
   // (class, confidence) under the bet display setting `kaime`.
   auto rate = [&r](int kaime) {
-    Settings s;
-    s.kaime = kaime;
-    rateConfidence(s, r);
+    rateConfidence(static_cast<BetDisplay>(kaime), r);
     return std::pair{r.confidenceClass, r.confidence};
   };
   // Nobody marked: class 0, which only "ボックス買い" (30) and "常に１頭" (90) override.

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/engine/prediction_run.hpp"
 #include "core/engine/tallies.hpp"
-#include "engine_test_horses.hpp"
+#include "core/flows/prediction.hpp"
 #include "core/views/prediction_columns.hpp"
+#include "engine_test_horses.hpp"
 
 namespace korvane {
 namespace {
@@ -20,7 +20,7 @@ TEST(EngineRun, TwoRunnersThatMetOnce) {
   const int b = f.runner(
       "ビーホース", {PastRun{.time = "1335", .corners = " 5 5 4", .last3F = 350, .finish = 3}});
   std::vector<int> progress;
-  runPrediction(f.app, [&](int filled) { progress.push_back(filled); });
+  predictRace(f.app, [&](int filled) { progress.push_back(filled); });
   EXPECT_EQ(progress, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 
   // 能力, 底力, 負Ｐ, 全距離, run 1, run 2, ベスト, 前走, 近走, コルバン指数
@@ -62,7 +62,7 @@ TEST(EngineRun, TwoRunnersThatMetOnce) {
 TEST(EngineRun, OnlyScratchedSlotsGiveNoDataAndNoMarks) {
   EngineFixture f;
   for (int k = 0; k < 3; ++k) f.runner("");
-  runPrediction(f.app);
+  predictRace(f.app);
   for (int k = 1; k <= 3; ++k) {
     const RunnerResult& r = f.result(k);
     EXPECT_EQ(r.ability, 500);
@@ -107,11 +107,11 @@ TEST(EngineRun, SameCardSameResultAndTheAllDistancesTalliesStay) {
     }
     f.runner("ウマ" + std::to_string(k), runs);
   }
-  runPrediction(f.app);
+  predictRace(f.app);
   const TYosouResult first = f.app.result;
   const Tallies tallies = f.app.engine.tallies;
   EXPECT_GT(first.markCount, 0);
-  runPrediction(f.app);
+  predictRace(f.app);
   EXPECT_EQ(f.app.result, first);
   EXPECT_EQ(f.app.engine.tallies.win, tallies.win);
   // The window is the race's again, but the tables hold the pass over every distance.
@@ -128,7 +128,7 @@ TEST(EngineRun, AllDistanceCountsOtherSurfaces) {
   EngineFixture f;
   const int a = f.runner("エー", {PastRun{.surface = "ダ", .time = "1361", .finish = 1}});
   const int b = f.runner("ビー", {PastRun{.surface = "ダ", .time = "1370", .finish = 2}});
-  runPrediction(f.app);
+  predictRace(f.app);
   EXPECT_EQ(f.result(a).ability, 500);
   EXPECT_EQ(f.result(b).ability, 500);
   EXPECT_EQ(f.result(a).allDistance, 502);
@@ -144,19 +144,19 @@ TEST(EngineRun, UnlistedDistanceKeepsThePreviousWindow) {
   f.runner("エー", {PastRun{.distance = 1800, .time = "1481"}});
   f.runner("ビー", {PastRun{.distance = 1800, .time = "1485", .finish = 2}});
   f.app.card.distance = 1200;
-  runPrediction(f.app);
+  predictRace(f.app);
   EXPECT_EQ(f.app.result.distanceMin, 800);
   EXPECT_EQ(f.app.result.distanceMax, 1600);
   EXPECT_EQ(f.result(1).ability, 500);  // 1800 m runs are outside a sprint's window
   f.app.card.distance = 1750;
-  runPrediction(f.app);
+  predictRace(f.app);
   EXPECT_EQ(f.app.result.distanceMin, 800);
   EXPECT_EQ(f.app.result.distanceMax, 1600);
   f.app.card.distance = 2000;
-  runPrediction(f.app);
+  predictRace(f.app);
   EXPECT_EQ(f.app.result.distanceMin, 1400);
   f.app.card.distance = 1750;
-  runPrediction(f.app);
+  predictRace(f.app);
   EXPECT_EQ(f.app.result.distanceMin, 1400);
   EXPECT_EQ(f.app.result.distanceMax, 3600);
   EXPECT_EQ(f.result(1).ability, 502);
@@ -170,7 +170,7 @@ TEST(EngineRun, DisregardedAndEmptyRunsAreLeftOut) {
       f.runner("エー", {PastRun{.time = "1331"}, PastRun{.surface = "無", .time = "1320"}});
   f.runner("ビー", {PastRun{.time = "1335", .finish = 2}});
   f.app.card.disregard[a][1] = true;
-  runPrediction(f.app);
+  predictRace(f.app);
   EXPECT_EQ(f.result(1).ability, 500);
   EXPECT_EQ(f.result(2).ability, 500);
   EXPECT_EQ(f.result(1).runScore[1], 500);

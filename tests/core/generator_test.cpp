@@ -13,10 +13,10 @@
 #include "core/database/horse_record.hpp"
 #include "core/database/store_edit.hpp"
 #include "core/database/store_files.hpp"
-#include "core/engine/prediction_run.hpp"
-#include "tests/support/scripted_dialogs.hpp"
+#include "core/flows/prediction.hpp"
 #include "core/text/sjis.hpp"
 #include "core/views/prediction_columns.hpp"
+#include "tests/support/scripted_dialogs.hpp"
 
 namespace korvane {
 namespace {
@@ -313,7 +313,7 @@ TEST(SampleSet, PredictsSeveralStrongRunnersAndMarksDownToChuui) {
   EXPECT_EQ(app.card.runnerCount, 12);
   EXPECT_TRUE(app.card.oddsComplete);
 
-  runPrediction(app);
+  predictRace(app);
   int strong = 0;
   for (int k = 1; k <= app.card.runnerCount; ++k) strong += app.result.runner[k].korvane > 500;
   EXPECT_GE(strong, 5);
@@ -333,7 +333,7 @@ TEST(BenchSignature, GeneratedRacesGiveTheEngineComparisons) {
   int runners = 0, compared = 0;
   for (int i = 0; i < 12; ++i) {
     gen::loadInto(app, gen::benchRace(i));
-    runPrediction(app);
+    predictRace(app);
     EXPECT_GT(app.result.markCount, 0) << "race " << i;
     for (int k = 1; k <= app.card.runnerCount; ++k) {
       if (app.card.runner[k] == 0) continue;

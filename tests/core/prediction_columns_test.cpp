@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/engine/prediction_run.hpp"
-#include "engine_test_horses.hpp"
+#include "core/flows/prediction.hpp"
 #include "core/views/index_strings.hpp"
+#include "engine_test_horses.hpp"
 
 namespace korvane {
 namespace {
@@ -69,7 +69,7 @@ TEST(PredictionColumns, OwnSymbolsAndTheDevelopmentLabel) {
   f.runner("エー", {PastRun{.time = "1331", .corners = " 3 3 2", .last3F = 345, .finish = 1}});
   f.runner("ビー", {PastRun{.time = "1335", .corners = " 5 5 4", .last3F = 350, .finish = 3}});
   f.runner("");  // scratched
-  runPrediction(f.app);
+  predictRace(f.app);
   PredictionColumns c = buildPredictionColumns(f.app);
   // In a field of three every 負Ｐ rank is within the first five, so even the scratched slot's
   // 50.0 figures read as "not judged".
@@ -84,7 +84,7 @@ TEST(PredictionColumns, OwnSymbolsAndTheDevelopmentLabel) {
 
   // Another development is the user's own; re-marking changes the style signs at once.
   f.app.card.development = sj("差し追込断然");
-  remark(f.app);
+  remarkRace(f.app);
   c = buildPredictionColumns(f.app);
   EXPECT_EQ(c.developmentLabel, sj("独自"));
   EXPECT_EQ(c.style[0], sj(" 先 "));

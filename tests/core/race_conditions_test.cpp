@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "core/app/app_state.hpp"
-#include "tests/support/scripted_dialogs.hpp"
+#include "core/flows/race_conditions.hpp"
 #include "core/text/sjis.hpp"
+#include "tests/support/scripted_dialogs.hpp"
 
 namespace korvane {
 namespace {

@@ -13,9 +13,10 @@
 #include "core/database/horse_fields.hpp"
 #include "core/database/horse_record.hpp"
 #include "core/database/store_edit.hpp"
-#include "tests/support/scripted_dialogs.hpp"
+#include "core/flows/race_files.hpp"
 #include "core/text/line_file.hpp"
 #include "core/text/sjis.hpp"
+#include "tests/support/scripted_dialogs.hpp"
 
 namespace korvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/app/startup.hpp"
+#include "core/flows/startup.hpp"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -15,10 +15,10 @@
 #include "core/app/settings_file.hpp"
 #include "core/database/horse_fields.hpp"
 #include "core/database/horse_store.hpp"
-#include "generator/sample.hpp"
-#include "tests/support/scripted_dialogs.hpp"
 #include "core/text/line_file.hpp"
 #include "core/text/sjis.hpp"
+#include "generator/sample.hpp"
+#include "tests/support/scripted_dialogs.hpp"
 
 namespace korvane {
 namespace {

@@ -10,15 +10,15 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "core/engine/prediction_run.hpp"
+#include "core/flows/prediction.hpp"
+#include "core/text/sjis.hpp"
+#include "generator/bench.hpp"
 #include "gui/engine/tenkai_form.hpp"
 #include "gui/engine/think_form.hpp"
 #include "gui/engine/uchisoto_form.hpp"
-#include "generator/bench.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "tests/gui/support/gui_world.hpp"
 #include "tests/gui/support/modal_driver.hpp"
-#include "core/text/sjis.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;
@@ -281,7 +281,7 @@ class RaceFormTest : public QObject {
     GuiWorld plain;
     gen::loadInto(world->app, gen::benchRace(3));
     gen::loadInto(plain.app, gen::benchRace(3));
-    runPrediction(plain.app);
+    predictRace(plain.app);
 
     PaintedCircles painted;
     qApp->installEventFilter(&painted);

@@ -12,18 +12,19 @@
 #include <memory>
 
 #include "core/database/store_files.hpp"
-#include "core/engine/prediction_run.hpp"
-#include "gui/engine/race_form.hpp"
-#include "gui/engine/tenkai_form.hpp"
+#include "core/flows/prediction.hpp"
+#include "core/flows/store_files.hpp"
 #include "core/output/prediction_page.hpp"
-#include "gui/platform/qt_text.hpp"
-#include "gui/platform/slot_lists.hpp"
-#include "tests/gui/support/gui_world.hpp"
-#include "tests/gui/support/modal_driver.hpp"
 #include "core/text/sjis.hpp"
 #include "core/views/evaluation.hpp"
-#include "gui/views/gosou_form.hpp"
 #include "core/views/prediction_columns.hpp"
+#include "gui/engine/race_form.hpp"
+#include "gui/engine/tenkai_form.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "gui/platform/slot_lists.hpp"
+#include "gui/views/gosou_form.hpp"
+#include "tests/gui/support/gui_world.hpp"
+#include "tests/gui/support/modal_driver.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;
@@ -133,7 +134,7 @@ class YosouFormTest : public QObject {
     open(sampleWorld());
     // The same card predicted on its own, as korvane-cli predict prints it.
     auto reference = sampleWorld();
-    runPrediction(reference->app);
+    predictRace(reference->app);
     const PredictionColumns columns = buildPredictionColumns(reference->app);
     const std::vector<std::string> page =
         predictionTextPage(columns, predictionPageFrame(reference->app));
@@ -275,7 +276,7 @@ class YosouFormTest : public QObject {
     // The marks are those of a whole prediction made with this development from
     // the start.
     auto reference = sampleWorld(other);
-    runPrediction(reference->app);
+    predictRace(reference->app);
     const PredictionColumns expected = buildPredictionColumns(reference->app);
     for (int row = 0; row < 12; ++row) {
       QCOMPARE(cell(list("ShirushiLst"), row), toQt(expected.mark[static_cast<std::size_t>(row)]));
@@ -312,7 +313,7 @@ class YosouFormTest : public QObject {
     auto reference = sampleWorld();
     reference->app.card.distance = 1800;
     reference->app.card.development = world_->app.card.development;
-    runPrediction(reference->app);
+    predictRace(reference->app);
     const PredictionColumns expected = buildPredictionColumns(reference->app);
     for (int row = 0; row < 12; ++row) {
       QCOMPARE(cell(list("NouryokuLst"), row),

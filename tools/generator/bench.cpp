@@ -5,9 +5,9 @@
 
 #include "core/app/app_state.hpp"
 #include "core/betting/judgement.hpp"
-#include "core/engine/prediction_run.hpp"
-#include "generator/quiet_platform.hpp"
+#include "core/flows/prediction.hpp"
 #include "core/views/prediction_columns.hpp"
+#include "generator/quiet_platform.hpp"
 
 namespace korvane::gen {
 
@@ -132,7 +132,7 @@ BenchOutcome runBench(int n) {
   for (int i = 0; i < n; ++i) {
     loadInto(app, benchRace(i));
     const auto start = std::chrono::steady_clock::now();
-    runPrediction(app);
+    predictRace(app);
     const PredictionColumns columns = buildPredictionColumns(app);
     spent += std::chrono::steady_clock::now() - start;
     addPrediction(hash, app.result, columns);

@@ -5,9 +5,9 @@
 
 namespace korvane {
 
-const std::filesystem::path& allHorsesFileName() {
-  static const std::filesystem::path name(u8"全競走馬.um0");
-  return name;
+Marking AppState::marking() const {
+  return Marking{static_cast<MarkingMode>(settings.shirushi), custom.rules,
+                 static_cast<BetDisplay>(settings.kaime)};
 }
 
 std::string AppState::fileLabel() const {

@@ -7,9 +7,11 @@
 #include "core/app/clock.hpp"
 #include "core/app/dialogs.hpp"
 #include "core/app/settings.hpp"
-#include "core/custom/custom_rules.hpp"
+#include "core/custom/custom_file.hpp"
 #include "core/database/horse_store.hpp"
 #include "core/database/race_card.hpp"
+#include "core/database/store_files.hpp"
+#include "core/engine/marking.hpp"
 #include "core/engine/prediction_engine.hpp"
 #include "core/engine/yosou_result.hpp"
 #include "core/text/line_file.hpp"
@@ -22,9 +24,6 @@ struct Folders {
   std::filesystem::path custom;   // custom marking files
   std::filesystem::path desktop;  // default folder of output files
 };
-
-// The name under which the all-horses set is edited (as opposed to a race file's full path).
-const std::filesystem::path& allHorsesFileName();  // "全競走馬.um0"
 
 struct AppState {
   AppState(Dialogs& dialogs, const Clock& clock, LineWriter& writer)
@@ -45,9 +44,9 @@ struct AppState {
   // allHorsesFileName() while the all-horses set is edited, else the race file's full path.
   std::filesystem::path editedFile = allHorsesFileName();
 
-  int currentHorse = 0;    // main window and horse record editor
-  int selectedSlot = 0;    // main window runner list
-  int selectedRunner = 0;  // prediction views
+  int currentHorse = 0;       // main window and horse record editor
+  int selectedSlot = 0;       // main window runner list
+  int selectedRunner = 0;     // prediction views
   std::string currentScreen;  // "メイン", "入力", "予想" (cp932)
 
   // The detail screen's hold on the disregarded runs (度外視): the flags as they stood when it was
@@ -58,6 +57,10 @@ struct AppState {
     bool repredict = false;  // its changes ask the prediction screen for a new run
   };
   DisregardVisit disregardVisit;
+
+  // How a prediction marks the race: the marking mode and bet display settings and the committed
+  // custom rules.
+  Marking marking() const;
 
   bool editingAllHorses() const { return editedFile == allHorsesFileName(); }
   // The file label of the main and prediction windows: "全競走馬" for the all-horses set, else

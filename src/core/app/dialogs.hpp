@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace korvane {
@@ -35,17 +34,6 @@ class Dialogs {
   virtual std::optional<std::filesystem::path> saveFile(const FileDialogRequest& request) = 0;
   virtual std::optional<std::filesystem::path> openFile(const FileDialogRequest& request) = 0;
 };
-
-// A file dialog hands back the name as typed: a bare name lies in the folder the dialog was
-// showing, and the extension may be left off (then `extensionAdded` is set).
-inline std::filesystem::path completeChosenPath(const std::filesystem::path& folder,
-                                                std::filesystem::path chosen,
-                                                std::string_view extension, bool& extensionAdded) {
-  if (chosen.is_relative()) chosen = folder / chosen;
-  extensionAdded = !chosen.has_extension();
-  if (extensionAdded) chosen += extension;
-  return chosen;
-}
 
 // Shows the wait window for the life of the guard.
 class WaitWindow {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/database/race_card.hpp"
+#include "core/views/odds_figure.hpp"
 
 namespace korvane {
 
@@ -30,11 +31,6 @@ double roundOdds(double odds);
 // A typed win odds as stored: read as above, rounded, and refused when the rounding made it 0.0
 // (not entered) or 9999.0 (the mark of a scratched runner).
 std::optional<double> readWinOddsInput(std::string_view text);
-
-// Odds as every window and page writes them: one decimal, whatever locale the desktop has set,
-// or only the whole part when that is longer than `width` characters (100.0 in four shows 100),
-// so that a long shot's odds are never cut to a wrong number.
-std::string oddsFigure(double odds, std::size_t width = std::string::npos);
 
 // True when the slot's runner was withdrawn (出走取消).
 bool isScratched(const TRaceCard& card, int slot);

@@ -1,14 +1,9 @@
 #include "core/custom/custom_edit.hpp"
 
 #include <algorithm>
-#include <optional>
-#include <system_error>
 #include <utility>
-#include <variant>
 
-#include "core/app/app_state.hpp"
 #include "core/custom/custom_file.hpp"
-#include "core/engine/prediction_run.hpp"
 #include "core/text/encoding.hpp"
 #include "core/text/sjis.hpp"
 
@@ -18,7 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kCustomExtension = ".umc";
 constexpr std::size_t kFileLabelBytes = 20;
 
 // Rule values in the order of each tab's radio items.
@@ -42,34 +36,6 @@ std::array<std::string, N> texts(const std::array<const char*, N>& utf8) {
 
 bool validItem(int item, int count) {
   return item >= 0 && item < count;
-}
-
-std::string shownName(const fs::path& file) {
-  return utf8ToCp932Lossy(file.filename().string());
-}
-
-bool fileExists(const fs::path& file) {
-  std::error_code error;
-  return fs::exists(file, error);
-}
-
-FileDialogRequest customFileRequest(const AppState& app, std::string title) {
-  FileDialogRequest request;
-  request.title = std::move(title);
-  request.filter = sj("コルバンカスタマイズファイル(*.umc)|*.umc");
-  request.defaultExtension = "umc";
-  request.folder = app.folders.custom;
-  request.proposedName = app.custom.file.filename();
-  return request;
-}
-
-fs::path completeCustomPath(const AppState& app, const fs::path& chosen, bool& extensionAdded) {
-  return completeChosenPath(app.folders.custom, chosen, kCustomExtension, extensionAdded);
-}
-
-void followFile(AppState& app, const fs::path& file) {
-  app.custom.file = file;
-  app.folders.custom = file.parent_path();
 }
 
 }  // namespace
@@ -104,11 +70,11 @@ const std::string& priorityRowText(int code) {
   return t[std::clamp(code, 1, kPriorities) - 1];
 }
 
-CustomEdit::CustomEdit(const AppState& app)
-    : rules_(app.custom.rules),
-      set_(ruleSetFor(app.card.development)),
-      selectedRow_(app.custom.selectedRow),
-      openedFile_(app.custom.file) {}
+CustomEdit::CustomEdit(const CustomState& custom, const std::string& development)
+    : rules_(custom.rules),
+      set_(ruleSetFor(development)),
+      selectedRow_(custom.selectedRow),
+      openedFile_(custom.file) {}
 
 void CustomEdit::selectSet(int set) {
   if (set >= 0 && set < kRuleSets) set_ = set;
@@ -192,101 +158,7 @@ void CustomEdit::moveDown() {
 }
 
 std::string customFileLabel(const fs::path& file) {
-  return cutBytes(shownName(file), kFileLabelBytes);
-}
-
-std::string markingLabel(const AppState& app) {
-  return app.settings.shirushi == 1 ? customFileLabel(app.custom.file)
-                                    : sj("コルバン指数による印付け");
-}
-
-void commitCustom(AppState& app, const CustomEdit& edit) {
-  app.custom.rules = edit.rules();
-  app.custom.selectedRow = edit.selectedRows();
-  app.settings.shirushi = 1;
-  remark(app);
-}
-
-void restoreStandardMarking(AppState& app) {
-  app.custom.rules = defaultCustomRules();
-  app.custom.file = newCustomFileName();
-  app.custom.selectedRow = {};
-  app.settings.shirushi = 0;
-  remark(app);
-}
-
-void leaveCustom(AppState& app, const CustomEdit& edit) {
-  // A file saved or loaded in the window without 完了 is not the one the marks come from.
-  if (app.settings.shirushi == 1) app.custom.file = edit.openedFile();
-  app.custom.selectedRow = edit.selectedRows();
-}
-
-bool saveCustomFile(AppState& app, const CustomEdit& edit) {
-  FileDialogRequest request =
-      customFileRequest(app, sj("カスタマイズファイル保存（ファイル名の「.umc」は省略できます）"));
-  request.overwritePrompt = true;
-  const std::optional<fs::path> chosen = app.dialogs.saveFile(request);
-  if (!chosen) return false;
-  bool extensionAdded = false;
-  const fs::path file = completeCustomPath(app, *chosen, extensionAdded);
-  if (file.extension() != kCustomExtension) {
-    app.dialogs.message(
-        {sj("拡張子が「.umc」ではありません。拡張子を「.umc」にするか、もしくは省略し"
-            "て下さい。")});
-    return false;
-  }
-  // The dialog asked about the name as typed; the file it becomes may already be there.
-  if (extensionAdded && fileExists(file) &&
-      !app.dialogs.confirm(shownName(file) + sj("は既にあります。"), sj("上書きしますか？"))) {
-    return false;
-  }
-  bool written = false;
-  {
-    WaitWindow wait(app.dialogs, sj(" カスタマイズを保存しています"));
-    written = app.writer.writeLines(file, customFileLines(edit.rules()));
-  }
-  if (!written) {
-    app.dialogs.message({sj("「") + shownName(file) + sj("」に保存できませんでした。"),
-                         sj("ディスクの空き容量と、フォルダに書き込めるかを確かめて下さい。")});
-    return false;
-  }
-  followFile(app, file);
-  return true;
-}
-
-bool loadCustomFile(AppState& app, CustomEdit& edit) {
-  const std::optional<fs::path> chosen =
-      app.dialogs.openFile(customFileRequest(app, sj("カスタマイズファイル読込")));
-  if (!chosen) return false;
-  bool extensionAdded = false;
-  fs::path file = completeCustomPath(app, *chosen, extensionAdded);
-  // A file whose real name has no extension may be meant as typed.
-  if (extensionAdded && !fileExists(file)) {
-    const fs::path asTyped = chosen->is_relative() ? app.folders.custom / *chosen : *chosen;
-    if (fileExists(asTyped)) file = asTyped;
-  }
-  if (!fileExists(file)) {
-    app.dialogs.message({sj("指定されたファイル名は、存在しません。")});
-    return false;
-  }
-  std::variant<CustomRules, LoadError> read;
-  {
-    WaitWindow wait(app.dialogs, sj("    データを読み込んでいます"));
-    read = readCustomFile(file);
-  }
-  if (const LoadError* error = std::get_if<LoadError>(&read)) {
-    app.dialogs.message(loadErrorMessage(*error));
-    return false;
-  }
-  edit.replaceRules(std::get<CustomRules>(read));
-  followFile(app, file);
-  return true;
-}
-
-void customHelp(AppState& app) {
-  app.dialogs.message({sj("１つのカスタマイズファイルで"),
-                       sj("展開が、「○○有利」と「○○断然」の場合の"),
-                       sj("印の付け方を設定できます。")});
+  return cutBytes(shownFileName(file), kFileLabelBytes);
 }
 
 }  // namespace korvane

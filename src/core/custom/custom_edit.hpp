@@ -1,16 +1,15 @@
 #pragma once
-// The custom marking window without its widgets: the edit copy of the rules and what each control
-// does to it, and the flows of its buttons. The window shows what these answer and calls them.
+// The custom marking window's edit copy of the rules and what each control does to it. The window
+// shows what these answer and calls them.
 
 #include <array>
 #include <filesystem>
 #include <string>
 
-#include "core/custom/custom_rules.hpp"
+#include "core/custom/custom_file.hpp"
+#include "core/engine/custom_rules.hpp"
 
 namespace korvane {
-
-struct AppState;
 
 // The radio items of each mark tab, in the order the window lists them (cp932 texts below).
 inline constexpr int kKindItems = 6;   // 能力値上位の馬 .. 全距離上位の馬
@@ -30,7 +29,7 @@ class CustomEdit {
  public:
   // Opening the window: the committed rules, the set the card's development calls for, and the
   // priority rows last selected.
-  explicit CustomEdit(const AppState& app);
+  CustomEdit(const CustomState& custom, const std::string& development);
 
   const CustomRules& rules() const { return rules_; }
   // The rules a custom file brought in replace the whole edit copy.
@@ -83,23 +82,5 @@ class CustomEdit {
 // The first 20 bytes of a custom file's name (cp932, a double-byte character never split), as
 // the custom window and the prediction screen show it.
 std::string customFileLabel(const std::filesystem::path& file);
-// The prediction screen's UmcFileLbl: the custom file in custom mode, else
-// "コルバン指数による印付け".
-std::string markingLabel(const AppState& app);
-
-// 完了: the edit copy becomes the rules, custom marking is on, and the race is marked again.
-void commitCustom(AppState& app, const CustomEdit& edit);
-// 標準: the default rules and file name, the first priority row, standard marking, marked again.
-void restoreStandardMarking(AppState& app);
-// 戻る: nothing is committed; in custom mode the custom file goes back to the one in use.
-void leaveCustom(AppState& app, const CustomEdit& edit);
-// 保存: asks for a name and writes the edit copy; the custom file and folder follow it. False
-// after a cancel, a refused name or a failed write (each but the cancel shows its message).
-bool saveCustomFile(AppState& app, const CustomEdit& edit);
-// 読込: asks for a file and reads it into the edit copy; the custom file and folder follow it.
-// False after a cancel, a missing file or a malformed one, with the edit copy untouched.
-bool loadCustomFile(AppState& app, CustomEdit& edit);
-// ヘルプ.
-void customHelp(AppState& app);
 
 }  // namespace korvane

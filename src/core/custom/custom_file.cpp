@@ -129,4 +129,9 @@ std::variant<CustomRules, LoadError> readCustomFile(const std::filesystem::path&
   return parseCustomFile(*lines, file);
 }
 
+const std::filesystem::path& newCustomFileName() {
+  static const std::filesystem::path name(u8"新カスタマイズ.umc");
+  return name;
+}
+
 }  // namespace korvane

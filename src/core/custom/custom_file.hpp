@@ -6,13 +6,14 @@
 // 57-61 the same for set 2. A file of exactly 59 lines is the older form with four priority
 // codes per set, whose fifth code is 全距離 (5).
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "core/custom/custom_rules.hpp"
 #include "core/database/store_files.hpp"
+#include "core/engine/custom_rules.hpp"
 
 namespace korvane {
 
@@ -31,5 +32,15 @@ std::variant<CustomRules, LoadError> parseCustomFile(const std::vector<std::stri
 
 // Reads and parses the file at `file`.
 std::variant<CustomRules, LoadError> readCustomFile(const std::filesystem::path& file);
+
+// The name of a custom file before the user has saved or loaded one.
+const std::filesystem::path& newCustomFileName();  // "新カスタマイズ.umc"
+
+// The custom marking state the program keeps beside the settings.
+struct CustomState {
+  CustomRules rules = defaultCustomRules();          // committed by 完了 of the custom window
+  std::filesystem::path file = newCustomFileName();  // the current custom file
+  std::array<int, kRuleSets> selectedRow{};          // priority list row per set, 0-based
+};
 
 }  // namespace korvane

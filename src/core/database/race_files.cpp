@@ -6,7 +6,6 @@
 #include <unordered_map>
 #include <utility>
 
-#include "core/app/app_state.hpp"
 #include "core/database/horse_record.hpp"
 #include "core/database/store_edit.hpp"
 #include "core/text/encoding.hpp"
@@ -19,54 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kRaceExtension = ".uma";
 constexpr int kFirstRunnerLine = 7;  // header lines 7-24: the horse of each slot
-
-// The file name as the message window shows it.
-std::string shownName(const fs::path& file) {
-  return utf8ToCp932Lossy(file.filename().string());
-}
-
-FileDialogRequest raceFileRequest(const AppState& app, std::string title) {
-  FileDialogRequest request;
-  request.title = std::move(title);
-  request.filter = sj("コルバンレースファイル(*.uma)|*.uma");
-  request.defaultExtension = "uma";
-  request.folder = app.folders.race;
-  return request;
-}
-
-fs::path completeRacePath(const AppState& app, const fs::path& chosen, bool& extensionAdded) {
-  return completeChosenPath(app.folders.race, chosen, kRaceExtension, extensionAdded);
-}
-
-bool fileExists(const fs::path& file) {
-  std::error_code error;
-  return fs::exists(file, error);
-}
-
-void tooManyHorses(Dialogs& dialogs) {
-  dialogs.message(tooManyHorsesMessage());
-}
-
-// Asks for a race file to read; nothing when the user cancels or names a file that is not there.
-std::optional<fs::path> askRaceFileToRead(AppState& app, std::string title) {
-  const std::optional<fs::path> chosen =
-      app.dialogs.openFile(raceFileRequest(app, std::move(title)));
-  if (!chosen) return std::nullopt;
-  bool extensionAdded = false;
-  fs::path file = completeRacePath(app, *chosen, extensionAdded);
-  // A file whose real name has no extension may be meant as typed.
-  if (extensionAdded && !fileExists(file)) {
-    const fs::path asTyped = chosen->is_relative() ? app.folders.race / *chosen : *chosen;
-    if (fileExists(asTyped)) file = asTyped;
-  }
-  if (!fileExists(file)) {
-    app.dialogs.message({sj("指定されたファイル名は、存在しません。")});
-    return std::nullopt;
-  }
-  return file;
-}
 
 // ---- the add-load ----
 
@@ -110,28 +62,6 @@ std::string matchName(std::string_view identity) {
 
 }  // namespace
 
-std::optional<fs::path> askRaceSavePath(AppState& app, const fs::path& proposedName) {
-  FileDialogRequest request =
-      raceFileRequest(app, sj("レースファイル保存（ファイル名の「.uma」は省略できます）"));
-  request.proposedName = proposedName;
-  request.overwritePrompt = true;
-  const std::optional<fs::path> chosen = app.dialogs.saveFile(request);
-  if (!chosen) return std::nullopt;
-  bool extensionAdded = false;
-  const fs::path file = completeRacePath(app, *chosen, extensionAdded);
-  if (file.extension() != kRaceExtension) {
-    app.dialogs.message(
-        {sj("拡張子が「.uma」ではありません。"), sj("拡張子を「.uma」にするか、省略して下さい。")});
-    return std::nullopt;
-  }
-  // The dialog asked about the name as typed; the race file it becomes may already be there.
-  if (extensionAdded && fileExists(file) &&
-      !app.dialogs.confirm(shownName(file) + sj("は既にあります。"), sj("上書きしますか？"))) {
-    return std::nullopt;
-  }
-  return file;
-}
-
 std::vector<std::string> raceFileLines(const HorseStore& store, const TRaceCard& card) {
   std::vector<std::string> lines = emptyRaceHeader("KORVANE DATA 1998-2009");
   writeRaceHeader(card, lines);
@@ -151,55 +81,6 @@ std::vector<std::string> raceFileLines(const HorseStore& store, const TRaceCard&
     lines.insert(lines.end(), block.begin(), block.end());
   }
   return lines;
-}
-
-bool saveRace(AppState& app) {
-  const fs::path proposed =
-      app.editingAllHorses() ? fs::path(u8"新しいレース.uma") : app.editedFile.filename();
-  const std::optional<fs::path> file = askRaceSavePath(app, proposed);
-  if (!file) return false;
-
-  bool written = false;
-  {
-    WaitWindow wait(app.dialogs, sj(" レースデータを保存しています"));
-    written = app.writer.writeLines(*file, raceFileLines(app.store, app.card));
-  }
-  if (!written) {
-    app.dialogs.message({sj("「") + shownName(*file) + sj("」に保存できませんでした。"),
-                         sj("ディスクの空き容量と、フォルダに書き込めるかを確かめて下さい。")});
-    return false;
-  }
-  app.folders.race = file->parent_path();
-  return true;
-}
-
-bool loadRace(AppState& app) {
-  // A save that the user asked for and that failed must not be followed by throwing the changes
-  // away.
-  if (!askSaveIfModified(app)) return false;
-  const std::optional<fs::path> file = askRaceFileToRead(app, sj("レースファイル読込"));
-  if (!file) return false;
-
-  std::variant<LoadedSet, LoadError> read;
-  {
-    WaitWindow wait(app.dialogs, sj("    データを読み込んでいます"));
-    read = readPageZeroFile(*file, app.folders.data);
-    if (LoadedSet* set = std::get_if<LoadedSet>(&read)) {
-      app.store = std::move(set->store);
-      app.card = std::move(set->card);
-      app.store.modified = false;
-      app.editedFile = *file;
-      app.folders.race = file->parent_path();
-      sortOrderByName(app.store);
-    }
-  }
-  if (const LoadError* error = std::get_if<LoadError>(&read)) {
-    app.dialogs.message(loadErrorMessage(*error));
-    return false;
-  }
-  app.currentHorse = 0;
-  app.selectedSlot = 0;
-  return true;
 }
 
 std::variant<int, LoadError> checkRaceFileBlocks(std::span<const std::string> lines,
@@ -256,47 +137,14 @@ AddLoadTally mergeRaceBlocks(HorseStore& store, std::span<const std::string> lin
   return tally;
 }
 
-bool addLoadRace(AppState& app) {
-  if (app.store.count >= kMaxHorses) {
-    tooManyHorses(app.dialogs);
-    return false;
-  }
-  const std::optional<fs::path> file = askRaceFileToRead(app, sj("レースファイル追加読込"));
-  if (!file) return false;
-
-  std::optional<LoadError> error;
-  AddLoadTally tally;
-  {
-    WaitWindow wait(app.dialogs, sj("    データを読み込んでいます"));
-    // The whole file is read and checked before the store changes, so a damaged file adds
-    // nothing rather than half of its horses.
-    const std::optional<std::vector<std::string>> lines = readLines(*file);
-    if (!lines) {
-      error = LoadError{*file, 0, sj("ファイルを読み込めませんでした。")};
-    } else {
-      std::variant<int, LoadError> checked = checkRaceFileBlocks(*lines, *file);
-      if (LoadError* fault = std::get_if<LoadError>(&checked)) {
-        error = std::move(*fault);
-      } else {
-        app.folders.race = file->parent_path();
-        tally = mergeRaceBlocks(app.store, *lines, std::get<int>(checked));
-        app.store.modified = true;
-        app.currentHorse = 0;
-        app.selectedSlot = 0;
-      }
-    }
-  }
-  if (error) {
-    app.dialogs.message(loadErrorMessage(*error));
-    return false;
-  }
-  // Horses that found no room must not vanish unnoticed.
-  if (tally.refused > 0) {
-    app.dialogs.message({sj("登録馬が12000頭に達したため、"),
-                         std::to_string(tally.refused) + sj("頭は読み込めませんでした。"),
-                         sj("古い馬を削除してから、もう一度追加読込して下さい。")});
-  }
-  return true;
+std::variant<AddLoadTally, LoadError> addLoadFile(HorseStore& store, const fs::path& file) {
+  // The whole file is read and checked before the store changes, so a damaged file adds nothing
+  // rather than half of its horses.
+  const std::optional<std::vector<std::string>> lines = readLines(file);
+  if (!lines) return LoadError{file, 0, sj("ファイルを読み込めませんでした。")};
+  std::variant<int, LoadError> checked = checkRaceFileBlocks(*lines, file);
+  if (LoadError* fault = std::get_if<LoadError>(&checked)) return std::move(*fault);
+  return mergeRaceBlocks(store, *lines, std::get<int>(checked));
 }
 
 }  // namespace korvane

@@ -1,5 +1,6 @@
 #pragma once
-// The race card header (lines 1-61 of the main file and of race files) and the race-file flows.
+// The race card header (lines 1-61 of the main file and of race files), race files and the
+// add-load of their horses.
 
 #include <filesystem>
 #include <optional>
@@ -13,23 +14,11 @@
 
 namespace korvane {
 
-struct AppState;
-
 // Reads lines 2-60 into a card (line 1 and line 61 are the caller's). Errors name the line.
 std::variant<TRaceCard, LoadError> parseRaceHeader(std::span<const std::string> header,
                                                    const std::filesystem::path& file);
 // Writes the card into lines 2-60 of `header` (61 lines); lines 1 and 61 are left alone.
 void writeRaceHeader(const TRaceCard& card, std::span<std::string> header);
-
-// レース保存, レース読込, 追加読込.
-bool saveRace(AppState& app);
-bool loadRace(AppState& app);
-bool addLoadRace(AppState& app);
-
-// The race-file save dialog, also used when old horses are moved out: the chosen path with ".uma"
-// added to a bare name, or nothing after a cancel or a refused name (the message is shown).
-std::optional<std::filesystem::path> askRaceSavePath(AppState& app,
-                                                     const std::filesystem::path& proposedName);
 
 // A race file of the card: the header with every running slot renumbered to its block's position
 // in the file, then the blocks of the runners in slot order.
@@ -51,5 +40,10 @@ struct AddLoadTally {
 // Merges `blocks` checked blocks (from line 62 of `lines`) into the store; the race card is not
 // touched.
 AddLoadTally mergeRaceBlocks(HorseStore& store, std::span<const std::string> lines, int blocks);
+
+// Reads and checks the whole race file, then merges its horses into the store; a file that cannot
+// be read or fails a check adds nothing.
+std::variant<AddLoadTally, LoadError> addLoadFile(HorseStore& store,
+                                                  const std::filesystem::path& file);
 
 }  // namespace korvane

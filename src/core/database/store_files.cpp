@@ -6,7 +6,6 @@
 #include <string_view>
 #include <system_error>
 
-#include "core/app/app_state.hpp"
 #include "core/database/horse_fields.hpp"
 #include "core/database/race_files.hpp"
 #include "core/database/store_edit.hpp"
@@ -29,10 +28,6 @@ const fs::path& orderFileName() {
 fs::path continuationName(int page) {
   const std::string number = std::to_string(page + 1);
   return fs::path(u8"全競走馬" + std::u8string(number.begin(), number.end()) + u8".um0");
-}
-
-std::string nameInMessage(const fs::path& file) {
-  return utf8ToCp932Lossy(file.filename().string());
 }
 
 LoadError errorAt(const fs::path& file, int line, std::string_view reasonUtf8) {
@@ -71,33 +66,6 @@ std::optional<std::vector<int>> readOrderFile(const fs::path& file, int count) {
   return order;
 }
 
-std::variant<LoadedSet, LoadError> readAllHorses(const fs::path& dataFolder) {
-  auto result = readPageZeroFile(dataFolder / allHorsesFileName(), dataFolder);
-  if (auto* set = std::get_if<LoadedSet>(&result)) {
-    if (auto order = readOrderFile(dataFolder / orderFileName(), set->store.count)) {
-      set->store.order = std::move(*order);
-    } else {
-      // Without a usable order file the list is rebuilt from the names.
-      sortOrderByName(set->store);
-    }
-  }
-  return result;
-}
-
-void swapIn(AppState& app, LoadedSet&& set) {
-  app.store = std::move(set.store);
-  app.card = std::move(set.card);
-}
-
-std::string editedName(const AppState& app) {
-  return app.editingAllHorses() ? sj("全競走馬ファイル") : nameInMessage(app.editedFile);
-}
-
-void showSaveFailure(AppState& app, const fs::path& file) {
-  app.dialogs.message({sj("「") + nameInMessage(file) + sj("」に保存できませんでした。"),
-                       sj("ディスクの空き容量と、フォルダに書き込めるかを確かめて下さい。")});
-}
-
 struct OutFile {
   fs::path name;
   std::span<const std::string> lines;
@@ -106,17 +74,16 @@ struct OutFile {
 // Every file of the set is first written complete into a folder beside the data, and only when
 // all of them are on disk do they replace the old ones, so a full disk midway never leaves a
 // main file whose count does not match its continuation files.
-bool writeFileSet(AppState& app, const std::vector<OutFile>& files) {
-  const fs::path& data = app.folders.data;
+std::optional<fs::path> writeFileSet(LineWriter& writer, const fs::path& data,
+                                     const std::vector<OutFile>& files) {
   const fs::path staging = data / ".korvane-saving";
   std::error_code ec;
   fs::remove_all(staging, ec);
   fs::create_directory(staging, ec);
   for (const OutFile& file : files) {
-    if (!app.writer.writeLines(staging / file.name, file.lines)) {
+    if (!writer.writeLines(staging / file.name, file.lines)) {
       fs::remove_all(staging, ec);
-      showSaveFailure(app, file.name);
-      return false;
+      return file.name;
     }
   }
   // The main file goes last: until it is in place the old count still describes the set.
@@ -124,25 +91,11 @@ bool writeFileSet(AppState& app, const std::vector<OutFile>& files) {
     fs::rename(staging / it->name, data / it->name, ec);
     if (ec) {
       fs::remove_all(staging, ec);
-      showSaveFailure(app, it->name);
-      return false;
+      return it->name;
     }
   }
   fs::remove_all(staging, ec);
-  return true;
-}
-
-bool mainFileExists(const AppState& app) {
-  std::error_code ec;
-  return fs::exists(app.folders.data / allHorsesFileName(), ec);
-}
-
-void showFirstRunNotice(AppState& app) {
-  app.dialogs.message({sj("初めての起動なので、"), sj("全競走馬ファイルが作られていません。"),
-                       sj("「コルバン」を終了するときに、"),
-                       sj("全競走馬を保存するか聞いてきますので、"),
-                       sj("「はい」ボタンを押して保存して下さい。"),
-                       sj("そうすると、全競走馬ファイルが作られます。")});
+  return std::nullopt;
 }
 
 const char* const kNotShiftJis = "Shift-JISの文字として読めないバイトがあります。";
@@ -183,12 +136,17 @@ std::optional<LoadError> checkHorseBlocks(std::span<const std::string> lines, st
 }
 
 std::vector<std::string> loadErrorMessage(const LoadError& error) {
-  std::vector<std::string> lines{sj("「") + nameInMessage(error.file) +
+  std::vector<std::string> lines{sj("「") + shownFileName(error.file) +
                                  sj("」を読み込めませんでした。")};
   lines.push_back(error.line > 0 ? std::to_string(error.line) + sj("行目：") + error.reason
                                  : error.reason);
   lines.push_back(sj("データは読み込む前のままです。"));
   return lines;
+}
+
+std::vector<std::string> saveFailureMessage(const fs::path& file) {
+  return {sj("「") + shownFileName(file) + sj("」に保存できませんでした。"),
+          sj("ディスクの空き容量と、フォルダに書き込めるかを確かめて下さい。")};
 }
 
 std::variant<LoadedSet, LoadError> readPageZeroFile(const fs::path& file,
@@ -266,37 +224,37 @@ std::variant<LoadedSet, LoadError> readPageZeroFile(const fs::path& file,
   return set;
 }
 
-bool loadPageZeroFile(AppState& app, const fs::path& path) {
-  const fs::path file = path == allHorsesFileName() ? app.folders.data / path : path;
-  auto result = readPageZeroFile(file, app.folders.data);
-  if (auto* error = std::get_if<LoadError>(&result)) {
-    app.dialogs.message(loadErrorMessage(*error));
-    return false;
-  }
-  swapIn(app, std::get<LoadedSet>(std::move(result)));
-  return true;
+const fs::path& allHorsesFileName() {
+  static const fs::path name(u8"全競走馬.um0");
+  return name;
 }
 
-bool loadAllHorses(AppState& app) {
-  auto result = readAllHorses(app.folders.data);
-  if (auto* error = std::get_if<LoadError>(&result)) {
-    app.dialogs.message(loadErrorMessage(*error));
-    return false;
-  }
-  swapIn(app, std::get<LoadedSet>(std::move(result)));
-  app.editedFile = allHorsesFileName();
-  return true;
+bool allHorsesFileExists(const fs::path& dataFolder) {
+  std::error_code ec;
+  return fs::exists(dataFolder / allHorsesFileName(), ec);
 }
 
-bool saveStore(AppState& app) {
-  WaitWindow wait(app.dialogs, sj("      データを保存しています"));
-  HorseStore& store = app.store;
+std::variant<LoadedSet, LoadError> readAllHorses(const fs::path& dataFolder) {
+  auto result = readPageZeroFile(dataFolder / allHorsesFileName(), dataFolder);
+  if (auto* set = std::get_if<LoadedSet>(&result)) {
+    if (auto order = readOrderFile(dataFolder / orderFileName(), set->store.count)) {
+      set->store.order = std::move(*order);
+    } else {
+      // Without a usable order file the list is rebuilt from the names.
+      sortOrderByName(set->store);
+    }
+  }
+  return result;
+}
+
+std::optional<fs::path> writeStore(LineWriter& writer, const fs::path& dataFolder,
+                                   const fs::path& editedFile, HorseStore& store,
+                                   const TRaceCard& card) {
   std::span<std::string> header(store.page[0].data(), kHeaderLines);
-  writeRaceHeader(app.card, header);
+  writeRaceHeader(card, header);
   header[kHeaderLines - 1] = std::to_string(store.count);
 
-  bool saved = false;
-  if (app.editingAllHorses()) {
+  if (editedFile == allHorsesFileName()) {
     std::vector<std::string> orderLines;
     orderLines.reserve(store.order.size());
     for (int n : store.order) orderLines.push_back(std::to_string(n));
@@ -306,63 +264,19 @@ bool saveStore(AppState& app) {
       files.push_back({continuationName(p), store.page[p]});
     }
     files.push_back({orderFileName(), orderLines});
-    saved = writeFileSet(app, files);
-  } else {
-    // A race file keeps every one of its horses in the one file, even past the first page.
-    std::vector<std::string> joined;
-    std::span<const std::string> lines = store.page[0];
-    if (store.count > kHorsesPerPage) {
-      for (int p = 0; p < kPageCount; ++p) {
-        joined.insert(joined.end(), store.page[p].begin(), store.page[p].end());
-      }
-      lines = joined;
-    }
-    saved = app.writer.writeLines(app.editedFile, lines);
-    if (!saved) showSaveFailure(app, app.editedFile);
+    return writeFileSet(writer, dataFolder, files);
   }
-  if (saved) store.modified = false;
-  return saved;
-}
-
-bool askSaveIfModified(AppState& app) {
-  if (!app.store.modified) return true;
-  if (!app.dialogs.confirm(editedName(app), sj("は変更されています。保存しますか？"))) return true;
-  return saveStore(app);
-}
-
-void saveButton(AppState& app) {
-  if (app.dialogs.confirm(editedName(app) + sj("を"), sj("上書き保存します。"))) saveStore(app);
-}
-
-void reloadAllHorses(AppState& app) {
-  if (!app.editingAllHorses()) {
-    // The changes to the race file are saved if the user wants; a failed save stops the reload
-    // rather than throw the changes away.
-    if (!askSaveIfModified(app)) return;
-    if (!mainFileExists(app)) {
-      showFirstRunNotice(app);
-      return;
+  // A race file keeps every one of its horses in the one file, even past the first page.
+  std::vector<std::string> joined;
+  std::span<const std::string> lines = store.page[0];
+  if (store.count > kHorsesPerPage) {
+    for (int p = 0; p < kPageCount; ++p) {
+      joined.insert(joined.end(), store.page[p].begin(), store.page[p].end());
     }
-  } else {
-    if (!mainFileExists(app)) {
-      showFirstRunNotice(app);
-      return;
-    }
-    if (!app.dialogs.confirm(sj("全競走馬"), sj("を読込直します。よろしいですか？"))) return;
+    lines = joined;
   }
-
-  std::variant<LoadedSet, LoadError> result = [&] {
-    WaitWindow wait(app.dialogs, sj("    データを読み込んでいます"));
-    return readAllHorses(app.folders.data);
-  }();
-  if (auto* error = std::get_if<LoadError>(&result)) {
-    app.dialogs.message(loadErrorMessage(*error));
-    return;
-  }
-  swapIn(app, std::get<LoadedSet>(std::move(result)));
-  app.editedFile = allHorsesFileName();
-  app.currentHorse = 0;
-  app.selectedSlot = 0;
+  if (!writer.writeLines(editedFile, lines)) return editedFile;
+  return std::nullopt;
 }
 
 }  // namespace korvane

@@ -11,10 +11,9 @@
 
 #include "core/database/horse_store.hpp"
 #include "core/database/race_card.hpp"
+#include "core/text/line_file.hpp"
 
 namespace korvane {
-
-struct AppState;
 
 // Why a file could not be read: the file and, when it applies, its 1-based line.
 struct LoadError {
@@ -25,6 +24,13 @@ struct LoadError {
 
 // The message window lines for a load error: names the file and the line.
 std::vector<std::string> loadErrorMessage(const LoadError& error);
+// The message window lines for a file that could not be saved.
+std::vector<std::string> saveFailureMessage(const std::filesystem::path& file);
+
+// The main file of the all-horses set, inside the data folder; also the name under which the set
+// is edited (as opposed to a race file's full path).
+const std::filesystem::path& allHorsesFileName();  // "全競走馬.um0"
+bool allHorsesFileExists(const std::filesystem::path& dataFolder);
 
 struct LoadedSet {
   HorseStore store;
@@ -43,15 +49,16 @@ std::optional<LoadError> checkHorseBlocks(std::span<const std::string> lines, st
 std::variant<LoadedSet, LoadError> readPageZeroFile(const std::filesystem::path& file,
                                                     const std::filesystem::path& dataFolder);
 
-// Flows over the program's state. Each shows its own messages and wait window; a failure leaves
-// the store and the card exactly as they were and returns false.
-bool loadPageZeroFile(AppState& app, const std::filesystem::path& path);
-bool loadAllHorses(AppState& app);
-bool saveStore(AppState& app);
-// False only when the user chose to save and the save failed (the caller should not go on to
-// replace the data).
-bool askSaveIfModified(AppState& app);
-void saveButton(AppState& app);       // 保存
-void reloadAllHorses(AppState& app);  // 全競走馬読込
+// Reads the all-horses set of `dataFolder` with its order file (rebuilt from the names when the
+// order file does not list every horse once).
+std::variant<LoadedSet, LoadError> readAllHorses(const std::filesystem::path& dataFolder);
+
+// Writes the card into the store's header and the store to its files: the all-horses set into
+// `dataFolder` when `editedFile` is allHorsesFileName(), else the one race file `editedFile` with
+// every horse. Answers the file that could not be written, nothing after a complete save.
+std::optional<std::filesystem::path> writeStore(LineWriter& writer,
+                                                const std::filesystem::path& dataFolder,
+                                                const std::filesystem::path& editedFile,
+                                                HorseStore& store, const TRaceCard& card);
 
 }  // namespace korvane

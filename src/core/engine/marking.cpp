@@ -12,9 +12,9 @@ bool strong(const RunnerResult& r) {
 
 }  // namespace
 
-void markStandard(const TRaceCard& card, TYosouResult& result) {
+void markStandard(const TRaceCard& card, const std::string& development, TYosouResult& result) {
   const auto& dev = developments();
-  const bool decisive = card.development == dev[0] || card.development == dev[4];
+  const bool decisive = development == dev[0] || development == dev[4];
   MarkList list(card, result);
   int favoured = 0;  // runners the development suits, marked by the middle blocks
 
@@ -45,7 +45,7 @@ void markStandard(const TRaceCard& card, TYosouResult& result) {
   list.fill(result.korvaneOrder, 7, [](const RunnerResult& r) { return r.form == 3; });
 }
 
-void rateConfidence(const Settings& settings, TYosouResult& result) {
+void rateConfidence(BetDisplay betDisplay, TYosouResult& result) {
   int cls = 0;
   int confidence = 0;
   if (result.markCount >= 1) {
@@ -66,19 +66,17 @@ void rateConfidence(const Settings& settings, TYosouResult& result) {
       confidence = 30;
     }
   }
-  switch (settings.kaime) {
-    case 0:
+  switch (betDisplay) {
+    case BetDisplay::Box:
       cls = 30;
       break;  // ボックス買い: never an axis
-    case 1:
-    case 2:
+    case BetDisplay::Standard:
+    case BetDisplay::OneOrTwoAxes:
       if (cls == 30) cls = 40;
       break;
-    case 3:
+    case BetDisplay::OneAxis:
       cls = 90;
       break;  // always one axis
-    default:
-      break;
   }
   result.confidence = confidence;
   result.confidenceClass = cls;

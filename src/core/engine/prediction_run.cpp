@@ -1,7 +1,6 @@
 #include "core/engine/prediction_run.hpp"
 
-#include "core/app/app_state.hpp"
-#include "core/custom/custom_marking.hpp"
+#include "core/engine/custom_marking.hpp"
 #include "core/engine/index_orders.hpp"
 #include "core/engine/indexes.hpp"
 #include "core/engine/marking.hpp"
@@ -13,28 +12,27 @@ namespace {
 
 // The marking mode picks who fills markOrder: the standard way by the コルバン指数, or the
 // user's committed rules.
-void markRunners(const AppState& app, TYosouResult& result) {
-  if (app.settings.shirushi == 1) {
-    markCustom(app.card, app.custom.rules, result);
+void markRunners(const TRaceCard& card, const std::string& development, const Marking& marking,
+                 TYosouResult& result) {
+  if (marking.mode == MarkingMode::Custom) {
+    markCustom(card, development, marking.rules, result);
   } else {
-    markStandard(app.card, result);
+    markStandard(card, development, result);
   }
 }
 
 }  // namespace
 
-void runPrediction(AppState& app, const ProgressFn& progress) {
+TYosouResult runPrediction(PredictionEngine& engine, const HorseStore& store, const TRaceCard& card,
+                           const Marking& marking, const ProgressFn& progress) {
   auto report = [&progress](int filled) {
     if (progress) progress(filled);
   };
-  const TRaceCard& card = app.card;
-  PredictionEngine& engine = app.engine;
-  TYosouResult& result = app.result;
   const int n = slotCount(card);
 
-  result = TYosouResult{};
+  TYosouResult result;
   result.runnerCount = n;
-  fillRunCache(engine.runs, app.store, card);
+  fillRunCache(engine.runs, store, card);
   findAllMeetings(engine.meetings, engine.runs, card);
   report(1);
 
@@ -57,27 +55,28 @@ void runPrediction(AppState& app, const ProgressFn& progress) {
   formGrades(engine.runs, card, raceWindow, result);
 
   for (int k = 1; k <= n; ++k) {
-    result.runner[k].raceStyle = raceStyle(engine.runs, app.store, card, raceWindow, k);
+    result.runner[k].raceStyle = raceStyle(engine.runs, store, card, raceWindow, k);
   }
   result.standardDevelopment =
       standardDevelopment(card.surface, card.course, card.distance, card.going);
 
   korvaneIndex(card, result);
   result.korvaneOrder = indexOrder(result, n, OrderKind::Korvane);
-  remark(app);
+  remark(result, card, card.development, marking);
+  return result;
 }
 
-void remark(AppState& app) {
-  TYosouResult& result = app.result;
+void remark(TYosouResult& result, const TRaceCard& card, const std::string& development,
+            const Marking& marking) {
   const int n = result.runnerCount;
-  const int developmentRowOfRace = developmentRow(app.card.development);
+  const int developmentRowOfRace = developmentRow(development);
   for (int k = 1; k <= n; ++k) {
     RunnerResult& r = result.runner[k];
     r.styleFit = styleFitInRow(r.raceStyle, developmentRowOfRace);
   }
   buildMarkingOrders(result, n);
-  markRunners(app, result);
-  rateConfidence(app.settings, result);
+  markRunners(card, development, marking, result);
+  rateConfidence(marking.betDisplay, result);
 }
 
 }  // namespace korvane

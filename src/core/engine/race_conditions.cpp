@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/app/app_state.hpp"
 #include "core/text/sjis.hpp"
 
 namespace korvane {
@@ -130,11 +129,10 @@ TurfCourse turfCourse(std::string_view racecourse, int distance) {
   return TurfCourse::None;
 }
 
-void storeRaceConditions(AppState& app, const RaceConditionsChoice& choice,
+void applyRaceConditions(TRaceCard& card, const RaceConditionsChoice& choice,
                          const AskInnerFn& askInner) {
   static const std::string turf = sj("芝"), dirt = sj("ダ"), inner = sj("(内)"), outer = sj("(外)");
   const RaceConditionItems& items = raceConditionItems();
-  TRaceCard& card = app.card;
 
   if (choice.courseList >= 0 && choice.courseList < 3 && choice.courseRow >= 0 &&
       choice.courseRow < static_cast<int>(items.courses[choice.courseList].size())) {
@@ -168,7 +166,6 @@ void storeRaceConditions(AppState& app, const RaceConditionsChoice& choice,
   }
 
   card.development = standardDevelopmentOf(card);
-  app.store.modified = true;
 }
 
 std::string standardDevelopmentOf(const TRaceCard& card) {

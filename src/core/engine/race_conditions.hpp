@@ -13,8 +13,6 @@
 
 namespace korvane {
 
-struct AppState;
-
 // The list items exactly as the window shows them (cp932).
 struct RaceConditionItems {
   // KeibajouLst (the ten central racecourses), KeibajouLst2 and KeibajouLst3 (local racecourses,
@@ -51,10 +49,9 @@ TurfCourse turfCourse(std::string_view racecourse, int distance);
 // Asked where the distance is run on both courses: true for 内回り, false for 外回り.
 using AskInnerFn = std::function<bool()>;
 
-// 完了: stores the choice into the race card, asking for the course where needed, resets the
-// development to the standard one for the new conditions and marks the horse database modified
-// (the race card is saved with it).
-void storeRaceConditions(AppState& app, const RaceConditionsChoice& choice,
+// Stores the choice into the race card, asking for the course where needed, and resets the
+// development to the standard one for the new conditions.
+void applyRaceConditions(TRaceCard& card, const RaceConditionsChoice& choice,
                          const AskInnerFn& askInner);
 
 // The standard development for the card's present conditions (標準設定 of the development window).

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "core/app/app_state.hpp"
-#include "core/custom/custom_edit.hpp"
 #include "core/text/sjis.hpp"
+#include "core/views/marking_label.hpp"
 #include "core/views/race_label.hpp"
 
 namespace korvane {

@@ -1,7 +1,8 @@
 #include "core/text/encoding.hpp"
 
-#include <cerrno>
 #include <iconv.h>
+
+#include <cerrno>
 
 namespace korvane {
 
@@ -43,9 +44,13 @@ Converted convert(const char* to, const char* from, std::string_view in) {
 
 }  // namespace
 
-Converted cp932ToUtf8(std::string_view cp932) { return convert("UTF-8", "CP932", cp932); }
+Converted cp932ToUtf8(std::string_view cp932) {
+  return convert("UTF-8", "CP932", cp932);
+}
 
-Converted utf8ToCp932(std::string_view utf8) { return convert("CP932", "UTF-8", utf8); }
+Converted utf8ToCp932(std::string_view utf8) {
+  return convert("CP932", "UTF-8", utf8);
+}
 
 std::string utf8ToCp932Lossy(std::string_view utf8) {
   std::string out;
@@ -63,6 +68,10 @@ std::string utf8ToCp932Lossy(std::string_view utf8) {
     utf8.remove_prefix(c.badOffset + skip);
   }
   return out;
+}
+
+std::string shownFileName(const std::filesystem::path& file) {
+  return utf8ToCp932Lossy(file.filename().string());
 }
 
 }  // namespace korvane

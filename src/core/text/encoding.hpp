@@ -3,6 +3,7 @@
 // file names). Text that cannot be converted is reported, never dropped or replaced.
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,7 @@ namespace korvane {
 
 struct Converted {
   bool ok = false;
-  std::string text;          // the converted text when ok
+  std::string text;           // the converted text when ok
   std::size_t badOffset = 0;  // byte offset in the input of the first unconvertible sequence
 };
 
@@ -20,5 +21,7 @@ Converted utf8ToCp932(std::string_view utf8);
 // For messages only: a UTF-8 text (such as a file name) in cp932, with every character that cp932
 // cannot hold shown as "?".
 std::string utf8ToCp932Lossy(std::string_view utf8);
+// A file's name (without its folder) as a message or a label shows it, the same way.
+std::string shownFileName(const std::filesystem::path& file);
 
 }  // namespace korvane

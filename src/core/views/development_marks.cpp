@@ -13,25 +13,8 @@ namespace korvane {
 
 namespace {
 
-// Puts the race's own development back and marks it again, however the screen's work ends.
-class OwnDevelopment {
- public:
-  explicit OwnDevelopment(AppState& app) : app_(app), development_(app.card.development) {}
-  ~OwnDevelopment() {
-    app_.card.development = development_;
-    remark(app_);
-  }
-  OwnDevelopment(const OwnDevelopment&) = delete;
-  OwnDevelopment& operator=(const OwnDevelopment&) = delete;
-
- private:
-  AppState& app_;
-  std::string development_;
-};
-
-std::vector<std::string> markColumn(const AppState& app, int n) {
+std::vector<std::string> markColumn(const AppState& app, const TYosouResult& result, int n) {
   static const std::string unsure = sj(" ？");
-  const TYosouResult& result = app.result;
   std::vector<std::string> column;
   column.reserve(static_cast<std::size_t>(n));
   for (int k = 1; k <= n; ++k) {
@@ -48,7 +31,7 @@ std::vector<std::string> markColumn(const AppState& app, int n) {
 
 }  // namespace
 
-DevelopmentMarks buildDevelopmentMarks(AppState& app) {
+DevelopmentMarks buildDevelopmentMarks(const AppState& app) {
   PredictionColumns table = buildPredictionColumns(app);
   DevelopmentMarks view;
   view.umaban = std::move(table.umaban);
@@ -56,12 +39,12 @@ DevelopmentMarks buildDevelopmentMarks(AppState& app) {
   const int n = static_cast<int>(view.name.size());
   for (int k = 1; k <= n; ++k) view.style.push_back(styleSignCell(app.result.runner[k].raceStyle));
 
-  OwnDevelopment restore(app);
+  // A copy of the race's result is marked under each development; the race keeps its own.
+  TYosouResult marked = app.result;
   for (int d = 0; d < kDevelopmentCount; ++d) {
-    app.card.development = developments()[d];
-    remark(app);
-    view.marks[d] = markColumn(app, n);
-    view.reliability[d] = std::to_string(app.result.confidence) + "%";
+    remark(marked, app.card, developments()[d], app.marking());
+    view.marks[d] = markColumn(app, marked, n);
+    view.reliability[d] = std::to_string(marked.confidence) + "%";
   }
   return view;
 }

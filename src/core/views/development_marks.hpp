@@ -22,9 +22,9 @@ struct DevelopmentMarks {
   std::array<std::string, kDevelopmentCount> reliability;  // "45%"
 };
 
-// Marks the race again on its stored indexes under each development in turn, then puts back the
-// race's own development and marks, so that nothing of it outlives the screen.
-DevelopmentMarks buildDevelopmentMarks(AppState& app);
+// Marks a copy of the race's result on its stored indexes under each development in turn; the
+// race's own development and marks stay as they are.
+DevelopmentMarks buildDevelopmentMarks(const AppState& app);
 
 // Column headings, two lines each: "逃先" / "断然", "逃先" / "有利", "展開" / "不問", "差追" /
 // "有利", "差追" / "断然".

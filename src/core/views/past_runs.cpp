@@ -3,10 +3,10 @@
 #include <array>
 
 #include "core/app/app_state.hpp"
-#include "core/betting/odds.hpp"
 #include "core/database/horse_fields.hpp"
 #include "core/text/sjis.hpp"
 #include "core/views/evaluation.hpp"
+#include "core/views/odds_figure.hpp"
 #include "core/views/run_summary.hpp"
 
 namespace korvane {

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/app_state.hpp"
-#include "core/app/startup.hpp"
+#include "core/flows/startup.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/wait_cursor.hpp"
 #include "gui/platform/widget_helpers.hpp"

@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "core/app/app_state.hpp"
+#include "core/flows/race_conditions.hpp"
+#include "core/text/sjis.hpp"
 #include "gui/engine/uchisoto_form.hpp"
 #include "gui/platform/widget_helpers.hpp"
 

@@ -6,8 +6,9 @@
 #include <QVBoxLayout>
 
 #include "core/app/app_state.hpp"
-#include "core/engine/prediction_run.hpp"
 #include "core/engine/think_progress.hpp"
+#include "core/flows/prediction.hpp"
+#include "core/text/sjis.hpp"
 #include "gui/platform/fonts.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/wait_cursor.hpp"
@@ -64,7 +65,7 @@ void predictWithProgress(AppState& app, QWidget* over) {
   // clicks and keys wait until the run is over.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   repaintWindows();
-  runPrediction(app, [&think](int filled) { think.showProgress(filled); });
+  predictRace(app, [&think](int filled) { think.showProgress(filled); });
   think.hide();
 }
 

@@ -6,7 +6,7 @@
 
 #include "core/app/app_state.hpp"
 #include "core/app/folder_migration.hpp"
-#include "core/app/startup.hpp"
+#include "core/flows/startup.hpp"
 #include "gui/platform/qt_text.hpp"
 
 namespace korvane::gui {

@@ -13,11 +13,13 @@
 #include "core/app/app_state.hpp"
 #include "core/custom/custom_edit.hpp"
 #include "core/database/race_files.hpp"
-#include "core/engine/prediction_run.hpp"
+#include "core/flows/prediction.hpp"
+#include "core/flows/race_files.hpp"
 #include "core/output/prediction_page.hpp"
 #include "core/text/sjis.hpp"
 #include "core/flows/rankings.hpp"
 #include "core/views/disregard.hpp"
+#include "core/views/marking_label.hpp"
 #include "core/views/prediction_columns.hpp"
 #include "core/views/race_label.hpp"
 #include "gui/engine/race_form.hpp"
@@ -426,7 +428,7 @@ void TYosouForm::TenkaiBtnClick() {
   app_.card.development = tenkai.chosenDevelopment();
   app_.store.modified = true;
   // The indexes stand; only the style fit and the marks follow the development.
-  remark(app_);
+  remarkRace(app_);
   FillColumns();
 }
 

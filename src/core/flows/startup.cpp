@@ -1,12 +1,13 @@
-#include "core/app/startup.hpp"
+#include "core/flows/startup.hpp"
 
 #include <system_error>
 
 #include "core/app/app_state.hpp"
 #include "core/app/settings_file.hpp"
-#include "core/custom/custom_rules.hpp"
+#include "core/custom/custom_file.hpp"
 #include "core/database/store_edit.hpp"
 #include "core/database/store_files.hpp"
+#include "core/flows/store_files.hpp"
 #include "core/text/sjis.hpp"
 
 namespace korvane {

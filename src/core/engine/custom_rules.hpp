@@ -4,7 +4,6 @@
 // per set the order in which the fill-up looks at the indexes for the last marks.
 
 #include <array>
-#include <filesystem>
 #include <string>
 
 #include "core/database/race_card.hpp"
@@ -54,15 +53,5 @@ int ruleSetFor(const std::string& development);
 // Whether every value lies in its range and each priority list is a permutation of 1..5, which
 // the marking relies on when it looks indexes up by them.
 bool rulesInRange(const CustomRules& rules);
-
-// The name of a custom file before the user has saved or loaded one.
-const std::filesystem::path& newCustomFileName();  // "新カスタマイズ.umc"
-
-// The custom marking state the program keeps beside the settings.
-struct CustomState {
-  CustomRules rules = defaultCustomRules();          // committed by 完了 of the custom window
-  std::filesystem::path file = newCustomFileName();  // the current custom file
-  std::array<int, kRuleSets> selectedRow{};          // priority list row per set, 0-based
-};
 
 }  // namespace korvane

@@ -1,4 +1,4 @@
-#include "core/custom/custom_marking.hpp"
+#include "core/engine/custom_marking.hpp"
 
 #include "core/engine/mark_list.hpp"
 
@@ -88,8 +88,9 @@ PriorityIndex priorityIndex(const TYosouResult& r, int code) {
 
 }  // namespace
 
-void markCustom(const TRaceCard& card, const CustomRules& rules, TYosouResult& result) {
-  const RuleSet& set = rules.sets[ruleSetFor(card.development)];
+void markCustom(const TRaceCard& card, const std::string& development, const CustomRules& rules,
+                TYosouResult& result) {
+  const RuleSet& set = rules.sets[ruleSetFor(development)];
   MarkList marks(card, result);
 
   for (const MarkRule& rule : set.marks) {

@@ -1,4 +1,4 @@
-#include "core/custom/custom_rules.hpp"
+#include "core/engine/custom_rules.hpp"
 
 #include <algorithm>
 
@@ -47,11 +47,6 @@ bool rulesInRange(const CustomRules& rules) {
     if (sorted != std::array<int, kPriorities>{1, 2, 3, 4, 5}) return false;
   }
   return true;
-}
-
-const std::filesystem::path& newCustomFileName() {
-  static const std::filesystem::path name(u8"新カスタマイズ.umc");
-  return name;
 }
 
 }  // namespace korvane

@@ -1,0 +1,13 @@
+#include "core/flows/race_conditions.hpp"
+
+#include "core/app/app_state.hpp"
+
+namespace korvane {
+
+void storeRaceConditions(AppState& app, const RaceConditionsChoice& choice,
+                         const AskInnerFn& askInner) {
+  applyRaceConditions(app.card, choice, askInner);
+  app.store.modified = true;
+}
+
+}  // namespace korvane
