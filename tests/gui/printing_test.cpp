@@ -8,7 +8,8 @@
 #include <cmath>
 
 #include "core/database/store_files.hpp"
-#include "core/engine/prediction_run.hpp"
+#include "core/flows/prediction.hpp"
+#include "core/flows/store_files.hpp"
 #include "core/output/detail_page.hpp"
 #include "core/output/prediction_page.hpp"
 #include "core/output/printed_lines.hpp"
@@ -116,7 +117,7 @@ bool predictFullField(AppState& app) {
     const gen::RaceSet race = gen::benchRace(i);
     if (race.card.runnerCount != 18) continue;
     gen::loadInto(app, race);
-    runPrediction(app);
+    predictRace(app);
     return true;
   }
   return false;
@@ -217,7 +218,7 @@ class PrintingTest : public QObject {
     GuiWorld sample;
     QVERIFY(loadPageZeroFile(sample.app, GuiWorld::sampleFile()));
     sample.app.editedFile = GuiWorld::sampleFile();
-    runPrediction(sample.app);
+    predictRace(sample.app);
     const auto file = savedPdf(dir_, predictionTextPage(buildPredictionColumns(sample.app),
                                                         predictionPageFrame(sample.app)));
     QVERIFY(!file.empty());

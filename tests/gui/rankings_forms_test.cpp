@@ -9,7 +9,8 @@
 #include <memory>
 
 #include "core/database/store_files.hpp"
-#include "core/engine/prediction_run.hpp"
+#include "core/flows/prediction.hpp"
+#include "core/flows/store_files.hpp"
 #include "core/views/prediction_columns.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/views/graph_form.hpp"
@@ -59,7 +60,7 @@ class RankingsFormsTest : public QObject {
   void init() {
     world_ = std::make_unique<GuiWorld>();
     QVERIFY(loadPageZeroFile(app(), GuiWorld::sampleFile()));
-    runPrediction(app());
+    predictRace(app());
   }
   void cleanup() { world_.reset(); }
 

@@ -9,7 +9,8 @@
 #include <memory>
 
 #include "core/database/store_files.hpp"
-#include "core/engine/prediction_run.hpp"
+#include "core/flows/prediction.hpp"
+#include "core/flows/store_files.hpp"
 #include "core/text/sjis.hpp"
 #include "gui/views/user_form.hpp"
 #include "tests/gui/support/gui_world.hpp"
@@ -67,7 +68,7 @@ class UserFormTest : public QObject {
   void init() {
     world_ = std::make_unique<GuiWorld>();
     QVERIFY(loadPageZeroFile(app(), GuiWorld::sampleFile()));
-    runPrediction(app());
+    predictRace(app());
     app().card.runner[5] = 0;  // 出走取消
     app().card.userRank[9] = 7;  // a number no class has, from a hand-edited race file
     form_ = std::make_unique<TUserForm>(app(), nullptr);

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "core/database/store_files.hpp"
+#include "core/flows/store_files.hpp"
 #include "core/text/sjis.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/views/dogai_form.hpp"

@@ -144,11 +144,6 @@ std::vector<std::string> loadErrorMessage(const LoadError& error) {
   return lines;
 }
 
-std::vector<std::string> saveFailureMessage(const fs::path& file) {
-  return {sj("「") + shownFileName(file) + sj("」に保存できませんでした。"),
-          sj("ディスクの空き容量と、フォルダに書き込めるかを確かめて下さい。")};
-}
-
 std::variant<LoadedSet, LoadError> readPageZeroFile(const fs::path& file,
                                                     const fs::path& dataFolder) {
   std::optional<std::vector<std::string>> read = readLines(file);

@@ -24,8 +24,6 @@ struct LoadError {
 
 // The message window lines for a load error: names the file and the line.
 std::vector<std::string> loadErrorMessage(const LoadError& error);
-// The message window lines for a file that could not be saved.
-std::vector<std::string> saveFailureMessage(const std::filesystem::path& file);
 
 // The main file of the all-horses set, inside the data folder; also the name under which the set
 // is edited (as opposed to a race file's full path).

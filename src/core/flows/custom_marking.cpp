@@ -1,13 +1,12 @@
 #include "core/flows/custom_marking.hpp"
 
 #include <optional>
-#include <string_view>
 #include <utility>
 #include <variant>
 
 #include "core/app/app_state.hpp"
+#include "core/app/file_dialogs.hpp"
 #include "core/custom/custom_file.hpp"
-#include "core/flows/file_dialogs.hpp"
 #include "core/flows/prediction.hpp"
 #include "core/text/sjis.hpp"
 
@@ -16,8 +15,6 @@ namespace korvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::string_view kCustomExtension = ".umc";
 
 FileDialogRequest customFileRequest(const AppState& app, std::string title) {
   FileDialogRequest request;
@@ -66,9 +63,9 @@ bool saveCustomFile(AppState& app, const CustomEdit& edit) {
       customFileRequest(app, sj("カスタマイズファイル保存（ファイル名の「.umc」は省略できます）"));
   request.overwritePrompt = true;
   const std::optional<fs::path> file =
-      askFileToWrite(app.dialogs, request, kCustomExtension,
-                     {sj("拡張子が「.umc」ではありません。拡張子を「.umc」にするか、もしくは省略し"
-                         "て下さい。")});
+      askSaveFile(app.dialogs, request,
+                  {sj("拡張子が「.umc」ではありません。拡張子を「.umc」にするか、もしくは省略し"
+                      "て下さい。")});
   if (!file) return false;
   bool written = false;
   {
@@ -76,7 +73,7 @@ bool saveCustomFile(AppState& app, const CustomEdit& edit) {
     written = app.writer.writeLines(*file, customFileLines(edit.rules()));
   }
   if (!written) {
-    app.dialogs.message(saveFailureMessage(*file));
+    app.dialogs.message(notSavedMessage(*file));
     return false;
   }
   followFile(app, *file);
@@ -84,8 +81,8 @@ bool saveCustomFile(AppState& app, const CustomEdit& edit) {
 }
 
 bool loadCustomFile(AppState& app, CustomEdit& edit) {
-  const std::optional<fs::path> file = askFileToRead(
-      app.dialogs, customFileRequest(app, sj("カスタマイズファイル読込")), kCustomExtension);
+  const std::optional<fs::path> file =
+      askOpenFile(app.dialogs, customFileRequest(app, sj("カスタマイズファイル読込")));
   if (!file) return false;
   std::variant<CustomRules, LoadError> read;
   {

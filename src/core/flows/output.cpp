@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "core/app/app_state.hpp"
+#include "core/app/file_dialogs.hpp"
 #include "core/app/printer.hpp"
-#include "core/app/save_dialog.hpp"
 #include "core/output/detail_page.hpp"
 #include "core/output/judgement_page.hpp"
 #include "core/output/printed_lines.hpp"

@@ -1,13 +1,12 @@
 #include "core/flows/race_files.hpp"
 
-#include <string_view>
 #include <utility>
 #include <variant>
 
 #include "core/app/app_state.hpp"
+#include "core/app/file_dialogs.hpp"
 #include "core/database/race_files.hpp"
 #include "core/database/store_edit.hpp"
-#include "core/flows/file_dialogs.hpp"
 #include "core/flows/store_files.hpp"
 #include "core/text/sjis.hpp"
 
@@ -16,8 +15,6 @@ namespace korvane {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr std::string_view kRaceExtension = ".uma";
 
 FileDialogRequest raceFileRequest(const AppState& app, std::string title) {
   FileDialogRequest request;
@@ -29,7 +26,7 @@ FileDialogRequest raceFileRequest(const AppState& app, std::string title) {
 }
 
 std::optional<fs::path> askRaceFileToRead(AppState& app, std::string title) {
-  return askFileToRead(app.dialogs, raceFileRequest(app, std::move(title)), kRaceExtension);
+  return askOpenFile(app.dialogs, raceFileRequest(app, std::move(title)));
 }
 
 }  // namespace
@@ -39,8 +36,8 @@ std::optional<fs::path> askRaceSavePath(AppState& app, const fs::path& proposedN
       raceFileRequest(app, sj("レースファイル保存（ファイル名の「.uma」は省略できます）"));
   request.proposedName = proposedName;
   request.overwritePrompt = true;
-  return askFileToWrite(
-      app.dialogs, request, kRaceExtension,
+  return askSaveFile(
+      app.dialogs, request,
       {sj("拡張子が「.uma」ではありません。"), sj("拡張子を「.uma」にするか、省略して下さい。")});
 }
 
@@ -56,7 +53,7 @@ bool saveRace(AppState& app) {
     written = app.writer.writeLines(*file, raceFileLines(app.store, app.card));
   }
   if (!written) {
-    app.dialogs.message(saveFailureMessage(*file));
+    app.dialogs.message(notSavedMessage(*file));
     return false;
   }
   app.folders.race = file->parent_path();

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "core/app/app_state.hpp"
+#include "core/app/file_dialogs.hpp"
 #include "core/database/store_files.hpp"
 #include "core/text/encoding.hpp"
 #include "core/text/sjis.hpp"
@@ -61,7 +62,7 @@ bool saveStore(AppState& app) {
   const std::optional<fs::path> failed =
       writeStore(app.writer, app.folders.data, app.editedFile, app.store, app.card);
   if (failed) {
-    app.dialogs.message(saveFailureMessage(*failed));
+    app.dialogs.message(notSavedMessage(*failed));
     return false;
   }
   app.store.modified = false;
