@@ -87,8 +87,8 @@ TEST(EngineRun, OnlyScratchedSlotsGiveNoDataAndNoMarks) {
 
 // A field of 18 with five runs each over a few courses and months: a second run of the same card
 // gives the same result, bit for bit, and the tallies left behind are the all-distances ones.
-TEST(EngineRun, SameCardSameResultAndTheAllDistancesTalliesStay) {
-  EngineFixture f;
+// Eighteen runners of mixed surfaces, distances, courses and months.
+void mixedField(EngineFixture& f) {
   const std::array<const char*, 3> courses{"東", "中", "阪"};
   const std::array<const char*, 3> months{"0901", "0902", "0812"};
   for (int k = 1; k <= 18; ++k) {
@@ -107,6 +107,11 @@ TEST(EngineRun, SameCardSameResultAndTheAllDistancesTalliesStay) {
     }
     f.runner("ウマ" + std::to_string(k), runs);
   }
+}
+
+TEST(EngineRun, SameCardSameResultAndTheAllDistancesTalliesStay) {
+  EngineFixture f;
+  mixedField(f);
   predictRace(f.app);
   const TYosouResult first = f.app.result;
   const Tallies tallies = f.app.engine.tallies;
@@ -120,6 +125,22 @@ TEST(EngineRun, SameCardSameResultAndTheAllDistancesTalliesStay) {
   comparisonPass(all, f.app.engine.runs, f.app.card, 0, {});
   EXPECT_EQ(all.win, tallies.win);
   EXPECT_EQ(all.loss2, tallies.loss2);
+}
+
+// A development chosen on the prediction screen marks the race as a fresh prediction under it
+// would, and the card is saved with it.
+TEST(EngineRun, ChoosingADevelopmentMarksAsAFreshPrediction) {
+  EngineFixture f;
+  mixedField(f);
+  predictRace(f.app);
+  f.app.store.modified = false;
+  for (const std::string& development : developments()) {
+    chooseDevelopment(f.app, development);
+    EXPECT_TRUE(f.app.store.modified);
+    const TYosouResult chosen = f.app.result;
+    predictRace(f.app);
+    EXPECT_EQ(f.app.result, chosen);
+  }
 }
 
 // Dirt runs only: nothing meets in the turf race-distance pass, but the all-distances pass

@@ -157,6 +157,16 @@ TEST_F(RaceConditionsTest, StoringResetsTheDevelopmentAndMarksTheDataModified) {
   EXPECT_EQ(standardDevelopmentOf(app.card), sj("展開不問"));
 }
 
+TEST_F(RaceConditionsTest, ALocalRacecourseSwitchesTheSurfaceToDirt) {
+  for (int list : {1, 2}) {
+    EXPECT_EQ(afterRacecourseChoice(turfAt(list, 0, k1200)).surfaceRow, 1);
+  }
+  EXPECT_EQ(afterRacecourseChoice(turfAt(0, kTokyo, k1200)).surfaceRow, 0);
+  RaceConditionsChoice dirt = turfAt(0, kTokyo, k1200);
+  dirt.surfaceRow = 1;
+  EXPECT_EQ(afterRacecourseChoice(dirt), dirt);
+}
+
 TEST_F(RaceConditionsTest, OpeningSelectsTheCardsConditions) {
   TRaceCard card;
   card.course = sj("名古屋");

@@ -12,4 +12,10 @@ void remarkRace(AppState& app) {
   remark(app.result, app.card, app.card.development, app.marking());
 }
 
+void chooseDevelopment(AppState& app, const std::string& development) {
+  app.card.development = development;
+  app.store.modified = true;
+  remarkRace(app);
+}
+
 }  // namespace korvane

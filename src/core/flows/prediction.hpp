@@ -13,4 +13,8 @@ void predictRace(AppState& app, const ProgressFn& progress = {});
 // marking rules).
 void remarkRace(AppState& app);
 
+// 展開 chosen on the prediction screen: the race card takes the development, which is saved with
+// it, and the race is marked again (the indexes stand; only the style fit and the marks follow).
+void chooseDevelopment(AppState& app, const std::string& development);
+
 }  // namespace korvane

@@ -10,4 +10,9 @@ void storeRaceConditions(AppState& app, const RaceConditionsChoice& choice,
   app.store.modified = true;
 }
 
+RaceConditionsChoice afterRacecourseChoice(RaceConditionsChoice choice) {
+  if (choice.courseList == 1 || choice.courseList == 2) choice.surfaceRow = 1;
+  return choice;
+}
+
 }  // namespace korvane

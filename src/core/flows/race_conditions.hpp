@@ -13,4 +13,8 @@ struct AppState;
 void storeRaceConditions(AppState& app, const RaceConditionsChoice& choice,
                          const AskInnerFn& askInner);
 
+// The choice once a racecourse is picked: the local racecourses (KeibajouLst2, KeibajouLst3) run
+// on dirt only, so the surface becomes ダート; the user may still switch it back.
+RaceConditionsChoice afterRacecourseChoice(RaceConditionsChoice choice);
+
 }  // namespace korvane

@@ -646,7 +646,6 @@ void TMainForm::runnerEdit(RunnerEdit edit) {
 bool TMainForm::askRaceConditions() {
   TRaceForm form(app_, this);
   if (!form.showModal()) return false;
-  app_.store.modified = true;
   refreshRaceLabel();
   return true;
 }

@@ -126,13 +126,13 @@ void TRaceForm::KeibajouLstClick() {
 void TRaceForm::KeibajouLst2Click() {
   KeibajouLst->clearSelection();
   KeibajouLst3->clearSelection();
-  selectRow(CourseLst, 1);
+  selectRow(CourseLst, afterRacecourseChoice(choice()).surfaceRow);
 }
 
 void TRaceForm::KeibajouLst3Click() {
   KeibajouLst->clearSelection();
   KeibajouLst2->clearSelection();
-  selectRow(CourseLst, 1);
+  selectRow(CourseLst, afterRacecourseChoice(choice()).surfaceRow);
 }
 
 void TRaceForm::KyoriLstClick() {

@@ -417,7 +417,6 @@ void TYosouForm::RaceBtnClick() {
   if (mainWindow_ != nullptr) mainWindow_->move(pos());
   TRaceForm race(app_, this);
   if (!race.showModal()) return;
-  app_.store.modified = true;
   CopyLabels();
   Repredict();
 }
@@ -425,10 +424,7 @@ void TYosouForm::RaceBtnClick() {
 void TYosouForm::TenkaiBtnClick() {
   TTenkaiForm tenkai(app_, this);
   if (!tenkai.showModal()) return;
-  app_.card.development = tenkai.chosenDevelopment();
-  app_.store.modified = true;
-  // The indexes stand; only the style fit and the marks follow the development.
-  remarkRace(app_);
+  chooseDevelopment(app_, tenkai.chosenDevelopment());
   FillColumns();
 }
 
