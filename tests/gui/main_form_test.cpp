@@ -13,15 +13,21 @@
 
 #include "core/database/horse_record.hpp"
 #include "core/database/store_edit.hpp"
+#include "core/database/store_files.hpp"
+#include "core/flows/store_files.hpp"
+#include "core/text/sjis.hpp"
 #include "gui/platform/qt_text.hpp"
+#include "gui/platform/window_place.hpp"
+#include "gui/views/yosou_form.hpp"
 #include "tests/gui/support/gui_world.hpp"
 #include "tests/gui/support/main_window.hpp"
-#include "core/text/sjis.hpp"
+#include "tests/gui/support/modal_driver.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::child;
 using korvane::testing::GuiWorld;
+using korvane::testing::onNextModalOf;
 
 namespace {
 
@@ -240,6 +246,29 @@ class MainFormTest : public QObject {
     QCOMPARE(child<QLabel>(*form, "RaceLbl")->text(), qs("入力されていません"));
     QTest::mouseClick(child<QPushButton>(*form, "YosouBtn"), Qt::LeftButton);
     QCOMPARE(world->dialogs.messages.back(), lines({"出走馬に２頭以上登録してからお願いします。"}));
+  }
+
+  void predictionAndBackLeaveTheWindowWhereItStood() {
+    QVERIFY(loadPageZeroFile(world->app, GuiWorld::sampleFile()));
+    open();
+    form->move(201, 119);
+    // On a desktop the window manager frames the window a moment after it shows.
+    const auto mainFramed = [this] { return framed(*form); };
+    (void)QTest::qWaitFor(mainFramed, 2000);
+    const QPoint before = form->frameGeometry().topLeft();
+    for (int round = 1; round <= 5; ++round) {
+      QPoint screenAt;
+      onNextModalOf<TYosouForm>([&screenAt](TYosouForm& yosou) {
+        (void)QTest::qWaitFor([&yosou] { return framed(yosou); }, 2000);
+        screenAt = yosou.frameGeometry().topLeft();
+        child<QPushButton>(yosou, "ModoruBtn")->click();
+      });
+      QTest::mouseClick(child<QPushButton>(*form, "YosouBtn"), Qt::LeftButton);
+      QCOMPARE(screenAt, before);
+      QTRY_VERIFY(form->isVisible());
+      (void)QTest::qWaitFor(mainFramed, 2000);
+      QTRY_COMPARE(form->frameGeometry().topLeft(), before);
+    }
   }
 
   void deleteAsksAndTheNextHorseBecomesCurrent() {

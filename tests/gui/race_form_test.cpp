@@ -160,10 +160,16 @@ class RaceFormTest : public QObject {
     QCOMPARE(child<QPushButton>(question, "UchiBtn")->text(), qs("内回り"));
     QCOMPARE(child<QPushButton>(question, "SotoBtn")->text(), qs("外回り"));
     QVERIFY(!(question.windowFlags() & Qt::WindowSystemMenuHint));
-    // Escaping the question keeps the outer course.
-    onNextModalOf<TUchiSotoForm>([](TUchiSotoForm& f) { f.reject(); });
+    // Escaping the question keeps the outer course. The window is wide enough for its caption,
+    // which its two buttons alone would not be.
+    int width = 0;
+    onNextModalOf<TUchiSotoForm>([&width](TUchiSotoForm& f) {
+      width = f.width();
+      f.reject();
+    });
     question.exec();
     QVERIFY(!question.innerChosen());
+    QVERIFY(width >= question.captionWidth());
   }
 
   void returningChangesNothing() {

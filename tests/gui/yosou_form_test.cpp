@@ -296,7 +296,9 @@ class YosouFormTest : public QObject {
     open(sampleWorld());
     press("UmaLst", 4);
     ThinkWatch think;
-    onNextModalOf<TRaceForm>([](TRaceForm& race) {
+    QPoint raceCentre;
+    onNextModalOf<TRaceForm>([&raceCentre](TRaceForm& race) {
+      raceCentre = race.frameGeometry().center();
       const auto found =
           child<QListWidget>(race, "KyoriLst")->findItems(QString(" 1800m"), Qt::MatchExactly);
       if (!found.isEmpty()) child<QListWidget>(race, "KyoriLst")->setCurrentItem(found.first());
@@ -304,6 +306,9 @@ class YosouFormTest : public QObject {
     });
     QTest::mouseClick(form_->findChild<QPushButton*>("RaceBtn"), Qt::LeftButton);
     QTRY_COMPARE(text("RaceLbl"), QString("京都(外) 芝1800m（良）"));
+    // Centred on the main window, which stands in this screen's place meanwhile.
+    QCOMPARE(main_->frameGeometry().topLeft(), form_->frameGeometry().topLeft());
+    QVERIFY((raceCentre - main_->frameGeometry().center()).manhattanLength() <= 2);
 
     QCOMPARE(text("KyoriLbl"), QString("┌────芝1800m能力────┐"));
     QCOMPARE(think.shown, 1);

@@ -23,7 +23,6 @@
 #include "core/app/main_actions.hpp"
 #include "core/app/main_lists.hpp"
 #include "core/app/settings_edit.hpp"
-#include "core/app/window_position.hpp"
 #include "core/database/race_files.hpp"
 #include "core/database/store_files.hpp"
 #include "core/flows/new_horse.hpp"
@@ -40,6 +39,7 @@
 #include "gui/platform/fonts.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/widget_helpers.hpp"
+#include "gui/platform/window_place.hpp"
 #include "gui/views/yosou_form.hpp"
 
 namespace korvane::gui {
@@ -149,11 +149,14 @@ TMainForm::TMainForm(AppState& app, MainFormOptions options, QWidget* parent)
 }
 
 void TMainForm::placeOnScreen() {
-  const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
-  const WindowPosition at = correctWindowPosition(
-      {app_.settings.left, app_.settings.top}, {frameGeometry().width(), frameGeometry().height()},
-      {screen.width(), screen.height()});
-  move(at.left, at.top);
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  const QPoint at =
+      keptOnScreen(QPoint(app_.settings.left, app_.settings.top), frameGeometry().size(), area);
+  if (windowHandle() == nullptr) {
+    move(at);  // not on screen yet: Qt takes the position for the frame's
+  } else if (at != frameGeometry().topLeft()) {
+    moveFrameTo(*this, at, frameMargins(*this));
+  }
 }
 
 void TMainForm::buildHorseSide() {
@@ -383,11 +386,21 @@ void TMainForm::showEvent(QShowEvent* event) {
   SClearBtnClick();
   if (!placed_) {
     placed_ = true;
-    placeOnScreen();  // again, now that the frame's size is known
+    placeOnScreen();  // again with the frame, where the platform knows it by now
   }
   if (options_.showTitle && !titleShown_) {
     titleShown_ = true;
     QTimer::singleShot(0, this, &TMainForm::runTitle);
+  }
+}
+
+// A window manager frames the window after it is shown, and moves the client area into the
+// frame: from then on the frame's size is known, and the saved position is corrected with it.
+void TMainForm::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (placed_ && !framed_ && framed(*this)) {
+    framed_ = true;
+    placeOnScreen();
   }
 }
 

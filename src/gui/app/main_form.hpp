@@ -47,6 +47,7 @@ class TMainForm : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -118,6 +119,7 @@ class TMainForm : public QMainWindow {
   std::string searchText_;  // the search box as cp932, kept valid while the user types
   bool titleShown_ = false;
   bool placed_ = false;
+  bool framed_ = false;  // the saved position was corrected with the window manager's frame
   // The click that began a double click already tried to enter the horse: once is enough.
   bool clickEntered_ = false;
   // The click that began a double click on a runner already opened its record.

@@ -161,9 +161,10 @@ RaceConditionsChoice TRaceForm::choice() const {
 }
 
 void TRaceForm::KanryouBtnClick() {
-  QWidget* mainWindow = parentWidget();
-  storeRaceConditions(app_, choice(), [mainWindow] {
-    TUchiSotoForm question(mainWindow);
+  // The question stands where this window is centred: on the main window.
+  storeRaceConditions(app_, choice(), [this] {
+    TUchiSotoForm question(this);
+    question.centreOver(centredOver());
     question.showModal();
     return question.innerChosen();
   });

@@ -18,7 +18,8 @@ class TRaceForm : public BaseDialog {
   Q_OBJECT
 
  public:
-  // Centred on `parent` (the main window); showModal() is true once 完了 stored the conditions.
+  // Centred on the main window: `parent`, or the window given to centreOver() when opened from
+  // the prediction screen. showModal() is true once 完了 stored the conditions.
   TRaceForm(AppState& app, QWidget* parent);
 
  protected:

@@ -9,7 +9,7 @@
 
 namespace korvane::gui {
 
-TUchiSotoForm::TUchiSotoForm(QWidget* mainWindow) : BaseDialog(mainWindow) {
+TUchiSotoForm::TUchiSotoForm(QWidget* owner) : BaseDialog(owner) {
   withoutCloseBox();
   setWindowTitle(qs("内回りか?外回りか?"));
 

@@ -9,8 +9,9 @@ class TUchiSotoForm : public BaseDialog {
   Q_OBJECT
 
  public:
-  // Centred on `mainWindow`. Label1 asks, UchiBtn and SotoBtn answer.
-  explicit TUchiSotoForm(QWidget* mainWindow);
+  // Centred on `owner`, or on the main window given to centreOver(). Label1 asks, UchiBtn and
+  // SotoBtn answer.
+  explicit TUchiSotoForm(QWidget* owner);
 
   // True once 内回り was pressed; any other way out keeps the outer course.
   bool innerChosen() const { return inner_; }

@@ -1,16 +1,12 @@
 #include "gui/platform/base_dialog.hpp"
 
+#include <QFontMetrics>
+#include <QLayout>
 #include <QShowEvent>
 
-namespace korvane::gui {
+#include "gui/platform/window_place.hpp"
 
-void centreOn(QWidget& window, const QWidget* owner) {
-  if (owner == nullptr) return;
-  const QRect outer = owner->frameGeometry();
-  const QRect own = window.frameGeometry();
-  window.move(outer.left() + outer.width() / 2 - own.width() / 2,
-              outer.top() + outer.height() / 2 - own.height() / 2);
-}
+namespace korvane::gui {
 
 BaseDialog::BaseDialog(QWidget* owner) : QDialog(owner), centreOver_(owner) {}
 
@@ -26,10 +22,38 @@ void BaseDialog::withoutCloseBox() {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 }
 
+int BaseDialog::captionWidth() const {
+  // Title bars are commonly set in the bold face of the desktop's font, with the window's icon
+  // on the left and its buttons on the right.
+  constexpr int kIconAndButtons = 96;
+  QFont bold = font();
+  bold.setBold(true);
+  return QFontMetrics(bold).horizontalAdvance(windowTitle()) + kIconAndButtons;
+}
+
+void BaseDialog::widenForCaption() {
+  const int needed = captionWidth();
+  if (width() >= needed) return;
+  // A window that keeps the size of its contents keeps its height and takes the caption's width.
+  const bool fixedSize = minimumSize() == maximumSize();
+  if (layout() != nullptr && layout()->sizeConstraint() == QLayout::SetFixedSize) {
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+  }
+  if (fixedSize) {
+    setFixedSize(needed, height());
+  } else {
+    setMinimumWidth(needed);
+    resize(needed, height());
+  }
+}
+
 void BaseDialog::showEvent(QShowEvent* event) {
   // The window has its size by now; a show of the desktop's own (restoring a minimized
   // program) leaves it where the user put it.
-  if (!event->spontaneous()) centreOn(*this, centreOver_);
+  if (!event->spontaneous()) {
+    widenForCaption();
+    centreOn(*this, centreOver_);
+  }
   QDialog::showEvent(event);
 }
 

@@ -13,6 +13,7 @@
 #include "gui/platform/fonts.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/widget_helpers.hpp"
+#include "gui/platform/window_place.hpp"
 
 namespace korvane::gui {
 

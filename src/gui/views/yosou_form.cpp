@@ -30,6 +30,7 @@
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/slot_lists.hpp"
 #include "gui/platform/widget_helpers.hpp"
+#include "gui/platform/window_place.hpp"
 #include "gui/views/gosou_form.hpp"
 #include "gui/views/graph_form.hpp"
 #include "gui/views/juni_form.hpp"
@@ -295,7 +296,8 @@ void TYosouForm::showEvent(QShowEvent* event) {
 
 void TYosouForm::changeEvent(QEvent* event) {
   BaseDialog::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  // An activation that arrives after the screen was closed again must not hide the main window.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) FormActivate();
 }
 
 void TYosouForm::done(int result) {
@@ -307,7 +309,11 @@ void TYosouForm::FormShow() {
   UmcFileLbl->setText(toQt(markingLabel(app_)));
   DogaishiLbl->setText(toQt(disregardLabel(app_.card)));
   app_.currentScreen = sj("予想");
-  if (mainWindow_ != nullptr) move(mainWindow_->pos());
+  if (mainWindow_ != nullptr) {
+    // Frame on frame: this screen is not framed yet, and will be framed as the main window is.
+    mainFrame_ = frameMargins(*mainWindow_);
+    moveFrameTo(*this, mainWindow_->frameGeometry().topLeft(), mainFrame_);
+  }
   CopyLabels();
   table_->selectSlot(0);
 }
@@ -323,7 +329,7 @@ void TYosouForm::FormActivate() {
 void TYosouForm::FormClose() {
   app_.currentScreen = sj("メイン");
   if (mainWindow_ != nullptr) {
-    mainWindow_->move(pos());
+    moveFrameTo(*mainWindow_, frameGeometry().topLeft(), mainFrame_);
     if (mainHidden_) mainWindow_->show();
     mainHidden_ = false;
     mainWindow_->update();
@@ -414,8 +420,11 @@ void TYosouForm::UserBtnClick() {
 void TYosouForm::RaceBtnClick() {
   // The race conditions window centres on the main window, which is to stand
   // where this screen stands.
-  if (mainWindow_ != nullptr) mainWindow_->move(pos());
   TRaceForm race(app_, this);
+  if (mainWindow_ != nullptr) {
+    moveFrameTo(*mainWindow_, frameGeometry().topLeft(), mainFrame_);
+    race.centreOver(mainWindow_);
+  }
   if (!race.showModal()) return;
   CopyLabels();
   Repredict();

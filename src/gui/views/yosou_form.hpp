@@ -3,6 +3,8 @@
 // race card, the development and the reliability of the top mark, and the way
 // into every view of the race.
 
+#include <QMargins>
+
 #include "gui/platform/base_dialog.hpp"
 
 class QLabel;
@@ -64,6 +66,7 @@ class TYosouForm : public BaseDialog {
   AppState& app_;
   QWidget* mainWindow_;
   bool mainHidden_ = false;
+  QMargins mainFrame_;  // the main window's frame, as it was when this screen took its place
 
   SlotLists* table_;
   QListWidget* UmabanLst;
