@@ -18,6 +18,9 @@
 
 int main(int argc, char* argv[]) {
   using namespace korvane;
+  // Dates in the file dialogs in the Japanese way (2026/12/08 14:11), as the rest of the program
+  // speaks; a user's own LC_ALL still decides.
+  if (qEnvironmentVariableIsEmpty("LC_ALL")) qputenv("LC_TIME", "ja_JP.UTF-8");
   QApplication application(argc, argv);
   QApplication::setApplicationName("korvane");
   // Qt's own windows (the file dialogs and their overwrite question) speak Japanese too.

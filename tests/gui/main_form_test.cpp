@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -269,6 +270,23 @@ class MainFormTest : public QObject {
       (void)QTest::qWaitFor(mainFramed, 2000);
       QTRY_COMPARE(form->frameGeometry().topLeft(), before);
     }
+  }
+
+  void aFolderThatCannotBeOpenedIsNamed() {
+    QUrl asked;
+    form = std::make_unique<TMainForm>(
+        world->app, MainFormOptions{.showTitle = false, .openUrl = [&asked](const QUrl& url) {
+                                      asked = url;
+                                      return false;
+                                    }});
+    for (QAction* item : child<QMenuBar>(*form, "MainMenu1")->findChildren<QAction*>()) {
+      if (item->text() == qs("レースフォルダを開く")) item->trigger();
+    }
+    const auto folder = world->app.folders.data / "RaceFile";
+    QCOMPARE(asked, QUrl::fromLocalFile(pathToQt(folder)));
+    QCOMPARE(world->dialogs.messages.size(), std::size_t{1});
+    QCOMPARE(toQt(world->dialogs.messages.back()[0]), qs("フォルダを開けませんでした。"));
+    QCOMPARE(toQt(world->dialogs.messages.back()[1]), pathToQt(folder));
   }
 
   void deleteAsksAndTheNextHorseBecomesCurrent() {

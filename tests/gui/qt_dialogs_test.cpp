@@ -146,6 +146,24 @@ class QtDialogsTest : public QObject {
 
     onNextModalOf<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     QVERIFY(!dialogs.openFile(request).has_value());
+
+    // A name typed into the open dialog that is not there comes back to the program, which
+    // answers it with its own message; Qt's own warning never opens.
+    int qtWarnings = 0;
+    onNextModalOf<QFileDialog>([&qtWarnings](QFileDialog& dialog) {
+      dialog.selectFile(qs("ないファイル.uma"));
+      korvane::testing::onNextModal(
+          [&qtWarnings](QWidget* warning) {
+            ++qtWarnings;
+            warning->close();
+          },
+          1000);
+      QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    const auto typed = dialogs.openFile(request);
+    QCOMPARE(qtWarnings, 0);
+    QVERIFY(typed.has_value());
+    QCOMPARE(pathToQt(typed->filename()), qs("ないファイル.uma"));
   }
 };
 

@@ -158,6 +158,10 @@ class YosouFormTest : public QObject {
 
     QCOMPARE(text("RaceLbl"), QString("京都(外) 芝2200m（良）"));
     QCOMPARE(text("KyoriLbl"), QString("┌────芝2200m能力────┐"));
+    // The bracket stands over the 能力値 column it names.
+    const QRect bracket = form_->findChild<QLabel*>("KyoriLbl")->geometry();
+    const QRect ability = list("NouryokuLst")->geometry();
+    QVERIFY(qAbs(bracket.center().x() - ability.center().x()) <= 1);
     QCOMPARE(text("FileLbl"), QString("smpuma.um0"));
     QCOMPARE(text("UmcFileLbl"), QString("コルバン指数による印付け"));
     QCOMPARE(text("DogaishiLbl"), QString("なし"));

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -685,7 +684,11 @@ void TMainForm::FileAboutClick() {
 }
 
 void TMainForm::openFolder(const char* name) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(pathToQt(app_.folders.data / name)));
+  const std::filesystem::path folder = app_.folders.data / name;
+  if (options_.openUrl(QUrl::fromLocalFile(pathToQt(folder)))) return;
+  // Without a file manager the desktop opens nothing and says nothing: the program says it.
+  app_.dialogs.message(
+      {sj("フォルダを開けませんでした。"), fromQt(pathToQt(folder)).value_or(sj(name))});
 }
 
 }  // namespace korvane::gui

@@ -2,8 +2,11 @@
 // The main window: the registered horses with the kana search pad and the file buttons on the
 // left, the runners of the race card on the right, 予想 at the bottom.
 
+#include <QDesktopServices>
 #include <QMainWindow>
+#include <QUrl>
 #include <array>
+#include <functional>
 
 #include "core/app/kana_pad.hpp"
 #include "core/app/main_actions.hpp"
@@ -27,6 +30,8 @@ namespace korvane::gui {
 struct MainFormOptions {
   bool showTitle = true;   // the title window loads the data on the first activation
   int titleTickMs = 1000;  // its timer
+  // Opens a folder in the desktop's file manager; false when there is none to open it.
+  std::function<bool(const QUrl&)> openUrl = &QDesktopServices::openUrl;
 };
 
 class TMainForm : public QMainWindow {

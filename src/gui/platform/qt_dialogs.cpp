@@ -186,7 +186,9 @@ std::optional<std::filesystem::path> QtDialogs::fileDialog(const FileDialogReque
   // Qt's own dialog looks the same on every desktop and under test.
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // A typed name that is not there goes back to the program, which answers it with its own
+  // message window rather than Qt's.
+  dialog.setFileMode(QFileDialog::AnyFile);
   if (save && !request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   const QStringList filters = qtNameFilters(request.filter);
   if (!filters.isEmpty()) dialog.setNameFilters(filters);

@@ -1,6 +1,7 @@
 #include "gui/platform/slot_lists.hpp"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QMouseEvent>
 #include <algorithm>
 
@@ -66,6 +67,23 @@ void SlotLists::addHeading(QWidget* heading, int column, int span, int level) {
 void SlotLists::addFooter(QWidget* footer, int column) {
   footer->setFixedWidth(columns_[static_cast<std::size_t>(column)].list->width());
   grid_->addWidget(footer, 3, column, Qt::AlignTop);
+}
+
+void SlotLists::addHeadingOver(QLabel* heading, int column, int level) {
+  // The heading starts at the table's left edge and is made twice as wide as the distance to
+  // its column's middle, its text centred in it, once the columns have their places.
+  heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+  grid_->addWidget(heading, level, 0, 1, static_cast<int>(columns_.size()),
+                   Qt::AlignLeft | Qt::AlignBottom);
+  over_.push_back(Over{heading, column});
+}
+
+void SlotLists::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  for (const Over& over : over_) {
+    const QRect column = columns_[static_cast<std::size_t>(over.column)].list->geometry();
+    over.heading->setFixedWidth(2 * column.center().x());
+  }
 }
 
 void SlotLists::setSlots(const TRaceCard& card) {

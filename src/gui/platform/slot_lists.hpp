@@ -10,6 +10,7 @@
 #include <vector>
 
 class QGridLayout;
+class QLabel;
 
 namespace korvane {
 struct TRaceCard;
@@ -63,6 +64,9 @@ class SlotLists : public QWidget {
   // A heading over `span` columns from `column` (0-based, in the order added). Level 0 is the
   // upper line of headings, level 1 the line right above the lists.
   void addHeading(QWidget* heading, int column, int span = 1, int level = 1);
+  // A heading wider than its column, centred over it all the same: the heading may reach over
+  // the columns beside it.
+  void addHeadingOver(QLabel* heading, int column, int level = 0);
   // A field under column `column`, as wide as it (the marks screen's reliabilities).
   void addFooter(QWidget* footer, int column);
 
@@ -84,6 +88,9 @@ class SlotLists : public QWidget {
   // A press on the row that was already selected; the selection stays.
   void selectedRowPressed(QListWidget* column, int slot);
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   struct Column {
     SlotColumn* list;
@@ -94,8 +101,14 @@ class SlotLists : public QWidget {
   bool selectable(int slot) const;
   void showSelection(const Column& column) const;
 
+  struct Over {
+    QLabel* heading;
+    int column;
+  };
+
   QGridLayout* grid_;
   std::vector<Column> columns_;
+  std::vector<Over> over_;
   int rowHeight_;
   int runnerCount_ = 0;
   std::vector<bool> scratched_;  // [slot - 1]

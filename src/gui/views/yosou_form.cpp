@@ -183,7 +183,7 @@ void TYosouForm::buildTable() {
   QWidget* t = table_;
   KyoriLbl = label(t, "KyoriLbl");
   KyoriLbl->setFont(fixedFont());
-  table_->addHeading(KyoriLbl, 4, 5, 0);
+  table_->addHeadingOver(KyoriLbl, 4);
   table_->addHeading(label(t, "ZenKyoriLbl", qs("全距離")), 9, 1, 0);
   const std::pair<const char*, const char*> headings[] = {
       {"Label21", "馬番"},    {"Label13", "馬名（2回ｸﾘｯｸで成績）"},
