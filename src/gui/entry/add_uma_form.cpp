@@ -14,7 +14,9 @@
 #include "core/flows/run_entry_window.hpp"
 #include "gui/entry/in_name_form.hpp"
 #include "gui/entry/in_uma_form.hpp"
+#include "core/text/sjis.hpp"
 #include "gui/platform/fonts.hpp"
+#include "gui/platform/qt_dialogs.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/widget_helpers.hpp"
 
@@ -67,8 +69,9 @@ TAddUmaForm::TAddUmaForm(AppState& app, QWidget* mainWindow)
       mainWindow_(mainWindow) {
   setObjectName("TAddUmaForm");
   setWindowTitle(toQt(horseName(app_.store, editor_->horse())).trimmed() + qs("（成績画面）"));
-  // The editor stands where the main window stood.
+  // The editor stands where the main window stood, and the message windows centre on it.
   centreOver(nullptr);
+  QtDialogs::registerScreen(app_.dialogs, sj("入力"), this);
 
   NameLbl = label(this, "NameLbl");
   NameLbl->setFont(fixedFont());
