@@ -134,11 +134,21 @@ TEST(RunEntry, ASecondClickOrADoubleClickMovesOnWhereTheListDoes) {
   EXPECT_EQ(e.page(), EntryPage::Chaku);
   e.click(EntryList::Chaku, 2);
   EXPECT_EQ(e.page(), EntryPage::Keibajou);
+  // A double click as the desktop sends it: a click, then the double click.
+  e.click(EntryList::Keibajou2, 3);
   e.doubleClick(EntryList::Keibajou2, 3);
   EXPECT_EQ(e.page(), EntryPage::Kaisai);
-  // The double click that follows a moving click belongs to the page left behind.
+  // A double click whose page was left already does nothing.
   e.doubleClick(EntryList::Keibajou2, 3);
   EXPECT_EQ(e.page(), EntryPage::Kaisai);
+  // Double-clicking the month already chosen: its first click moves on, and the second press,
+  // which lands on the next page's lists, chooses nothing there.
+  e.click(EntryList::Tsuki, 0);
+  e.click(EntryList::Tsuki, 0);
+  EXPECT_EQ(e.page(), EntryPage::Course);
+  e.doubleClick(EntryList::Kyori, 17);
+  EXPECT_EQ(e.page(), EntryPage::Course);
+  EXPECT_EQ(e.courseText(), sj("芝 800m"));
   e.showPage(EntryPage::Course);
   e.click(EntryList::Course, 0);
   e.click(EntryList::Course, 0);

@@ -101,11 +101,16 @@ RunEntry::RunEntry(const RunChoices& choices, int slot, std::optional<YearMonth>
 void RunEntry::click(EntryList list, int item) {
   const bool again = selected(list) == item;
   pick(list, item);
-  if (again) moveOn(list);
+  movedByClick_ = again && movesOn(list);
+  if (movedByClick_) moveOn(list);
 }
 
 void RunEntry::doubleClick(EntryList list, int item) {
-  if (pageOf(list) != page_) return;
+  // The second press of a double click on the item already chosen lands on the next page,
+  // which the first click opened: it chooses nothing there.
+  const bool stale = movedByClick_ || pageOf(list) != page_;
+  movedByClick_ = false;
+  if (stale) return;
   pick(list, item);
   moveOn(list);
 }

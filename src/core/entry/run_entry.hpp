@@ -85,8 +85,8 @@ class RunEntry {
 
   // A click on an item: stores it; a click on the item already selected also moves on.
   void click(EntryList list, int item);
-  // A double click: stores the item and moves on. A list whose page is no longer shown (the
-  // click before it moved on already) does nothing.
+  // A double click: stores the item and moves on. One that follows a click that moved on, or
+  // on a list whose page is no longer shown, does nothing.
   void doubleClick(EntryList list, int item);
   // The page's radio button or summary field.
   void showPage(EntryPage page);
@@ -137,6 +137,7 @@ class RunEntry {
   YearMonth today_;
   std::vector<std::string> years_;
   EntryPage page_ = EntryPage::Chaku;
+  bool movedByClick_ = false;  // the last click moved on to the next page
 };
 
 // Whether a choice in the list moves on to the next page on a second click or a double click.
