@@ -66,7 +66,7 @@ TEST(RunEntry, ALocalRacecourseChoosesDirtAndAnotherLeavesIt) {
   e.click(EntryList::Keibajou, 0);
   EXPECT_EQ(e.keibajouText(), sj("東京"));
   EXPECT_EQ(e.selected(EntryList::Course), 1);
-  EXPECT_EQ(e.selected(EntryList::Keibajou3), kNone);
+  EXPECT_EQ(e.selected(EntryList::Keibajou3), kNoPick);
   EXPECT_EQ(e.courseText(), sj("ダ 800m"));
   // The list shows 名古 for 名古屋.
   e.click(EntryList::Keibajou4, 8);
@@ -155,7 +155,7 @@ TEST(RunEntry, ASecondClickOrADoubleClickMovesOnWhereTheListDoes) {
   EXPECT_EQ(e.page(), EntryPage::Course);
   e.doubleClick(EntryList::Kyori2, 0);
   EXPECT_EQ(e.page(), EntryPage::Joutai);
-  EXPECT_EQ(e.selected(EntryList::Kyori), kNone);
+  EXPECT_EQ(e.selected(EntryList::Kyori), kNoPick);
   // Entering the time page by moving on suggests a time too: 2500m turf, 2:3.
   e.doubleClick(EntryList::Baba, 3);
   EXPECT_EQ(e.page(), EntryPage::Tokei);
@@ -207,7 +207,7 @@ TEST(RunEntry, TheStoredRunByteForByte) {
 
   RunChoices nowhere;
   nowhere.course = kNoRacecourse;
-  nowhere.finish = kNone;
+  nowhere.finish = kNoPick;
   RunEntry lost = freshEntry(nowhere);
   EXPECT_FALSE(lost.hasRacecourse());
   EXPECT_EQ(lost.noDataRun()[2], sj("東0000"));

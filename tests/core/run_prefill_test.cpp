@@ -61,7 +61,7 @@ TEST(RunPrefill, NotEnteredFieldsSetTheirFlagsAndAnUnlistedDistanceIsKept) {
   EXPECT_EQ(e.agariText(), sj("不明"));
   EXPECT_EQ(e.chakuText(), "");
   EXPECT_EQ(e.courseText(), sj("芝3800m"));
-  EXPECT_EQ(e.selected(EntryList::Kyori2), kNone);
+  EXPECT_EQ(e.selected(EntryList::Kyori2), kNoPick);
   EXPECT_EQ(e.completedRun(), readRun(store, n, 1));
 }
 
@@ -97,8 +97,8 @@ TEST(RunPrefill, ANewNewestRunStartsWhereTheLastOneWas) {
   EXPECT_EQ(e.kaisaiText(), "'99/08");
   EXPECT_EQ(e.olderText(), "'99/08");
   EXPECT_EQ(yearIndexOf(99, 2005), 6);
-  EXPECT_EQ(yearIndexOf(95, 2005), kNone);
-  EXPECT_EQ(yearIndexOf(6, 2005), kNone);
+  EXPECT_EQ(yearIndexOf(95, 2005), kNoPick);
+  EXPECT_EQ(yearIndexOf(6, 2005), kNoPick);
 }
 
 }  // namespace

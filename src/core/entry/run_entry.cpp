@@ -92,7 +92,7 @@ RunEntry::RunEntry(const RunChoices& choices, int slot, std::optional<YearMonth>
       newer_(newer),
       today_(today),
       years_(yearItems(today.year)) {
-  if (c_.month == kNone) {
+  if (c_.month == kNoPick) {
     c_.month = 0;
     chooseYearForMonth();
   }
@@ -134,7 +134,7 @@ void RunEntry::setNoLast3F() {
 
 int RunEntry::selected(EntryList list) const {
   const auto inList = [](int value, int first, int size) {
-    return value >= first && value < first + size ? value - first : kNone;
+    return value >= first && value < first + size ? value - first : kNoPick;
   };
   switch (list) {
     case EntryList::Chaku:
@@ -175,7 +175,7 @@ int RunEntry::selected(EntryList list) const {
       return c_
           .last3F[static_cast<std::size_t>(list) - static_cast<std::size_t>(EntryList::Agari1)];
   }
-  return kNone;
+  return kNoPick;
 }
 
 void RunEntry::pick(EntryList list, int item) {
@@ -278,7 +278,7 @@ void RunEntry::suggestTime() {
 }
 
 std::string RunEntry::chakuText() const {
-  return c_.finish == kNone ? std::string() : std::to_string(c_.finish + 1) + sj("着");
+  return c_.finish == kNoPick ? std::string() : std::to_string(c_.finish + 1) + sj("着");
 }
 
 std::string RunEntry::keibajouText() const {
@@ -286,8 +286,8 @@ std::string RunEntry::keibajouText() const {
 }
 
 std::string RunEntry::kaisaiText() const {
-  const std::string yy = c_.year == kNone ? "??" : twoDigits(today_.year - c_.year);
-  const std::string mm = c_.month == kNone ? "??" : twoDigits(c_.month + 1);
+  const std::string yy = c_.year == kNoPick ? "??" : twoDigits(today_.year - c_.year);
+  const std::string mm = c_.month == kNoPick ? "??" : twoDigits(c_.month + 1);
   return "'" + yy + "/" + mm;
 }
 
@@ -370,8 +370,8 @@ RunRecord RunEntry::build(bool noData) const {
   // A run without a racecourse keeps the code of the blank run, so the field stays 6 bytes.
   const std::string code =
       hasRacecourse() ? racecourse(c_.course).code : blankRun()[2].substr(0, 2);
-  const std::string yy = noData || c_.year == kNone ? "00" : twoDigits(today_.year - c_.year);
-  const std::string mm = noData || c_.month == kNone ? "00" : twoDigits(c_.month + 1);
+  const std::string yy = noData || c_.year == kNoPick ? "00" : twoDigits(today_.year - c_.year);
+  const std::string mm = noData || c_.month == kNoPick ? "00" : twoDigits(c_.month + 1);
   run[2] = code + yy + mm;
   const std::string time = tokeiText();
   run[3] = time.substr(0, 1) + time.substr(2, 2) + time.substr(5, 1);
@@ -382,7 +382,7 @@ RunRecord RunEntry::build(bool noData) const {
   }
   run[5] = noData || c_.noLast3F ? "999" : std::to_string(tenthsOfLast3F());
   run[6] = noData ? none : goings[static_cast<std::size_t>(c_.going)];
-  run[7] = noData || c_.finish == kNone ? "99" : std::to_string(c_.finish + 1);
+  run[7] = noData || c_.finish == kNoPick ? "99" : std::to_string(c_.finish + 1);
   return run;
 }
 

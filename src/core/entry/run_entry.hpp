@@ -48,14 +48,14 @@ struct YearMonth {
 };
 
 inline constexpr int kYearItems = 10;  // this year and nine before it
-inline constexpr int kNone = -1;       // a list without a selection
+inline constexpr int kNoPick = -1;     // a list without a selection
 
 // What the lists hold when the screen opens (the editor's pre-fill).
 struct RunChoices {
-  int finish = 0;                // `ChakuLst` item: position - 1, kNone
+  int finish = 0;                // `ChakuLst` item: position - 1, kNoPick
   int course = 0;                // 0..47, kNoRacecourse
-  int month = kNone;             // `TsukiLst` item: month - 1
-  int year = kNone;              // `NenLst` item: this year - year
+  int month = kNoPick;           // `TsukiLst` item: month - 1
+  int year = kNoPick;            // `NenLst` item: this year - year
   int surface = 0;               // 0 芝, 1 ダート
   int metres = 800;              // a stored distance no list offers is kept as it is
   int going = 0;                 // 良 稍重 重 不良
@@ -95,7 +95,7 @@ class RunEntry {
   void setNoLast3F();
 
   EntryPage page() const { return page_; }
-  int selected(EntryList list) const;  // the selected item, kNone
+  int selected(EntryList list) const;  // the selected item, kNoPick
   const RunChoices& choices() const { return c_; }
 
   // The summary fields.

@@ -32,8 +32,8 @@ std::pair<int, int> storedDate(const HorseStore& store, int n, int r) {
 void takePlaceAndDate(const HorseStore& store, int n, int r, int currentYear, RunChoices& c) {
   c.course = racecourseOfCode(runCourseCode(store, n, r));
   const auto [yy, mm] = storedDate(store, n, r);
-  c.month = mm >= 1 && mm <= 12 ? mm - 1 : kNone;
-  c.year = c.month == kNone ? kNone : yearIndexOf(yy, currentYear);
+  c.month = mm >= 1 && mm <= 12 ? mm - 1 : kNoPick;
+  c.year = c.month == kNoPick ? kNoPick : yearIndexOf(yy, currentYear);
   c.surface = runSurface(store, n, r) == sj("ダ") ? 1 : 0;
 }
 
@@ -51,7 +51,7 @@ RunChoices fromRun(const HorseStore& store, int n, int r, int currentYear) {
   c.going = goingIndex(runGoing(store, n, r));
   c.metres = std::clamp(runDistance(store, n, r), 0, 9999);
   const int finish = runFinish(store, n, r);
-  c.finish = finish >= 1 && finish <= 18 ? finish - 1 : kNone;
+  c.finish = finish >= 1 && finish <= 18 ? finish - 1 : kNoPick;
   const std::string time = runTime(store, n, r);
   c.time = {std::min(digitAt(time, 0), 4), std::min(digitAt(time, 1), 5), digitAt(time, 2),
             digitAt(time, 3)};
@@ -87,7 +87,7 @@ std::optional<YearMonth> neighbour(const HorseStore& store, int n, int from, int
 int yearIndexOf(int yy, int currentYear) {
   const int current = currentYear % 100;
   const int index = current - yy + (current < yy ? 100 : 0);
-  return index >= 0 && index < kYearItems ? index : kNone;
+  return index >= 0 && index < kYearItems ? index : kNoPick;
 }
 
 RunEntry openRunEntry(const HorseStore& store, int n, int slot, YearMonth today) {

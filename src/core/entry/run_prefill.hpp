@@ -9,7 +9,7 @@
 namespace korvane {
 
 // The `NenLst` item of a stored two-digit year: this year's last two digits minus YY (plus 100
-// across a century), kNone outside the ten years the list holds.
+// across a century), kNoPick outside the ten years the list holds.
 int yearIndexOf(int yy, int currentYear);
 
 // The entry screen for slot 0 (a new newest run, 前走追加) or slot 1..5 (変更) of horse n.

@@ -306,7 +306,7 @@ void TInUmaForm::refresh() {
   for (auto& [list, widget] : lists_) {
     const QSignalBlocker block(widget);
     const int row = e.selected(list);
-    if (row == kNone) {
+    if (row == kNoPick) {
       widget->clearSelection();
       widget->setCurrentRow(-1);
     } else {
