@@ -87,11 +87,16 @@ void SlotLists::resizeEvent(QResizeEvent* event) {
 }
 
 void SlotLists::setSlots(const TRaceCard& card) {
-  runnerCount_ = std::clamp(card.runnerCount, 0, kRows);
-  scratched_.assign(static_cast<std::size_t>(runnerCount_), false);
+  setRows(card.runnerCount);
   for (int k = 1; k <= runnerCount_; ++k) {
     scratched_[static_cast<std::size_t>(k - 1)] = card.runner[static_cast<std::size_t>(k)] == 0;
   }
+  if (!selectable(selected_)) selectSlot(0);
+}
+
+void SlotLists::setRows(int count) {
+  runnerCount_ = std::clamp(count, 0, kRows);
+  scratched_.assign(static_cast<std::size_t>(runnerCount_), false);
   if (!selectable(selected_)) selectSlot(0);
 }
 

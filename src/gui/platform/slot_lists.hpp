@@ -72,6 +72,8 @@ class SlotLists : public QWidget {
 
   // The runner slots the rows stand for: how many, and which are scratched (出走取消).
   void setSlots(const TRaceCard& card);
+  // Rows that stand for no runner (the quinella pairs): `count` of them, all selectable.
+  void setRows(int count);
   // The items of a column (cp932), one per row; the selected row stays selected.
   void setItems(QListWidget* column, const std::vector<std::string>& items);
 
