@@ -3,6 +3,7 @@
 #include "core/app/app_state.hpp"
 #include "core/flows/judgement.hpp"
 #include "core/output/judgement_page.hpp"
+#include "core/text/sjis.hpp"
 #include "tests/support/judged_race.hpp"
 #include "tests/support/scripted_dialogs.hpp"
 
@@ -31,6 +32,10 @@ TEST(JudgementWindow, MaxBetsRecomputesTheBetsOnlyAndTheOutputFollows) {
   EXPECT_EQ(window.judgement().overall.size(), 7u);
   EXPECT_EQ(window.outputPage()(OutputFormat::Text),
             judgementTextPage(computeBets(window.judgement(), 11), predictionPageFrame(app)));
+
+  EXPECT_EQ(maxBetsItem(1), sj("１点"));
+  EXPECT_EQ(maxBetsItem(7), sj("７点（標準）"));
+  EXPECT_EQ(maxBetsItem(11), sj("11点"));
 
   JudgementWindow user(app, UserEvaluations::FromCard);
   EXPECT_EQ(user.judgement().overall.front(), 2);

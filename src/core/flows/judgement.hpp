@@ -2,12 +2,18 @@
 // The judgement window (判定): the overall list and the kind of bet are judged once per showing;
 // a choice in 最大買い目数 only computes the bets again.
 
+#include <string>
+
 #include "core/betting/judgement.hpp"
 #include "core/flows/output.hpp"
 
 namespace korvane {
 
 struct AppState;
+
+// The items of 最大買い目数: "１点" … "９点", "10点", "11点"; the standard seven is
+// "７点（標準）".
+std::string maxBetsItem(int maxBets);
 
 class JudgementWindow {
  public:
