@@ -13,6 +13,7 @@
 #include "core/app/app_state.hpp"
 #include "core/custom/custom_edit.hpp"
 #include "core/database/race_files.hpp"
+#include "core/flows/output.hpp"
 #include "core/flows/prediction.hpp"
 #include "core/flows/race_files.hpp"
 #include "core/output/prediction_page.hpp"
@@ -22,9 +23,12 @@
 #include "core/views/marking_label.hpp"
 #include "core/views/prediction_columns.hpp"
 #include "core/views/race_label.hpp"
+#include "gui/betting/hantei_form.hpp"
+#include "gui/betting/odds_form.hpp"
 #include "gui/engine/race_form.hpp"
 #include "gui/engine/tenkai_form.hpp"
 #include "gui/engine/think_form.hpp"
+#include "gui/output/output_form.hpp"
 #include "gui/platform/fonts.hpp"
 #include "gui/platform/qt_dialogs.hpp"
 #include "gui/platform/qt_text.hpp"
@@ -241,8 +245,8 @@ QWidget* TYosouForm::buildButtons() {
   auto* box = new QWidget(this);
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
-  // The odds, judgement, output and custom marking open windows of their own that are not part
-  // of this program yet: their buttons stand where they belong, and wait.
+  // The custom marking opens a window of its own that is not part of this program yet: its button
+  // stands where it belongs, and waits.
   struct Button {
     const char* name;
     const char* caption;
@@ -254,11 +258,11 @@ QWidget* TYosouForm::buildButtons() {
       {"JuniBtn", "各値順位", true},
       {"ShisuBtn", "コルバン指数", true},
       {"GraphBtn", "グラフ表示", true},
-      {"OddsBtn", "オッズ入力", false},
-      {"KaimeBtn", "コルバンの買い目", false},
+      {"OddsBtn", "オッズ入力", true},
+      {"KaimeBtn", "コルバンの買い目", true},
       {"UserBtn", "ユーザー予想", true},
       {"CustomBtn", "カスタマイズ", false},
-      {"OutputBtn", "出力", false},
+      {"OutputBtn", "出力", true},
       {"RaceBtn", "コース変更", true},
       {"RunSaveBtn", "レース保存", true},
       {"HelpBtn", "ヘルプ", true},
@@ -282,6 +286,9 @@ QWidget* TYosouForm::buildButtons() {
   handle("ShisuBtn", &TYosouForm::ShisuBtnClick);
   handle("GraphBtn", &TYosouForm::GraphBtnClick);
   handle("UserBtn", &TYosouForm::UserBtnClick);
+  handle("OddsBtn", &TYosouForm::OddsBtnClick);
+  handle("KaimeBtn", &TYosouForm::KaimeBtnClick);
+  handle("OutputBtn", &TYosouForm::OutputBtnClick);
   handle("RaceBtn", &TYosouForm::RaceBtnClick);
   handle("RunSaveBtn", &TYosouForm::RunSaveBtnClick);
   handle("HelpBtn", &TYosouForm::HelpBtnClick);
@@ -435,6 +442,24 @@ void TYosouForm::TenkaiBtnClick() {
   if (!tenkai.showModal()) return;
   chooseDevelopment(app_, tenkai.chosenDevelopment());
   FillColumns();
+}
+
+void TYosouForm::OddsBtnClick() {
+  TOddsForm odds(app_, buildPredictionColumns(app_), this);
+  odds.showModal();
+}
+
+// The program's own bets: every runner counts as わからない, whatever the user rated.
+void TYosouForm::KaimeBtnClick() {
+  THanteiForm judgement(app_, UserEvaluations::Neutral, this);
+  judgement.showModal();
+}
+
+void TYosouForm::OutputBtnClick() {
+  TOutputForm output(app_, OutputPage::PredictionTable,
+                     predictionTablePage(buildPredictionColumns(app_), predictionPageFrame(app_)),
+                     this);
+  output.showModal();
 }
 
 void TYosouForm::RunSaveBtnClick() {

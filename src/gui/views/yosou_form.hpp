@@ -57,6 +57,9 @@ class TYosouForm : public BaseDialog {
   void ShisuBtnClick();
   void GraphBtnClick();
   void UserBtnClick();
+  void OddsBtnClick();
+  void KaimeBtnClick();
+  void OutputBtnClick();
   void RaceBtnClick();
   void TenkaiBtnClick();
   void RunSaveBtnClick();
