@@ -23,6 +23,7 @@
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/widget_helpers.hpp"
 #include "tests/gui/support/gui_world.hpp"
+#include "tests/gui/support/list_texts.hpp"
 #include "tests/gui/support/modal_driver.hpp"
 
 using namespace korvane;
@@ -34,9 +35,8 @@ namespace {
 
 std::vector<std::string> listItems(QWidget& window, const char* name) {
   std::vector<std::string> lines;
-  auto* list = window.findChild<QListWidget*>(name);
-  for (int row = 0; list != nullptr && row < list->count(); ++row) {
-    lines.push_back(fromQt(list->item(row)->text()).value_or("?"));
+  for (const QString& text : korvane::testing::listTexts(window, name)) {
+    lines.push_back(fromQt(text).value_or("?"));
   }
   return lines;
 }

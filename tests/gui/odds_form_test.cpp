@@ -20,11 +20,13 @@
 #include "gui/platform/slot_lists.hpp"
 #include "gui/platform/widget_helpers.hpp"
 #include "tests/gui/support/gui_world.hpp"
+#include "tests/gui/support/list_texts.hpp"
 #include "tests/gui/support/modal_driver.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::GuiWorld;
+using korvane::testing::listTexts;
 using korvane::testing::onNextModalOf;
 
 namespace {
@@ -42,13 +44,6 @@ void answerInputs(QList<std::optional<QString>> answers) {
       input.findChild<QPushButton*>("CancelBtn")->click();
     }
   });
-}
-
-QStringList items(QWidget& window, const char* name) {
-  QStringList texts;
-  auto* list = window.findChild<QListWidget*>(name);
-  for (int row = 0; list != nullptr && row < list->count(); ++row) texts << list->item(row)->text();
-  return texts;
 }
 
 void click(QWidget& window, const char* name) {
@@ -127,14 +122,14 @@ class OddsFormTest : public QObject {
     scratch(world_->app.card, 2);
     TOddsForm odds(world_->app, shown_, nullptr);
     odds.show();
-    QCOMPARE(items(odds, "UmaLst").size(), 4);
-    QCOMPARE(items(odds, "UmaLst")[0], toQt(shown_.name[0]));
-    QCOMPARE(items(odds, "UmabanLst").size(), 18);
+    QCOMPARE(listTexts(odds, "UmaLst").size(), 4);
+    QCOMPARE(listTexts(odds, "UmaLst")[0], toQt(shown_.name[0]));
+    QCOMPARE(listTexts(odds, "UmabanLst").size(), 18);
 
     answerInputs({qs("2.34"), qs("150.5"), std::nullopt});
     click(odds, "OddsInputBtn");
-    QCOMPARE(items(odds, "OddsLst"), (QStringList{"  2.3", "     ", "  150", "     "}));
-    QCOMPARE(items(odds, "NinkiLst"), (QStringList{" ", " ", " ", " "}));  // not complete yet
+    QCOMPARE(listTexts(odds, "OddsLst"), (QStringList{"  2.3", "     ", "  150", "     "}));
+    QCOMPARE(listTexts(odds, "NinkiLst"), (QStringList{" ", " ", " ", " "}));  // not complete yet
     QVERIFY(world_->app.store.modified);
 
     // A correction needs a row; the scratched runner's row cannot be taken.
@@ -147,16 +142,16 @@ class OddsFormTest : public QObject {
     pressRow(odds, "NinkiLst", 4);
     answerInputs({qs("3")});
     click(odds, "OddsChangeBtn");
-    QCOMPARE(items(odds, "OddsLst")[3], qs("  3.0"));
-    QCOMPARE(items(odds, "NinkiLst"), (QStringList{"  1", " ??", "  3", "  2"}));
+    QCOMPARE(listTexts(odds, "OddsLst")[3], qs("  3.0"));
+    QCOMPARE(listTexts(odds, "NinkiLst"), (QStringList{"  1", " ??", "  3", "  2"}));
     QCOMPARE(odds.findChild<SlotLists*>()->selectedSlot(), 0);  // the last runner was corrected
 
     world_->dialogs.confirmAnswers = {false};
     click(odds, "OddsClearBtn");
-    QCOMPARE(items(odds, "OddsLst")[0], qs("  2.3"));
+    QCOMPARE(listTexts(odds, "OddsLst")[0], qs("  2.3"));
     world_->dialogs.confirmAnswers = {true};
     click(odds, "OddsClearBtn");
-    QCOMPARE(items(odds, "OddsLst"), (QStringList{"     ", "     ", "     ", "     "}));
+    QCOMPARE(listTexts(odds, "OddsLst"), (QStringList{"     ", "     ", "     ", "     "}));
   }
 
   void quinellaOddsGiveTheWinOdds() {
@@ -164,15 +159,15 @@ class OddsFormTest : public QObject {
     TOddsForm odds(world_->app, shown_, nullptr);
     odds.show();
     onNextModalOf<TInRenForm>([](TInRenForm& quinella) {
-      QCOMPARE(items(quinella, "UmarenLst"), (QStringList{"１-２", "１-３", "２-３"}));
+      QCOMPARE(listTexts(quinella, "UmarenLst"), (QStringList{"１-２", "１-３", "２-３"}));
       answerInputs({qs("10"), qs("20"), qs("40")});
       click(quinella, "OddsInputBtn");
-      QCOMPARE(items(quinella, "OddsLst"), (QStringList{"  10.0", "  20.0", "  40.0"}));
+      QCOMPARE(listTexts(quinella, "OddsLst"), (QStringList{"  10.0", "  20.0", "  40.0"}));
       click(quinella, "KanryouBtn");
     });
     click(odds, "RenOddsBtn");
-    QCOMPARE(items(odds, "OddsLst"), (QStringList{"  3.2", "  6.3", " 12.6"}));
-    QCOMPARE(items(odds, "NinkiLst"), (QStringList{"  1", "  2", "  3"}));
+    QCOMPARE(listTexts(odds, "OddsLst"), (QStringList{"  3.2", "  6.3", " 12.6"}));
+    QCOMPARE(listTexts(odds, "NinkiLst"), (QStringList{"  1", "  2", "  3"}));
     QVERIFY(world_->app.store.modified);
   }
 

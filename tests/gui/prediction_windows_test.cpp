@@ -13,22 +13,16 @@
 #include "gui/platform/widget_helpers.hpp"
 #include "gui/views/yosou_form.hpp"
 #include "tests/gui/support/gui_world.hpp"
+#include "tests/gui/support/list_texts.hpp"
 #include "tests/gui/support/modal_driver.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::GuiWorld;
+using korvane::testing::listTexts;
 using korvane::testing::onNextModal;
 
 namespace {
-
-QStringList items(QWidget& window, const char* name) {
-  QStringList texts;
-  auto* list = window.findChild<QListWidget*>(name);
-  for (int row = 0; list != nullptr && row < list->count(); ++row) texts << list->item(row)->text();
-  return texts;
-}
-
 // With KORVANE_SCREENSHOTS set (scripts/screenshots), the window as a picture for the README.
 void picture(QWidget& window, const char* name) {
   const QString folder = qEnvironmentVariable("KORVANE_SCREENSHOTS");
@@ -73,12 +67,12 @@ class PredictionWindowsTest : public QObject {
     QStringList names;
     const QString opened = open("OddsBtn", [&](QWidget& window) {
       QCOMPARE(window.windowTitle(), qs("オッズの入力"));
-      names = items(window, "UmaLst");
-      QCOMPARE(items(window, "NinkiLst")[5], QString("  1"));  // the 2.8 of slot 6
+      names = listTexts(window, "UmaLst");
+      QCOMPARE(listTexts(window, "NinkiLst")[5], QString("  1"));  // the 2.8 of slot 6
       picture(window, "odds.png");
     });
     QCOMPARE(opened, QString("korvane::gui::TOddsForm"));
-    QCOMPARE(names, items(*form_, "UmaLst").mid(0, world_.app.card.runnerCount));
+    QCOMPARE(names, listTexts(*form_, "UmaLst").mid(0, world_.app.card.runnerCount));
   }
 
   void kaimeJudgesWithoutTheUsersClasses() {
@@ -86,7 +80,7 @@ class PredictionWindowsTest : public QObject {
     QStringList kouho;
     const QString opened = open("KaimeBtn", [&](QWidget& judgement) {
       QCOMPARE(judgement.windowTitle(), qs("判定"));
-      kouho = items(judgement, "UKouhoLst");
+      kouho = listTexts(judgement, "UKouhoLst");
       picture(judgement, "judgement.png");
     });
     QCOMPARE(opened, QString("korvane::gui::THanteiForm"));

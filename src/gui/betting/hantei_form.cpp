@@ -22,16 +22,6 @@ namespace korvane::gui {
 
 namespace {
 
-// A list for reading only: a click selects nothing.
-QListWidget* readingList(QWidget* parent, const char* name, int widthBytes, int rows) {
-  auto* list = new QListWidget(parent);
-  list->setObjectName(name);
-  shapeFixedList(*list, widthBytes, rows);
-  list->setSelectionMode(QAbstractItemView::NoSelection);
-  list->setFocusPolicy(Qt::NoFocus);
-  return list;
-}
-
 // Room for the longest lists: seven horses with their separators and the reliability line.
 constexpr int kOverallRows = 11;
 constexpr int kLaterBetRows = kMaxBets - 3;
@@ -79,9 +69,9 @@ QWidget* THanteiForm::buildCandidates() {
   auto* box = new QWidget(this);
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(0, 0, 0, 0);
-  SKouhoLst = readingList(box, "SKouhoLst", 21, kMaxOverall + 1);
-  UKouhoLst = readingList(box, "UKouhoLst", 21, kMaxOverall + 1);
-  SougouLst = readingList(box, "SougouLst", 23, kOverallRows);
+  SKouhoLst = shownLinesList(box, "SKouhoLst", 21, kMaxOverall + 1);
+  UKouhoLst = shownLinesList(box, "UKouhoLst", 21, kMaxOverall + 1);
+  SougouLst = shownLinesList(box, "SougouLst", 23, kOverallRows);
   column->addWidget(label(box, "SKouhoLbl", qs("「コルバン」の有力馬")));
   column->addWidget(SKouhoLst);
   column->addWidget(label(box, "UKouhoLbl", qs("ユーザー予想の有力馬")));
@@ -96,12 +86,12 @@ QWidget* THanteiForm::buildBets() {
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
   KaimeLbl = label(box, "KaimeLbl");
-  KaimeLst1 = readingList(box, "KaimeLst1", 14, 3);
-  KaimeLst2 = readingList(box, "KaimeLst2", 20, kLaterBetRows);
-  KaimeLst3 = readingList(box, "KaimeLst3", 14, 2);
-  TanshouLst = readingList(box, "TanshouLst", 10, 2);
-  FukushouLst = readingList(box, "FukushouLst", 10, 1);
-  WideLst = readingList(box, "WideLst", 10, 5);
+  KaimeLst1 = shownLinesList(box, "KaimeLst1", 14, 3);
+  KaimeLst2 = shownLinesList(box, "KaimeLst2", 20, kLaterBetRows);
+  KaimeLst3 = shownLinesList(box, "KaimeLst3", 14, 2);
+  TanshouLst = shownLinesList(box, "TanshouLst", 10, 2);
+  FukushouLst = shownLinesList(box, "FukushouLst", 10, 1);
+  WideLst = shownLinesList(box, "WideLst", 10, 5);
 
   grid->addWidget(KaimeLbl, 0, 0);
   grid->addWidget(label(box, "KaimeOddsLbl", qs("推定オッズ")), 0, 1);

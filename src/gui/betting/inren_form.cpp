@@ -1,13 +1,12 @@
 #include "gui/betting/inren_form.hpp"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/app/app_state.hpp"
 #include "gui/betting/input_form.hpp"
+#include "gui/betting/odds_layout.hpp"
 #include "gui/platform/slot_lists.hpp"
 #include "gui/platform/widget_helpers.hpp"
 
@@ -27,18 +26,7 @@ TInRenForm::TInRenForm(AppState& app, QWidget* owner)
   QPushButton* oddsInputBtn = button(this, "OddsInputBtn", qs("馬連オッズ入力"));
   QPushButton* oddsChangeBtn = button(this, "OddsChangeBtn", qs("馬連オッズ修正"));
   QPushButton* kanryouBtn = button(this, "KanryouBtn", qs("完了"));
-  auto* buttons = new QVBoxLayout;
-  for (QPushButton* b : {oddsInputBtn, oddsChangeBtn}) {
-    b->setAutoDefault(false);
-    buttons->addWidget(b);
-  }
-  buttons->addStretch();
-  buttons->addWidget(kanryouBtn);
-
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(table_, 0, Qt::AlignTop);
-  layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layOutOddsWindow(*this, table_, {oddsInputBtn, oddsChangeBtn}, kanryouBtn);
 
   connect(oddsInputBtn, &QPushButton::clicked, this, &TInRenForm::OddsInputBtnClick);
   connect(oddsChangeBtn, &QPushButton::clicked, this, &TInRenForm::OddsChangeBtnClick);

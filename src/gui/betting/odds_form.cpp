@@ -1,17 +1,16 @@
 #include "gui/betting/odds_form.hpp"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/app/app_state.hpp"
 #include "core/database/race_card.hpp"
 #include "gui/betting/input_form.hpp"
 #include "gui/betting/inren_form.hpp"
+#include "gui/betting/odds_layout.hpp"
 #include "gui/platform/slot_lists.hpp"
 #include "gui/platform/widget_helpers.hpp"
 
@@ -43,18 +42,8 @@ TOddsForm::TOddsForm(AppState& app, const PredictionColumns& shown, QWidget* own
   QPushButton* oddsClearBtn = button(this, "OddsClearBtn", qs("単勝オッズクリア"));
   QPushButton* renOddsBtn = button(this, "RenOddsBtn", qs("馬連オッズ入力"));
   QPushButton* kanryouBtn = button(this, "KanryouBtn", qs("完了"));
-  auto* buttons = new QVBoxLayout;
-  for (QPushButton* b : {oddsInputBtn, oddsChangeBtn, oddsClearBtn, renOddsBtn}) {
-    b->setAutoDefault(false);
-    buttons->addWidget(b);
-  }
-  buttons->addStretch();
-  buttons->addWidget(kanryouBtn);
-
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(table_, 0, Qt::AlignTop);
-  layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layOutOddsWindow(*this, table_, {oddsInputBtn, oddsChangeBtn, oddsClearBtn, renOddsBtn},
+                   kanryouBtn);
 
   connect(oddsInputBtn, &QPushButton::clicked, this, &TOddsForm::OddsInputBtnClick);
   connect(oddsChangeBtn, &QPushButton::clicked, this, &TOddsForm::OddsChangeBtnClick);
