@@ -11,6 +11,8 @@
 #include "gui/betting/odds_form.hpp"
 #include "gui/output/output_form.hpp"
 #include "gui/platform/widget_helpers.hpp"
+#include "gui/views/shousai_form.hpp"
+#include "gui/views/user_form.hpp"
 #include "gui/views/yosou_form.hpp"
 #include "tests/gui/support/gui_world.hpp"
 #include "tests/gui/support/list_texts.hpp"
@@ -87,6 +89,40 @@ class PredictionWindowsTest : public QObject {
     QVERIFY(kouho.isEmpty());
     QCOMPARE(world_.app.card.userRank[1], 1);
     world_.app.card.userRank[1] = 3;
+  }
+
+  void detailOutputOpensOnTheDetailPage() {
+    TShousaiForm detail(world_.app, form_.get());
+    QString caption;
+    onNextModal([&caption](QWidget* output) {
+      caption = output->windowTitle();
+      output->close();
+    });
+    detail.findChild<QPushButton*>("OutputBtn")->click();
+    QCOMPARE(caption, qs("予想結果詳細の出力"));
+  }
+
+  void userJudgementOnlyForSevenStrongRunners() {
+    for (int k = 1; k <= 8; ++k) world_.app.card.userRank[k] = k % 2 + 1;  // 絶対連絡む, 上位必至
+    TUserForm user(world_.app, form_.get());
+    // One watcher for both presses: the first window to open must be the second press's.
+    QString opened;
+    QStringList kouho;
+    onNextModal([&](QWidget* window) {
+      opened = window->metaObject()->className();
+      kouho = listTexts(*window, "UKouhoLst");
+      window->close();
+    });
+    user.findChild<QPushButton*>("HanteiBtn")->click();
+    QCOMPARE(world_.dialogs.messages.back().size(), std::size_t{3});
+    QCOMPARE(world_.dialogs.messages.back()[1], sj("両方合わせて７頭以下にして下さい。"));
+    QVERIFY(opened.isEmpty());
+
+    world_.app.card.userRank[8] = 3;
+    user.findChild<QPushButton*>("HanteiBtn")->click();
+    QCOMPARE(opened, QString("korvane::gui::THanteiForm"));
+    QVERIFY(kouho.size() >= 7);  // the user's seven, with a rule between the two classes
+    for (int k = 1; k <= 8; ++k) world_.app.card.userRank[k] = 3;
   }
 
   void outputOpensOnThePredictionTable() {

@@ -6,9 +6,12 @@
 #include <QVBoxLayout>
 
 #include "core/app/app_state.hpp"
+#include "core/flows/output.hpp"
+#include "core/output/prediction_page.hpp"
 #include "core/views/detail_columns.hpp"
 #include "core/views/disregard.hpp"
 #include "core/views/race_label.hpp"
+#include "gui/output/output_form.hpp"
 #include "gui/platform/fonts.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/slot_lists.hpp"
@@ -53,13 +56,12 @@ TShousaiForm::TShousaiForm(AppState& app, QWidget* owner) : BaseDialog(owner), a
 
   auto* kanryouBtn = button(this, "KanryouBtn", qs("完了（再予想）"));
   auto* allKaijoBtn = button(this, "AllKaijoBtn", qs("度外視を全て解除"));
-  // The output window of the detail page belongs to the output screens, which come later.
   auto* outputBtn = button(this, "OutputBtn", qs("出力"));
-  outputBtn->setEnabled(false);
   auto* tojiruBtn = button(this, "TojiruBtn", qs("閉じる"));
   tojiruBtn->setDefault(true);
   connect(kanryouBtn, &QPushButton::clicked, this, &TShousaiForm::KanryouBtnClick);
   connect(allKaijoBtn, &QPushButton::clicked, this, &TShousaiForm::AllKaijoBtnClick);
+  connect(outputBtn, &QPushButton::clicked, this, &TShousaiForm::OutputBtnClick);
   connect(tojiruBtn, &QPushButton::clicked, this, &TShousaiForm::reject);
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {kanryouBtn, allKaijoBtn, outputBtn}) buttons->addWidget(b);
@@ -144,6 +146,13 @@ void TShousaiForm::AllKaijoBtnClick() {
   FillColumns();
   table_->selectSlot(0);
   accept();
+}
+
+void TShousaiForm::OutputBtnClick() {
+  TOutputForm output(app_, OutputPage::PredictionDetail,
+                     predictionDetailPage(buildDetailColumns(app_), predictionPageFrame(app_)),
+                     this);
+  output.showModal();
 }
 
 void TShousaiForm::done(int result) {

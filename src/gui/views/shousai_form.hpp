@@ -31,6 +31,7 @@ class TShousaiForm : public BaseDialog {
   void SelectedRowPress(QListWidget* column, int slot);
   void KanryouBtnClick();
   void AllKaijoBtnClick();
+  void OutputBtnClick();
 
   AppState& app_;
   SlotLists* table_;

@@ -6,8 +6,10 @@
 #include <QVBoxLayout>
 
 #include "core/app/app_state.hpp"
+#include "core/flows/judgement.hpp"
 #include "core/views/prediction_columns.hpp"
 #include "core/views/user_evaluation.hpp"
+#include "gui/betting/hantei_form.hpp"
 #include "gui/platform/fonts.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/slot_lists.hpp"
@@ -38,11 +40,9 @@ TUserForm::TUserForm(AppState& app, QWidget* owner) : BaseDialog(owner), app_(ap
   for (QLabel* l : {CursorLbl, SelectLbl}) l->setFont(fixedFont());
   HanteiBtn = button(this, "HanteiBtn", qs("判定"));
   HanteiBtn->setDefault(true);
-  // The judgement window is not part of the program yet: 判定 stands where it belongs, and
-  // waits.
-  HanteiBtn->setEnabled(false);
   auto* resetBtn = button(this, "ResetBtn", qs("リセット"));
   auto* toziruBtn = button(this, "ToziruBtn", qs("閉じる"));
+  connect(HanteiBtn, &QPushButton::clicked, this, &TUserForm::HanteiBtnClick);
   connect(resetBtn, &QPushButton::clicked, this, &TUserForm::ResetBtnClick);
   connect(toziruBtn, &QPushButton::clicked, this, &TUserForm::reject);
 
@@ -135,6 +135,13 @@ void TUserForm::UmaLstSelectedPress(QListWidget* column, int) {
   if (column != UmaLst) return;
   TGosouForm gosou(app_, this);
   gosou.showModal();
+}
+
+// The judgement weighs the classes given here; this window stays open beneath it.
+void TUserForm::HanteiBtnClick() {
+  if (!mayJudgeUserEvaluation(app_)) return;
+  THanteiForm judgement(app_, UserEvaluations::FromCard, this);
+  judgement.showModal();
 }
 
 void TUserForm::ResetBtnClick() {

@@ -32,6 +32,7 @@ class TUserForm : public BaseDialog {
   void ClassPointer(int userClass, int y);
   void PointerAway();
   void UmaLstSelectedPress(QListWidget* column, int slot);
+  void HanteiBtnClick();
   void ResetBtnClick();
 
   AppState& app_;
