@@ -98,6 +98,10 @@ TEST_F(MainWindowTest, SearchTextAndPrefixSearch) {
   EXPECT_EQ(findHorse(app.store, sj("アイ　")), 0);
 
   EXPECT_EQ(appendToSearch(sj("ア"), sj("イ")), sj("アイ"));
+  // An input method in hiragana: the text turns into katakana before the search.
+  EXPECT_EQ(appendToSearch(sj("あか"), ""), sj("アカ"));
+  EXPECT_EQ(findHorse(app.store, appendToSearch(sj("あいね"), "")), 1);
+  EXPECT_EQ(appendToSearch(sj("アイウエオカキク"), sj("け")), sj("アイウエオカキクケ"));
   const std::string nine = sj("アイウエオカキクケ");  // 18 bytes: full
   EXPECT_EQ(appendToSearch(nine, sj("コ")), nine);
   EXPECT_EQ(appendToSearch("ABCDEFGHIJKLMNOPQ", sj("コ")), "ABCDEFGHIJKLMNOPQ");  // no half char

@@ -40,6 +40,18 @@ TEST(Sjis, SpacesAndDigits) {
   EXPECT_EQ(padLeft("800", 4), " 800");
 }
 
+TEST(Sjis, HiraganaBecomesKatakana) {
+  // Both ends of the syllabary and both sides of the gap in katakana's trail bytes.
+  EXPECT_EQ(hiraganaToKatakana(sj("ぁあみむゐゑをん")), sj("ァアミムヰヱヲン"));
+  EXPECT_EQ(hiraganaToKatakana(sj("がぱっゃ")), sj("ガパッャ"));
+  // Katakana, the long-vowel mark, kanji, full-width and half-width letters stay.
+  EXPECT_EQ(hiraganaToKatakana(sj("カノンー馬Ａ") + "A"), sj("カノンー馬Ａ") + "A");
+  // 奄 ends in the byte 0x82 and ｱ is the single byte 0xB1: together they are no こ.
+  EXPECT_EQ(hiraganaToKatakana(sj("奄ｱ")), sj("奄ｱ"));
+  // A lone lead byte at the end is left alone.
+  EXPECT_EQ(hiraganaToKatakana("\x82"), "\x82");
+}
+
 TEST(Encoding, RoundTripAndRefusal) {
   const Converted sjis = utf8ToCp932("◎○▲△×注ｾﾝ");
   ASSERT_TRUE(sjis.ok);

@@ -26,7 +26,7 @@ std::string runnerListRow(const HorseStore& store, const TRaceCard& card, int sl
 std::string appendToSearch(std::string_view text, std::string_view piece) {
   std::string joined(text);
   joined += piece;
-  return cutBytes(joined, kSearchBytes);
+  return cutBytes(hiraganaToKatakana(joined), kSearchBytes);
 }
 
 std::string backspaceSearch(std::string_view text) {

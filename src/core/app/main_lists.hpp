@@ -26,8 +26,9 @@ std::string horseListRow(const HorseStore& store, int horse);
 // "（　出 　走 　取 　消　）".
 std::string runnerListRow(const HorseStore& store, const TRaceCard& card, int slot);
 
-// The search text after a letter button appended `piece` (empty for 検索): cut to 18 bytes,
-// never through a double-byte character.
+// The search text after a letter button appended `piece` (empty for 検索): hiragana turned into
+// katakana, as names are written in katakana and an input method may type hiragana (かのん finds
+// カノンスター); then cut to 18 bytes, never through a double-byte character.
 std::string appendToSearch(std::string_view text, std::string_view piece);
 
 // ＢＳ: the text without its last character, once it is longer than one byte.

@@ -95,6 +95,21 @@ std::string zenToHalfSpaces(std::string_view s) {
   return out;
 }
 
+std::string hiraganaToKatakana(std::string_view s) {
+  // cp932 keeps both syllabaries in order: ぁ .. み (0x829F .. 0x82DD) face ァ .. ミ (0x8340 ..
+  // 0x837E); katakana skips the trail byte 0x7F, so む .. ん (0x82DE .. 0x82F1) face ム .. ン
+  // (0x8380 .. 0x8393).
+  std::string out(s);
+  for (std::size_t pos = 0; pos < out.size(); pos += charBytesAt(out, pos)) {
+    if (charBytesAt(out, pos) != 2 || static_cast<unsigned char>(out[pos]) != 0x82) continue;
+    const auto trail = static_cast<unsigned char>(out[pos + 1]);
+    if (trail < 0x9F || trail > 0xF1) continue;
+    out[pos] = static_cast<char>(0x83);
+    out[pos + 1] = static_cast<char>(trail <= 0xDD ? trail - 0x5F : trail - 0x5E);
+  }
+  return out;
+}
+
 std::string fullWidthDigit(int digit) {
   // "０" is 0x82 0x4F; the digits follow in order.
   return std::string{'\x82', static_cast<char>(0x4F + digit)};

@@ -39,6 +39,9 @@ std::string halfSpacesToZen(std::string_view s);
 // Every full-width space "　" becomes two half-width spaces.
 std::string zenToHalfSpaces(std::string_view s);
 
+// Every hiragana ぁ .. ん becomes its katakana ァ .. ン, character by character; the rest stays.
+std::string hiraganaToKatakana(std::string_view s);
+
 // "０" .. "９" for 0..9.
 std::string fullWidthDigit(int digit);
 
