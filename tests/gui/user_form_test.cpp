@@ -93,9 +93,10 @@ class UserFormTest : public QObject {
     QCOMPARE(shownClasses(), expected);
     QCOMPARE(app().card.userRank[2], 1);
     QVERIFY(app().store.modified);
-    // The name selection lets go.
+    // The name selection lets go and 判定 has the focus.
     QCOMPARE(app().selectedRunner, 0);
     QVERIFY(list("UmaLst")->selectedItems().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), form_->findChild<QPushButton*>("HanteiBtn"));
 
     // A scratched runner and the rows below the runners stay as they are.
     app().store.modified = false;
