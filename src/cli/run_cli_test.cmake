@@ -2,7 +2,7 @@
 # ends (as hexadecimal bytes, so that CR LF and Shift-JIS are compared exactly) or the whole page
 # against an expected UTF-8 file.
 #   -DCLI=... -DARGS="a|b" -DEXPECT_STATUS=n [-DEXPECT_TAIL_HEX=...] [-DEXPECT_PAGE=file]
-#   [-DEXPECT_ERROR=text]
+#   [-DEXPECT_ERROR=text] [-DEXPECT_OUTPUT=text]
 cmake_policy(SET CMP0007 NEW)  # keep the empty lines of a page as list elements
 string(REPLACE "|" ";" ARGS "${ARGS}")
 execute_process(COMMAND ${CLI} ${ARGS}
@@ -16,6 +16,13 @@ if(DEFINED EXPECT_ERROR)
   string(FIND "${error}" "${EXPECT_ERROR}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "standard error lacks '${EXPECT_ERROR}':\n${error}")
+  endif()
+endif()
+if(DEFINED EXPECT_OUTPUT)
+  file(READ ${OUT} printed)
+  string(FIND "${printed}" "${EXPECT_OUTPUT}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "standard output lacks '${EXPECT_OUTPUT}':\n${printed}")
   endif()
 endif()
 if(DEFINED EXPECT_TAIL_HEX)
