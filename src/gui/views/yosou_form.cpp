@@ -269,11 +269,11 @@ QWidget* TYosouForm::buildButtons() {
       {"ModoruBtn", "閉じる", true},
   };
   int cell = 0;
-  for (const Button& spec : buttons) {
-    QPushButton* b = button(box, spec.name, qs(spec.caption));
+  for (const Button& wanted : buttons) {
+    QPushButton* b = button(box, wanted.name, qs(wanted.caption));
     // Enter presses no button of this screen: every one of them opens or closes a window.
     b->setAutoDefault(false);
-    b->setEnabled(spec.works);
+    b->setEnabled(wanted.works);
     grid->addWidget(b, cell / 6, cell % 6);
     ++cell;
   }
