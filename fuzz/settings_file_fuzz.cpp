@@ -14,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const auto& symbol : settings.symbols) {
     if (symbol.size() != 2) std::abort();
   }
-  if (settings.kaime < 0 || settings.kaime > 3 || settings.shirushi != 0) std::abort();
+  const int kaime = static_cast<int>(settings.kaime);
+  if (kaime < 0 || kaime > 3 || settings.shirushi != korvane::MarkingMode::Standard) std::abort();
   return 0;
 }

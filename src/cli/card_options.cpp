@@ -56,7 +56,7 @@ ParsedCard parseCardOptions(const std::vector<std::string_view>& args, const Ext
       if (!text || text->size() != 1 || (*text)[0] < '0' || (*text)[0] > '3') {
         return fail("--kaime は 0, 1, 2, 3 のどれかです。");
       }
-      options.kaime = (*text)[0] - '0';
+      options.kaime = static_cast<BetDisplay>((*text)[0] - '0');
     } else if (arg == "--symbols") {
       const auto text = value();
       if (!text) return fail("--symbols のあとに印を６つ指定して下さい（例：◎○▲△×注）。");

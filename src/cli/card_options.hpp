@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli_text.hpp"
+#include "core/engine/marking.hpp"
 
 namespace korvane::cli {
 
@@ -17,7 +18,7 @@ struct CardOptions {
   std::filesystem::path file;
   bool csv = false;
   std::optional<std::string> development;  // cp932, one of the five developments
-  int kaime = 1;
+  BetDisplay kaime = BetDisplay::Standard;
   std::optional<std::array<std::string, 6>> symbols;  // cp932, one full-width character each
   Encoding encoding = Encoding::Utf8;
   std::optional<std::filesystem::path> custom;  // custom marking rules (.umc)

@@ -71,7 +71,7 @@ int predictCard(const CardOptions& options, CardSession& session, std::ostream& 
     }
     app.custom.rules = std::get<CustomRules>(rules);
     app.custom.file = *options.custom;
-    app.settings.shirushi = 1;
+    app.settings.shirushi = MarkingMode::Custom;
   }
 
   predictRace(app);

@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
   }
 
   gui::TMainForm mainForm(app);
-  dialogs.registerScreen(sj("メイン"), &mainForm);
+  dialogs.registerScreen(Screen::Main, &mainForm);
   mainForm.show();
   return application.exec();
 }

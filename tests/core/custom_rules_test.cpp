@@ -64,7 +64,7 @@ class CustomMarkingTest : public ::testing::Test {
     app.result.korvaneOrder = indexOrder(app.result, n, OrderKind::Korvane);
   }
 
-  V marks(int shirushi = 1) {
+  V marks(MarkingMode shirushi = MarkingMode::Custom) {
     app.settings.shirushi = shirushi;
     remarkRace(app);
     return {app.result.markOrder.begin(), app.result.markOrder.begin() + app.result.markCount};
@@ -127,10 +127,10 @@ TEST_F(CustomMarkingTest, DefaultRulesMarkOtherRunnersThanTheStandardWay) {
         {500, 500, 500, 500, 540, 60, 2, "好", 505}});
   // ◎ 底力 above 50.0 and not "-": slot 2. ○ 能力: slot 4. ▲ 底力: slot 1. △ 能力: slot 5.
   // × "+" by ベスト: slot 3. Then the 前走 and the 全距離 winner.
-  EXPECT_EQ(marks(1), (V{2, 4, 1, 5, 3, 6, 7}));
+  EXPECT_EQ(marks(MarkingMode::Custom), (V{2, 4, 1, 5, 3, 6, 7}));
   // Rated on the custom ◎: 35, 底力 2nd +2, 能力 1st +5, 前走 2nd +2.
   EXPECT_EQ(app.result.confidence, 44);
-  EXPECT_EQ(marks(0), (V{2, 1, 3, 4, 5, 6, 7}));
+  EXPECT_EQ(marks(MarkingMode::Standard), (V{2, 1, 3, 4, 5, 6, 7}));
 }
 
 TEST_F(CustomMarkingTest, TheDecisiveSetForBothDecisiveDevelopments) {

@@ -155,7 +155,7 @@ TEST(EngineMarking, ARaceWhereNobodyIsStrong) {
   // ◎ has no 底力 above 50.0: class 30, which the standard bet display turns into 40.
   rateConfidence(BetDisplay::Standard, r);
   EXPECT_EQ(r.confidence, 30);
-  EXPECT_EQ(r.confidenceClass, 40);
+  EXPECT_EQ(r.confidenceClass, BetKind::TwoAxes);
 }
 
 // Strong runners in コルバン order; under a 断然 development the suited ones first, and the
@@ -205,7 +205,7 @@ TEST(EngineConfidence, ClassesAndTheBetDisplaySetting) {
   // (class, confidence) under the bet display setting `kaime`.
   auto rate = [&r](int kaime) {
     rateConfidence(static_cast<BetDisplay>(kaime), r);
-    return std::pair{r.confidenceClass, r.confidence};
+    return std::pair{static_cast<int>(r.confidenceClass), r.confidence};
   };
   // Nobody marked: class 0, which only "ボックス買い" (30) and "常に１頭" (90) override.
   EXPECT_EQ(rate(1), std::pair(0, 0));

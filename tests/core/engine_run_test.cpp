@@ -44,7 +44,7 @@ TEST(EngineRun, TwoRunnersThatMetOnce) {
   ASSERT_EQ(f.app.result.markCount, 2);
   EXPECT_EQ(f.app.result.markOrder[0], a);
   EXPECT_EQ(f.app.result.markOrder[1], b);
-  EXPECT_EQ(f.app.result.confidenceClass, 40);
+  EXPECT_EQ(f.app.result.confidenceClass, BetKind::TwoAxes);
   EXPECT_EQ(f.app.result.confidence, 65);
 
   const PredictionColumns c = buildPredictionColumns(f.app);
@@ -77,7 +77,7 @@ TEST(EngineRun, OnlyScratchedSlotsGiveNoDataAndNoMarks) {
     EXPECT_EQ(r.styleFit, 1);
   }
   EXPECT_EQ(f.app.result.markCount, 0);
-  EXPECT_EQ(f.app.result.confidenceClass, 0);
+  EXPECT_EQ(f.app.result.confidenceClass, BetKind::None);
   EXPECT_EQ(f.app.result.confidence, 0);
   const PredictionColumns c = buildPredictionColumns(f.app);
   EXPECT_EQ(c.ability, (std::vector<std::string>(3, " 50.0 ")));

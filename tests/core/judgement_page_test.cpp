@@ -29,7 +29,7 @@ PageFrame raceFileFrame() {
 
 TEST(JudgementPage, SmallFieldByteForByte) {
   JudgedRace race(5);
-  race.marks({2, 1, 4}, kTwoAxes, 55);
+  race.marks({2, 1, 4}, BetKind::TwoAxes, 55);
   race.card.winOdds[1] = 3.0;
   race.card.winOdds[2] = 2.4;
   race.card.winOdds[4] = 12.0;
@@ -69,7 +69,7 @@ TEST(JudgementPage, SmallFieldByteForByte) {
 
 TEST(JudgementPage, LaterBetsInTheSameFormAndLongOddsKeptWhole) {
   JudgedRace race(10);
-  race.marks({1, 2, 3, 4, 5}, kBoxBets, 30);
+  race.marks({1, 2, 3, 4, 5}, BetKind::Box, 30);
   race.card.winOdds[1] = 4.0;
   race.card.winOdds[4] = 180.0;
   race.card.winOdds[5] = 150.0;
@@ -89,7 +89,7 @@ TEST(JudgementPage, LaterBetsInTheSameFormAndLongOddsKeptWhole) {
 
 TEST(JudgementPage, NoBetsStillWritesCaptionAndRule) {
   JudgedRace race(9);
-  race.marks({}, 0);
+  race.marks({}, BetKind::None);
   const auto page = judgementTextPage(computeBets(race.judge()), raceFileFrame());
   EXPECT_PAGE(page, sjLines({"東京 芝1600m（良）　京都記念.uma", "", "総合判定結果", "",
                              "評価できる馬がいません", "", "＜馬連＞", "--------------", "",

@@ -27,12 +27,12 @@ std::string sougou(const char* symbol, int slot) {
 }
 
 TEST(BetCount, PerKindOfBetAndCap) {
-  EXPECT_EQ(betCountFor(kOneAxis, 7, 3), 3);
-  EXPECT_EQ(betCountFor(kTwoAxes, 6, 6), 5);
-  EXPECT_EQ(betCountFor(kTwoAxes, 6, 2), 1);
-  EXPECT_EQ(betCountFor(kTwoAxes, 2, 7), 1);
-  EXPECT_EQ(betCountFor(kBoxBets, 7, 5), 3);
-  EXPECT_EQ(betCountFor(kBoxBets, 4, 11), 6);
+  EXPECT_EQ(betCountFor(BetKind::OneAxis, 7, 3), 3);
+  EXPECT_EQ(betCountFor(BetKind::TwoAxes, 6, 6), 5);
+  EXPECT_EQ(betCountFor(BetKind::TwoAxes, 6, 2), 1);
+  EXPECT_EQ(betCountFor(BetKind::TwoAxes, 2, 7), 1);
+  EXPECT_EQ(betCountFor(BetKind::Box, 7, 5), 3);
+  EXPECT_EQ(betCountFor(BetKind::Box, 4, 11), 6);
 }
 
 TEST(OddsText, OneDecimalFourCharactersUnknownAsQuestionMarks) {
@@ -48,7 +48,7 @@ TEST(OddsText, OneDecimalFourCharactersUnknownAsQuestionMarks) {
 
 TEST(Judgement, OneAxisOfFiveMarkedHorses) {
   JudgedRace race(10);
-  race.marks({3, 1, 7, 2, 9}, kOneAxis, 80);
+  race.marks({3, 1, 7, 2, 9}, BetKind::OneAxis, 80);
   race.card.winOdds[3] = 2.0;
   race.card.winOdds[1] = 5.0;
   race.card.winOdds[7] = 10.0;
@@ -81,7 +81,7 @@ TEST(Judgement, OneAxisOfFiveMarkedHorses) {
 
 TEST(Judgement, TwoAxesOfSixMarkedHorses) {
   JudgedRace race(8);
-  race.marks({1, 2, 3, 4, 5, 6}, kTwoAxes, 55);
+  race.marks({1, 2, 3, 4, 5, 6}, BetKind::TwoAxes, 55);
   const Judgement j = race.judge();
   EXPECT_EQ(j.sKouho[2], dashes21);  // after the second horse
   const BetLists bets = computeBets(j);
@@ -100,7 +100,7 @@ TEST(Judgement, TwoAxesOfSixMarkedHorses) {
 
 TEST(Judgement, BoxOfSevenMarkedHorsesForEveryCap) {
   JudgedRace race(9);
-  race.marks({1, 2, 3, 4, 5, 6, 7}, kBoxBets, 30);
+  race.marks({1, 2, 3, 4, 5, 6, 7}, BetKind::Box, 30);
   const Judgement j = race.judge();
 
   const BetLists seven = computeBets(j, 7);
@@ -132,10 +132,10 @@ TEST(Judgement, BoxOfSevenMarkedHorsesForEveryCap) {
 
 TEST(Judgement, OneHorseRatedSureBecomesTheAxis) {
   JudgedRace race(10);
-  race.marks({1, 2, 3, 4, 5}, kBoxBets, 30);
+  race.marks({1, 2, 3, 4, 5}, BetKind::Box, 30);
   race.rate(8, 1);  // not marked by the program
   const Judgement j = race.judge();
-  EXPECT_EQ(j.judgeClass, kOneAxis);
+  EXPECT_EQ(j.judgeClass, BetKind::OneAxis);
   EXPECT_EQ(j.overall, (std::vector<int>{8, 1, 2, 3, 4, 5}));
   EXPECT_PAGE(j.uKouho, (std::vector<std::string>{" 8 " + listedName(8)}));
   const BetLists bets = computeBets(j);
@@ -147,14 +147,14 @@ TEST(Judgement, OneHorseRatedSureBecomesTheAxis) {
 
 TEST(Judgement, UserClassesOrderAndExclusion) {
   JudgedRace race(10);
-  race.marks({1, 2, 3, 4, 5, 6, 7}, kOneAxis, 80);
+  race.marks({1, 2, 3, 4, 5, 6, 7}, BetKind::OneAxis, 80);
   race.rate(1, 5);  // the ◎ written off
   race.rate(2, 4);
   EXPECT_EQ(race.judge().overall, (std::vector<int>{3, 4, 5, 6, 7, 2}));
 
   // Two sure horses, stronger first; the 上位必至 horses follow the program's axis.
   JudgedRace two(10);
-  two.marks({1, 2}, kOneAxis, 80);
+  two.marks({1, 2}, BetKind::OneAxis, 80);
   two.result.korvaneOrder.slot = {5, 3, 1, 2, 4, 6, 7, 8, 9, 10};
   two.rate(3, 1);
   two.rate(5, 1);
@@ -164,13 +164,13 @@ TEST(Judgement, UserClassesOrderAndExclusion) {
   EXPECT_PAGE(j.uKouho,
               (std::vector<std::string>{" 3 " + listedName(3), " 5 " + listedName(5), dashes21,
                                         " 1 " + listedName(1), " 9 " + listedName(9)}));
-  EXPECT_EQ(j.judgeClass, kTwoAxes);
+  EXPECT_EQ(j.judgeClass, BetKind::TwoAxes);
   EXPECT_EQ(j.overall, (std::vector<int>{5, 3, 1, 9, 2}));
 }
 
 TEST(Judgement, NeutralEvaluationsAndScratchedSlots) {
   JudgedRace race(6);
-  race.marks({1, 2, 3}, kTwoAxes, 50);
+  race.marks({1, 2, 3}, BetKind::TwoAxes, 50);
   race.rate(3, 5);
   scratch(race.card, 4);
   race.card.userRank[4] = 1;  // as a hand-edited race file could hold
@@ -186,7 +186,7 @@ TEST(Judgement, NeutralEvaluationsAndScratchedSlots) {
 
 TEST(Judgement, NothingToJudgeAndALoneHorse) {
   JudgedRace empty(5);
-  empty.marks({}, 0);
+  empty.marks({}, BetKind::None);
   const Judgement none = empty.judge();
   EXPECT_PAGE(none.sKouho, sjLines({"評価できる馬がいません"}));
   const BetLists noBets = computeBets(none);
@@ -196,7 +196,7 @@ TEST(Judgement, NothingToJudgeAndALoneHorse) {
               noBets.wide.empty());
 
   JudgedRace lone(5);
-  lone.marks({4}, kOneAxis, 80);
+  lone.marks({4}, BetKind::OneAxis, 80);
   const BetLists bets = computeBets(lone.judge());
   EXPECT_PAGE(bets.sougou, (std::vector<std::string>{sougou("◎", 4)}));
   EXPECT_PAGE(bets.tanshou, (std::vector<std::string>{" 4"}));

@@ -16,7 +16,7 @@ TEST(JudgementWindow, MaxBetsRecomputesTheBetsOnlyAndTheOutputFollows) {
   testing::FailingWriter writer;
   AppState app(dialogs, clock, writer);
   testing::JudgedRace race(9);
-  race.marks({4, 2, 7, 1, 9, 3, 5}, kBoxBets, 35);
+  race.marks({4, 2, 7, 1, 9, 3, 5}, BetKind::Box, 35);
   race.rate(4, 5);  // 絶対来ない: the button コルバンの買い目 does not listen
   app.store = race.store;
   app.card = race.card;

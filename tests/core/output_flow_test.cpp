@@ -87,7 +87,7 @@ TEST_F(OutputFlowTest, PrintsTheTextPageAfterThePrintDialog) {
 
 TEST_F(OutputFlowTest, CsvRefusedForTheJudgementPageOnly) {
   testing::JudgedRace race(5);
-  race.marks({1, 2, 3}, kOneAxis);
+  race.marks({1, 2, 3}, BetKind::OneAxis);
   OutputFlow judgement(app, printer, OutputPage::Judgement,
                        judgementPage(computeBets(race.judge()), PageFrame{}));
   judgement.choose(OutputMethod::CsvFile);

@@ -127,7 +127,7 @@ TEST(PredictionPage, FrameOfTheProgramStateUsesTheFirstSymbolAndTheEditedFile) {
   app.editedFile = "/races/" + std::string(reinterpret_cast<const char*>(u8"京都記念.uma"));
   EXPECT_EQ(predictionPageFrame(app).fileLabel, sj("京都記念.uma"));
   // In custom mode the summary names the rules in use, cut to 20 bytes as on screen.
-  app.settings.shirushi = 1;
+  app.settings.shirushi = MarkingMode::Custom;
   app.custom.file =
       "/custom/" + std::string(reinterpret_cast<const char*>(u8"重賞用の逃げ馬重視ルール.umc"));
   EXPECT_EQ(predictionPageFrame(app).customFileLabel, sj("重賞用の逃げ馬重視ル"));

@@ -31,7 +31,7 @@ struct RecordEditorTest : ::testing::Test {
     second.finish = 12;
     horse = addHorse(app.store, "バブルガムフェロー", {first, second});
     app.currentHorse = horse;
-    app.currentScreen = sj("メイン");
+    app.currentScreen = Screen::Main;
     app.store.modified = false;
   }
 };
@@ -39,7 +39,7 @@ struct RecordEditorTest : ::testing::Test {
 TEST_F(RecordEditorTest, ShowsTheHorseAndItsRunsAsTheMemosRead) {
   {
     RecordEditor editor(app);
-    EXPECT_EQ(app.currentScreen, sj("入力"));
+    EXPECT_EQ(app.currentScreen, Screen::Entry);
     EXPECT_EQ(editor.nameLabel(), sj("バブルガムフェロー 牡4"));
     EXPECT_EQ(editor.styleLabel(), sj("好差"));
     const RunRow first = editor.row(1);
@@ -54,7 +54,7 @@ TEST_F(RecordEditorTest, ShowsTheHorseAndItsRunsAsTheMemosRead) {
     EXPECT_EQ(empty.finish, sj(" なし"));
     EXPECT_EQ(empty.course, "");
   }
-  EXPECT_EQ(app.currentScreen, sj("メイン"));
+  EXPECT_EQ(app.currentScreen, Screen::Main);
 }
 
 TEST_F(RecordEditorTest, InsertAndDeleteAskFirstAndOnlyActOnYes) {

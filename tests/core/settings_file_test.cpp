@@ -10,8 +10,8 @@
 #include "core/app/app_state.hpp"
 #include "core/app/settings_edit.hpp"
 #include "core/app/window_position.hpp"
-#include "tests/support/scripted_dialogs.hpp"
 #include "core/text/sjis.hpp"
+#include "tests/support/scripted_dialogs.hpp"
 
 namespace korvane {
 namespace {
@@ -24,7 +24,7 @@ TEST(SettingsFile, EveryOlderFormReads) {
   const Settings none = parseSettings(Lines{});
   EXPECT_TRUE(none.load);
   EXPECT_EQ(none.symbols, defaultSymbols());
-  EXPECT_EQ(none.kaime, 1);
+  EXPECT_EQ(none.kaime, BetDisplay::Standard);
 
   const Settings position = parseSettings(Lines{"120", "-4"});
   EXPECT_EQ(position.left, 120);
@@ -39,8 +39,8 @@ TEST(SettingsFile, EveryOlderFormReads) {
       Lines{"0", "0", "load=N", sj("★☆◆◇") + "A " + sj("□"), "Shirushi=1", "Kaime=3"});
   EXPECT_FALSE(s.load);
   EXPECT_EQ(s.symbols, (Symbols{sj("★"), sj("☆"), sj("◆"), sj("◇"), "A ", sj("□")}));
-  EXPECT_EQ(s.shirushi, 0) << "custom marking is chosen anew after every start";
-  EXPECT_EQ(s.kaime, 3);
+  EXPECT_EQ(s.shirushi, MarkingMode::Standard) << "custom marking is chosen anew after every start";
+  EXPECT_EQ(s.kaime, BetDisplay::OneAxis);
   EXPECT_FALSE(parseSettings(Lines{"0", "0", "load=y"}).load);
 }
 
@@ -48,9 +48,10 @@ TEST(SettingsFile, DamagedLinesFallBackInsteadOfStoppingTheStart) {
   const Settings s = parseSettings(Lines{"abc", "", "load=Y", sj("◎○") + "A", "", "Kaime=x"});
   EXPECT_EQ(s.left, 0);
   EXPECT_EQ(s.top, 0);
-  EXPECT_EQ(s.kaime, 1);
+  EXPECT_EQ(s.kaime, BetDisplay::Standard);
   EXPECT_EQ(s.symbols, (Symbols{sj("◎"), sj("○"), "A ", sj("　"), sj("×"), sj("　")}));
-  EXPECT_EQ(parseSettings(Lines{"0", "0", "load=Y", "", "", "Kaime=7"}).kaime, 1);
+  EXPECT_EQ(parseSettings(Lines{"0", "0", "load=Y", "", "", "Kaime=7"}).kaime,
+            BetDisplay::Standard);
 }
 
 class SettingsFileWrite : public ::testing::Test {
@@ -80,15 +81,15 @@ TEST_F(SettingsFileWrite, SixLinesThatReadBack) {
   app.settings.top = -4;
   app.settings.load = false;
   app.settings.symbols[4] = "A ";
-  app.settings.shirushi = 1;
-  app.settings.kaime = 2;
+  app.settings.shirushi = MarkingMode::Custom;
+  app.settings.kaime = BetDisplay::OneOrTwoAxes;
   ASSERT_TRUE(writeSettingsFile(app));
   EXPECT_EQ(bytes(), std::string("300\r\n-4\r\nload=N\r\n\x81\x9d\x81\x9b\x81\xa3\x81\xa2"
                                  "A \x92\x8d\r\nShirushi=1\r\nKaime=2\r\n"));
   const Settings back = readSettingsFile(settingsFilePath(dir_));
   EXPECT_EQ(back.symbols, app.settings.symbols);
   EXPECT_EQ(back.top, -4);
-  EXPECT_EQ(back.kaime, 2);
+  EXPECT_EQ(back.kaime, BetDisplay::OneOrTwoAxes);
 }
 
 TEST_F(SettingsFileWrite, AFailedWriteKeepsTheOldFileAndNamesIt) {
@@ -108,14 +109,14 @@ TEST(SettingsEdit, ApplyMakesEverySymbolTwoBytes) {
   SettingsChoice choice;
   choice.load = false;
   choice.symbols = {"ABC", "A", "", "A" + sj("◎"), sj("☆★"), sj("注")};
-  choice.shirushi = 1;
-  choice.kaime = 3;
+  choice.shirushi = MarkingMode::Custom;
+  choice.kaime = BetDisplay::OneAxis;
   applySettings(settings, choice);
   EXPECT_EQ(settings.symbols, (Symbols{"AB", "A ", sj("　"), "A ", sj("☆"), sj("注")}));
   EXPECT_FALSE(settings.load);
   EXPECT_EQ(settings.left, 40);
   EXPECT_EQ(modeLabel(settings), sj("カスタマイズ"));
-  settings.shirushi = 0;
+  settings.shirushi = MarkingMode::Standard;
   EXPECT_EQ(modeLabel(settings), sj("標準"));
 }
 
@@ -125,7 +126,7 @@ TEST(SettingsEdit, ResetAsksFirstAndKeepsTheWindowPosition) {
   settings.left = 10;
   settings.load = false;
   settings.symbols[0] = "AB";
-  settings.kaime = 0;
+  settings.kaime = BetDisplay::Box;
 
   EXPECT_FALSE(resetSettings(dialogs, settings));  // いいえ
   EXPECT_EQ(settings.symbols[0], "AB");
@@ -137,7 +138,7 @@ TEST(SettingsEdit, ResetAsksFirstAndKeepsTheWindowPosition) {
   EXPECT_TRUE(resetSettings(dialogs, settings));
   EXPECT_TRUE(settings.load);
   EXPECT_EQ(settings.symbols, defaultSymbols());
-  EXPECT_EQ(settings.kaime, 1);
+  EXPECT_EQ(settings.kaime, BetDisplay::Standard);
   EXPECT_EQ(settings.left, 10);
 }
 

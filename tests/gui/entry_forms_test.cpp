@@ -207,7 +207,7 @@ class EntryFormsTest : public QObject {
 
     QVERIFY(mainHiddenInEditor);
     QVERIFY(form->isVisible());
-    QCOMPARE(world->app.currentScreen, sj("メイン"));
+    QVERIFY(world->app.currentScreen == Screen::Main);
     QCOMPARE(afterTwoRuns, qs("中山 '09/03 芝1600m(良)\n1.34.5(11.94)  3. 3. 2  34秒8|"
                               "中山 '09/01 芝800m(良)\n1.00.0(??.?"
                               "?)  2. 2. 2  ??秒?|先行"));

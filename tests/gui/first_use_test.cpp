@@ -172,7 +172,7 @@ class FirstUseTest : public QObject {
     QVERIFY(child<QLabel>(form, "RaceLbl")->text().contains(qs("芝1800m")));
     QVERIFY(world.app.store.modified);
     QTRY_VERIFY(form.isVisible());
-    QCOMPARE(world.app.currentScreen, sj("メイン"));
+    QVERIFY(world.app.currentScreen == Screen::Main);
 
     // 戻る on the race conditions stops 予想 before the prediction.
     world.app.card.distance = 0;

@@ -77,9 +77,9 @@ class QtDialogsTest : public QObject {
     mainWindow.show();
     prediction.show();
     QVERIFY(QTest::qWaitForWindowExposed(&prediction));
-    dialogs.registerScreen(sj("メイン"), &mainWindow);
-    dialogs.registerScreen(sj("予想"), &prediction);
-    world.app.currentScreen = sj("予想");
+    dialogs.registerScreen(Screen::Main, &mainWindow);
+    dialogs.registerScreen(Screen::Prediction, &prediction);
+    world.app.currentScreen = Screen::Prediction;
 
     QPoint centre;
     QString lines;

@@ -169,7 +169,7 @@ class YosouFormTest : public QObject {
     QCOMPARE(text("ShinraiEdt"), QString(" 52％"));
     QCOMPARE(text("TenkaiEdt"), QString("展開不問"));
     QCOMPARE(text("TenkaiLbl"), QString("標準"));
-    QCOMPARE(world_->app.currentScreen, sj("予想"));
+    QVERIFY(world_->app.currentScreen == Screen::Prediction);
   }
 
   void pressMovesOneRowAcrossAllColumns() {
@@ -353,7 +353,7 @@ class YosouFormTest : public QObject {
     QVERIFY(!form_->isVisible());
     QVERIFY(main_->isVisible());
     QCOMPARE(main_->pos(), form_->pos());
-    QCOMPARE(world_->app.currentScreen, sj("メイン"));
+    QVERIFY(world_->app.currentScreen == Screen::Main);
   }
 
   void raceSaveWritesTheRaceFile() {

@@ -40,7 +40,7 @@ struct JudgedRace {
   }
 
   // The program's marks, ◎ first, with its bet class (0, 30, 40 or 90) and reliability.
-  void marks(std::initializer_list<int> slots, int confidenceClass, int confidence = 0) {
+  void marks(std::initializer_list<int> slots, BetKind confidenceClass, int confidence = 0) {
     result.markCount = 0;
     for (int slot : slots) result.markOrder[result.markCount++] = slot;
     result.confidenceClass = confidenceClass;

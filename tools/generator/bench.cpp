@@ -64,7 +64,8 @@ void addPrediction(Fnv1a& hash, const TYosouResult& r, const PredictionColumns& 
   }
   hash.add(std::int64_t{r.markCount});
   for (int i = 0; i < r.markCount && i < kMaxMarks; ++i) hash.add(std::int64_t{r.markOrder[i]});
-  for (std::int64_t v : {r.confidence, r.confidenceClass, r.distanceMin, r.distanceMax})
+  for (std::int64_t v :
+       {r.confidence, static_cast<std::int32_t>(r.confidenceClass), r.distanceMin, r.distanceMax})
     hash.add(v);
   for (const auto* column : {&c.umaban, &c.name, &c.mark, &c.style, &c.ability, &c.power, &c.loseP,
                              &c.best, &c.lastRun, &c.allDistance, &c.form}) {
@@ -95,7 +96,7 @@ void addJudgement(Fnv1a& hash, const Judgement& j) {
     hash.add(static_cast<std::int64_t>(list->size()));
     for (const std::string& item : *list) hash.add(item);
   }
-  hash.add(std::int64_t{j.judgeClass});
+  hash.add(static_cast<std::int64_t>(j.judgeClass));
 }
 
 void addBets(Fnv1a& hash, const BetLists& bets) {

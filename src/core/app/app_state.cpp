@@ -6,8 +6,7 @@
 namespace korvane {
 
 Marking AppState::marking() const {
-  return Marking{static_cast<MarkingMode>(settings.shirushi), custom.rules,
-                 static_cast<BetDisplay>(settings.kaime)};
+  return Marking{settings.shirushi, custom.rules, settings.kaime};
 }
 
 std::string AppState::fileLabel() const {

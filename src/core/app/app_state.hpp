@@ -25,6 +25,9 @@ struct Folders {
   std::filesystem::path desktop;  // default folder of output files
 };
 
+// The screen in front, on which the message, confirmation and wait windows centre.
+enum class Screen { None, Main, Entry, Prediction };  // メイン, 入力, 予想
+
 struct AppState {
   AppState(Dialogs& dialogs, const Clock& clock, LineWriter& writer)
       : dialogs(dialogs), clock(clock), writer(writer) {}
@@ -44,10 +47,10 @@ struct AppState {
   // allHorsesFileName() while the all-horses set is edited, else the race file's full path.
   std::filesystem::path editedFile = allHorsesFileName();
 
-  int currentHorse = 0;       // main window and horse record editor
-  int selectedSlot = 0;       // main window runner list
-  int selectedRunner = 0;     // prediction views
-  std::string currentScreen;  // "メイン", "入力", "予想" (cp932)
+  int currentHorse = 0;    // main window and horse record editor
+  int selectedSlot = 0;    // main window runner list
+  int selectedRunner = 0;  // prediction views
+  Screen currentScreen = Screen::None;
 
   // The detail screen's hold on the disregarded runs (度外視): the flags as they stood when it was
   // shown or last confirmed, to undo a cancelled visit and to show a released run as "(解除)".

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "core/engine/marking.hpp"
+
 namespace korvane {
 
 struct Settings {
@@ -12,8 +14,8 @@ struct Settings {
   bool load = true;  // load the all-horses set at start
   // 本命, 対抗, 単穴, 連下, 連下, 注意: two cp932 bytes each.
   std::array<std::string, 6> symbols;
-  int shirushi = 0;  // marking mode: 0 standard, 1 custom rules
-  int kaime = 1;     // bet display: 0 box, 1 standard, 2 one or two axes, 3 always one axis
+  MarkingMode shirushi = MarkingMode::Standard;
+  BetDisplay kaime = BetDisplay::Standard;
 
   Settings();
 };

@@ -21,7 +21,7 @@ void applySettings(Settings& settings, const SettingsChoice& choice) {
 }
 
 std::string modeLabel(const Settings& settings) {
-  return settings.shirushi == 1 ? sj("カスタマイズ") : sj("標準");
+  return settings.shirushi == MarkingMode::Custom ? sj("カスタマイズ") : sj("標準");
 }
 
 bool resetSettings(Dialogs& dialogs, Settings& settings) {

@@ -15,8 +15,8 @@ class Dialogs;
 struct SettingsChoice {
   bool load = true;
   std::array<std::string, 6> symbols;  // the edit texts as typed
-  int shirushi = 0;
-  int kaime = 1;
+  MarkingMode shirushi = MarkingMode::Standard;
+  BetDisplay kaime = BetDisplay::Standard;
 };
 
 // A mark symbol as stored: the first two bytes of the text, never half a double-byte character

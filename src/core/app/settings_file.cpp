@@ -58,7 +58,8 @@ Settings parseSettings(std::span<const std::string> lines) {
   // Line 5 is kept for older versions only: custom marking is chosen anew after every start.
   if (has(6)) {
     const std::string_view kaime = lines[5];
-    if (kaime.size() >= 7 && kaime[6] >= '0' && kaime[6] <= '3') settings.kaime = kaime[6] - '0';
+    if (kaime.size() >= 7 && kaime[6] >= '0' && kaime[6] <= '3')
+      settings.kaime = static_cast<BetDisplay>(kaime[6] - '0');
   }
   return settings;
 }
@@ -75,8 +76,8 @@ std::vector<std::string> settingsLines(const Settings& settings) {
           std::to_string(settings.top),
           settings.load ? "load=Y" : "load=N",
           symbols,
-          "Shirushi=" + std::to_string(settings.shirushi),
-          "Kaime=" + std::to_string(settings.kaime)};
+          "Shirushi=" + std::to_string(static_cast<int>(settings.shirushi)),
+          "Kaime=" + std::to_string(static_cast<int>(settings.kaime))};
 }
 
 bool writeSettingsFile(AppState& app) {

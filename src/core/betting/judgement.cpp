@@ -95,11 +95,11 @@ std::string oddsText(double odds) {
   return padLeft(oddsFigure(odds, 4), 4);
 }
 
-int betCountFor(int judgeClass, int n, int maxBets) {
+int betCountFor(BetKind judgeClass, int n, int maxBets) {
   int count = 0;
-  if (judgeClass == kOneAxis) {
+  if (judgeClass == BetKind::OneAxis) {
     count = n - 1;
-  } else if (judgeClass == kTwoAxes) {
+  } else if (judgeClass == BetKind::TwoAxes) {
     count = 2 * n - 3;
     if (count > maxBets) count = maxBets % 2 == 1 ? maxBets : maxBets - 1;
   } else {
@@ -116,12 +116,13 @@ namespace {
 
 // 「コルバン」の有力馬: the marked horses in mark order; the line closes the group of axis horses.
 std::vector<std::string> programCandidates(const Judgement& j, const std::vector<int>& marked,
-                                           int confidenceClass) {
+                                           BetKind confidenceClass) {
   if (marked.empty()) return {sj("評価できる馬がいません")};
   std::vector<std::string> items;
   for (std::size_t i = 0; i < marked.size(); ++i) {
     items.push_back(listItem(j, marked[i]));
-    if ((i == 0 && confidenceClass == kOneAxis) || (i == 1 && confidenceClass == kTwoAxes)) {
+    if ((i == 0 && confidenceClass == BetKind::OneAxis) ||
+        (i == 1 && confidenceClass == BetKind::TwoAxes)) {
       items.push_back(separator21());
     }
   }
@@ -165,16 +166,16 @@ std::vector<std::string> userCandidates(const Judgement& j) {
 
 // The user's sure horses decide the kind of bet: one is an axis, two are the two axes, more are
 // boxed. Without them the program's class stands, an open race when nothing is marked.
-int kindOfBet(int confidenceClass, std::size_t sureHorses) {
-  if (sureHorses == 1) return kOneAxis;
-  if (sureHorses == 2) return kTwoAxes;
-  if (sureHorses >= 3) return kBoxBets;
-  return confidenceClass == 0 ? kBoxBets : confidenceClass;
+BetKind kindOfBet(BetKind confidenceClass, std::size_t sureHorses) {
+  if (sureHorses == 1) return BetKind::OneAxis;
+  if (sureHorses == 2) return BetKind::TwoAxes;
+  if (sureHorses >= 3) return BetKind::Box;
+  return confidenceClass == BetKind::None ? BetKind::Box : confidenceClass;
 }
 
 // The overall list: the user's sure horses, the program's axis horses, the user's near-top
 // horses, then the other marked horses. An overall list of one horse is bet as its axis.
-void fillOverall(Judgement& j, const std::vector<int>& marked, int confidenceClass) {
+void fillOverall(Judgement& j, const std::vector<int>& marked, BetKind confidenceClass) {
   Overall overall(j.overall);
   const auto ratedDown = [&](int slot) {
     return contains(j.rated4, slot) || contains(j.rated5, slot);
@@ -183,9 +184,9 @@ void fillOverall(Judgement& j, const std::vector<int>& marked, int confidenceCla
 
   // The program's own axis horses, unless the user has written them off.
   int axes = 0;
-  if (marked.size() == 1 || (!marked.empty() && confidenceClass == kOneAxis)) {
+  if (marked.size() == 1 || (!marked.empty() && confidenceClass == BetKind::OneAxis)) {
     axes = 1;
-  } else if (!marked.empty() && confidenceClass == kTwoAxes) {
+  } else if (!marked.empty() && confidenceClass == BetKind::TwoAxes) {
     axes = 2;
   }
   for (int slot : marked) {
@@ -196,9 +197,9 @@ void fillOverall(Judgement& j, const std::vector<int>& marked, int confidenceCla
   }
 
   if (j.overall.empty()) {
-    j.judgeClass = kBoxBets;
-  } else if (j.overall.size() == 1 && j.judgeClass <= kTwoAxes) {
-    j.judgeClass = kOneAxis;
+    j.judgeClass = BetKind::Box;
+  } else if (j.overall.size() == 1 && j.judgeClass <= BetKind::TwoAxes) {
+    j.judgeClass = BetKind::OneAxis;
   }
 
   if (!j.rated2.empty()) overall.addClass(j.rated2, marked);
@@ -261,19 +262,20 @@ void listOverall(const Judgement& j, BetLists& bets) {
   const int n = static_cast<int>(j.overall.size());
   const int m = bets.maxBets;
   const int betCount = bets.betCount;
-  if (j.judgeClass == kOneAxis) {
+  if (j.judgeClass == BetKind::OneAxis) {
     bets.sougou.push_back(separator23());
     bets.sougou.push_back(markedItem(j, 2));
   } else {
     bets.sougou.push_back(markedItem(j, 2));
-    if (n > 2 && (j.judgeClass == kTwoAxes || (j.judgeClass == kBoxBets && m <= 2))) {
+    if (n > 2 && (j.judgeClass == BetKind::TwoAxes || (j.judgeClass == BetKind::Box && m <= 2))) {
       bets.sougou.push_back(separator23());
     }
   }
   for (int i = 3; i <= n; ++i) {
-    const bool closesGroup = (j.judgeClass == kBoxBets && m >= 3 && i == betCount / 3 + 3) ||
-                             (j.judgeClass == kTwoAxes && m >= 3 && i == betCount / 2 + 3) ||
-                             (j.judgeClass == kOneAxis && i == betCount + 2);
+    const bool closesGroup =
+        (j.judgeClass == BetKind::Box && m >= 3 && i == betCount / 3 + 3) ||
+        (j.judgeClass == BetKind::TwoAxes && m >= 3 && i == betCount / 2 + 3) ||
+        (j.judgeClass == BetKind::OneAxis && i == betCount + 2);
     if (closesGroup) bets.sougou.push_back(separator23());
     bets.sougou.push_back(markedItem(j, i));
   }
@@ -309,19 +311,19 @@ void listQuinellaBets(const Judgement& j, BetLists& bets) {
     bets.kaime3.push_back(sj(" （計") + std::to_string(count) + sj("点）"));
   };
 
-  int axisEnd = j.judgeClass == kOneAxis ? std::min(n, m + 1) : m <= 2 ? 2 : 3;
+  int axisEnd = j.judgeClass == BetKind::OneAxis ? std::min(n, m + 1) : m <= 2 ? 2 : 3;
   if (betCount == 1) axisEnd = 2;
   for (int i = 2; i <= axisEnd; ++i) bet(1, i);
 
   if (betCount == 1) {
     bets.kaime3.push_back(sj("１点買い"));
-  } else if (j.judgeClass == kOneAxis) {
+  } else if (j.judgeClass == BetKind::OneAxis) {
     summary(first + sj("から流し"), betCount);
   } else {
     bet(2, 3);
     if (betCount == 3) {
       summary(sj("3頭ボックス"), 3);
-    } else if (j.judgeClass == kBoxBets) {
+    } else if (j.judgeClass == BetKind::Box) {
       for (int i = 1; i <= 3; ++i) bet(4, i);
       if (betCount == 6) {
         summary(sj("4頭ボックス"), 6);
@@ -341,13 +343,13 @@ void listQuinellaBets(const Judgement& j, BetLists& bets) {
 // Win and place only on an axis horse; wide on the strongest quinella pairs.
 void listWinPlaceWide(const Judgement& j, BetLists& bets) {
   const int m = bets.maxBets;
-  if (j.judgeClass > kBoxBets) {
+  if (j.judgeClass > BetKind::Box) {
     const auto win = [&](int i) {
       const int slot = overallSlot(j, i);
       return j.number[slot] + "  " + oddsText(j.winOdds[slot]) + sj("倍");
     };
     bets.tanshou.push_back(win(1));
-    if (j.judgeClass == kTwoAxes && bets.betCount >= 3) bets.tanshou.push_back(win(2));
+    if (j.judgeClass == BetKind::TwoAxes && bets.betCount >= 3) bets.tanshou.push_back(win(2));
     bets.fukushou.push_back(j.number[overallSlot(j, 1)]);
   }
   for (std::size_t i = 0; i < bets.kaime1.size(); ++i) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/database/race_card.hpp"
+#include "core/engine/yosou_result.hpp"
 
 namespace korvane {
 
@@ -22,11 +23,6 @@ inline constexpr int kMaxOverall = 7;
 inline constexpr int kMinBets = 1;
 inline constexpr int kMaxBets = 11;
 inline constexpr int kStandardMaxBets = 7;
-
-// Kinds of bet (judgeClass): a box of the first horses, two axis horses, or one axis horse.
-inline constexpr int kBoxBets = 30;
-inline constexpr int kTwoAxes = 40;
-inline constexpr int kOneAxis = 90;
 
 // Whose evaluation the judgement weighs: the user's (the user evaluation screen), or nobody's
 // (コルバンの買い目: every runner counts as わからない, whatever the card says).
@@ -50,7 +46,7 @@ struct Judgement {
   std::vector<std::string> sKouho;  // 「コルバン」の有力馬
   std::vector<std::string> uKouho;  // ユーザー予想の有力馬
 
-  int judgeClass = kBoxBets;
+  BetKind judgeClass = BetKind::Box;
   std::vector<int> overall;  // D1 (the main horse) .. Dn
   // No runner rated anything but わからない: the program's own judgement, whose reliability
   // closes the overall list.
@@ -80,7 +76,7 @@ Judgement judgeRace(const AppState& app, UserEvaluations evaluations);
 BetLists computeBets(const Judgement& judgement, int maxBets = kStandardMaxBets);
 
 // The number of quinella bets for an overall list of n horses.
-int betCountFor(int judgeClass, int n, int maxBets);
+int betCountFor(BetKind judgeClass, int n, int maxBets);
 
 // An odds figure as the lists write it: one decimal, the decimal dropped when the figure is
 // longer than four characters, right-aligned in four; "  ??" when not known (0).

@@ -1,6 +1,7 @@
 #include "core/engine/custom_marking.hpp"
 
 #include "core/engine/mark_list.hpp"
+#include "core/engine/yosou_result.hpp"
 
 namespace korvane {
 
@@ -29,13 +30,13 @@ const SlotOrder& orderOfKind(const TYosouResult& r, int kind) {
 bool provenOnKind(const RunnerResult& r, int kind) {
   switch (static_cast<RuleKind>(kind)) {
     case RuleKind::Ability:
-      return r.ability > 500;
+      return r.ability > kNoComparison;
     case RuleKind::Best:
-      return r.best > 500;
+      return r.best > kNoComparison;
     case RuleKind::AllDistance:
-      return r.allDistance > 500;
+      return r.allDistance > kNoComparison;
     case RuleKind::LastRun:
-      return r.lastRun > 500;
+      return r.lastRun > kNoComparison;
     case RuleKind::Power:
     case RuleKind::LoseP:
       break;
@@ -59,7 +60,7 @@ bool styleAllowed(int styleFit, int requirement) {
 }
 
 bool passes(const RunnerResult& r, const MarkRule& rule) {
-  return provenOnKind(r, rule.kind) && (rule.powerFilter == 0 || r.power > 500) &&
+  return provenOnKind(r, rule.kind) && (rule.powerFilter == 0 || r.power > kNoComparison) &&
          (rule.losePFilter == 0 || r.losePZero) && r.form >= rule.minForm &&
          styleAllowed(r.styleFit, rule.style);
 }
@@ -104,15 +105,16 @@ void markCustom(const TRaceCard& card, const std::string& development, const Cus
     for (int code : set.priority) {
       const PriorityIndex index = priorityIndex(result, code);
       marks.fill(index.order, kMaxMarks, [&index, level](const RunnerResult& r) {
-        return r.*index.rank <= level && r.*index.points > 500;
+        return r.*index.rank <= level && r.*index.points > kNoComparison;
       });
     }
   }
   // Never beaten by a rival and above the middle somewhere: a hidden chance.
   marks.fill(result.powerOrder, kMaxMarks, [](const RunnerResult& r) {
-    return r.losePZero && (r.power > 500 || r.best > 500 || r.ability > 500 || r.allDistance > 500);
+    return r.losePZero && (r.power > kNoComparison || r.best > kNoComparison ||
+                           r.ability > kNoComparison || r.allDistance > kNoComparison);
   });
-  marks.fill(result.powerOrder, 6, [](const RunnerResult& r) { return r.power > 500; });
+  marks.fill(result.powerOrder, 6, [](const RunnerResult& r) { return r.power > kNoComparison; });
   marks.fill(result.powerOrder, 6,
              [](const RunnerResult& r) { return r.losePZero && r.form == 3; });
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/engine/meetings.hpp"
+#include "core/engine/yosou_result.hpp"
 
 namespace korvane {
 
@@ -13,7 +14,7 @@ int slotCount(const TRaceCard& card) {
 }
 
 std::int32_t shownRank(std::int32_t points, std::int32_t rank, int n) {
-  return points <= 500 ? n : rank;
+  return points <= kNoComparison ? n : rank;
 }
 
 void abilityPowerLoseP(const Tallies& t, const TRaceCard& card, TYosouResult& result,
@@ -52,7 +53,7 @@ void abilityPowerLoseP(const Tallies& t, const TRaceCard& card, TYosouResult& re
         value += (abilityRanks[k] + abilityRanks[i]) / 2;
       }
     }
-    if (value == 0 && result.runner[i].ability == 500) value = 9999;
+    if (value == 0 && result.runner[i].ability == kNoComparison) value = 9999;
     loseP[i] = value;
   }
   rankAscending(loseP, losePRanks, n);
@@ -105,7 +106,7 @@ void runScores(const RunCache& cache, const Meetings& all, const TRaceCard& card
   SlotValues best{};
   for (int j = 1; j <= kRuns; ++j) {
     for (int i = 1; i <= n; ++i) {
-      std::int32_t score = 500;
+      std::int32_t score = kNoComparison;
       if (usable[i][j]) {
         const OpponentOutcomes o =
             opponentOutcomes(*meetings, i, j, [](const Meetings::Met&) { return true; });
@@ -122,23 +123,23 @@ void runScores(const RunCache& cache, const Meetings& all, const TRaceCard& card
         score = pointsOf(plus, minus);
       }
       result.runner[i].runScore[j] = score;
-      if (score > best[i] && score != 500) best[i] = score;
+      if (score > best[i] && score != kNoComparison) best[i] = score;
     }
     if (afterRun) afterRun(j);
   }
 
   SlotValues lastRun{}, ranks{};
   for (int i = 1; i <= n; ++i) {
-    if (best[i] == 0) best[i] = 500;
+    if (best[i] == 0) best[i] = kNoComparison;
     const auto& scores = result.runner[i].runScore;
     lastRun[i] = scores[1];
-    for (int j = 2; j <= kRuns && lastRun[i] == 500; ++j) lastRun[i] = scores[j];
+    for (int j = 2; j <= kRuns && lastRun[i] == kNoComparison; ++j) lastRun[i] = scores[j];
   }
   rankDescending(best, ranks, n);
   for (int i = 1; i <= n; ++i) {
     result.runner[i].best = best[i];
     // Only a ベスト of exactly 500 (no scored run) is put last; a weak score keeps its place.
-    result.runner[i].bestRank = best[i] == 500 ? n : ranks[i];
+    result.runner[i].bestRank = best[i] == kNoComparison ? n : ranks[i];
   }
   rankDescending(lastRun, ranks, n);
   for (int i = 1; i <= n; ++i) {
@@ -183,8 +184,8 @@ void korvaneIndex(const TRaceCard& card, TYosouResult& result) {
     const RunnerResult& r = result.runner[i];
     if (card.runner[i] == 0) {
       value[i] = 0;
-    } else if (r.ability == 500 && r.power == 500) {
-      value[i] = 500;
+    } else if (r.ability == kNoComparison && r.power == kNoComparison) {
+      value[i] = kNoComparison;
     } else {
       value[i] = (r.ability + r.power + 1) / 2;
     }

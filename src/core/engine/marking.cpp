@@ -1,13 +1,14 @@
 #include "core/engine/marking.hpp"
 
 #include "core/engine/mark_list.hpp"
+#include "core/engine/yosou_result.hpp"
 
 namespace korvane {
 
 namespace {
 
 bool strong(const RunnerResult& r) {
-  return r.korvane > 500;
+  return r.korvane > kNoComparison;
 }
 
 }  // namespace
@@ -29,8 +30,8 @@ void markStandard(const TRaceCard& card, const std::string& development, TYosouR
   list.fill(result.korvaneOrder, 4, strong, &favoured);
   // No defeat and no level record against anyone, and proven on good runs: a hidden chance.
   list.first(
-      result.losePOrder, [](const RunnerResult& r) { return r.loseP == 0 && r.power > 500; },
-      &favoured);
+      result.losePOrder,
+      [](const RunnerResult& r) { return r.loseP == 0 && r.power > kNoComparison; }, &favoured);
   list.fill(result.korvaneOrder, 5, strong, &favoured);
   list.fill(
       result.bestOrder, 6, [](const RunnerResult& r) { return r.bestRank <= 5; }, &favoured);
@@ -39,22 +40,23 @@ void markStandard(const TRaceCard& card, const std::string& development, TYosouR
   }
   list.fill(result.bestOrder, 7, [](const RunnerResult& r) { return r.bestRank <= 5; });
   list.fill(result.losePOrder, 7,
-            [](const RunnerResult& r) { return r.losePRank <= 5 && r.ability >= 500; });
+            [](const RunnerResult& r) { return r.losePRank <= 5 && r.ability >= kNoComparison; });
   list.fill(result.korvaneOrder, 7, strong);
-  list.fill(result.allDistanceOrder, 7, [](const RunnerResult& r) { return r.allDistance > 500; });
+  list.fill(result.allDistanceOrder, 7,
+            [](const RunnerResult& r) { return r.allDistance > kNoComparison; });
   list.fill(result.korvaneOrder, 7, [](const RunnerResult& r) { return r.form == 3; });
 }
 
 void rateConfidence(BetDisplay betDisplay, TYosouResult& result) {
-  int cls = 0;
+  BetKind cls = BetKind::None;
   int confidence = 0;
   if (result.markCount >= 1) {
     const RunnerResult& top = result.runner[result.markOrder[0]];
     if (result.markCount == 1) {
-      cls = 90;
+      cls = BetKind::OneAxis;
       confidence = 80;  // a lone strong runner
-    } else if (top.power > 500 && top.ability > 500 && top.styleFit != 0) {
-      cls = 40;
+    } else if (top.power > kNoComparison && top.ability > kNoComparison && top.styleFit != 0) {
+      cls = BetKind::TwoAxes;
       confidence = 35;
       for (std::int32_t rank : {top.powerRank, top.abilityRank, top.bestRank, top.lastRunRank}) {
         confidence += rank == 1 ? 5 : rank == 2 ? 2 : 0;
@@ -62,20 +64,20 @@ void rateConfidence(BetDisplay betDisplay, TYosouResult& result) {
       if (top.loseP == 0) confidence += 5;
       if (top.form == 3) confidence += 5;
     } else {
-      cls = 30;
+      cls = BetKind::Box;
       confidence = 30;
     }
   }
   switch (betDisplay) {
     case BetDisplay::Box:
-      cls = 30;
+      cls = BetKind::Box;
       break;  // ボックス買い: never an axis
     case BetDisplay::Standard:
     case BetDisplay::OneOrTwoAxes:
-      if (cls == 30) cls = 40;
+      if (cls == BetKind::Box) cls = BetKind::TwoAxes;
       break;
     case BetDisplay::OneAxis:
-      cls = 90;
+      cls = BetKind::OneAxis;
       break;  // always one axis
   }
   result.confidence = confidence;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/engine/meetings.hpp"
+#include "core/engine/yosou_result.hpp"
 #include "core/text/sjis.hpp"
 
 namespace korvane {
@@ -59,8 +60,8 @@ void rankAscending(const SlotValues& value, SlotValues& rank, int n) {
 }
 
 std::int32_t pointsOf(std::int32_t plus, std::int32_t minus) {
-  std::int32_t points = 500 + plus / 2 - minus / 2;
-  if (points > 500 || (points == 500 && (plus > 0 || minus > 0))) ++points;
+  std::int32_t points = kNoComparison + plus / 2 - minus / 2;
+  if (points > kNoComparison || (points == kNoComparison && (plus > 0 || minus > 0))) ++points;
   return points;
 }
 

@@ -12,19 +12,28 @@ namespace korvane {
 
 inline constexpr int kMaxMarks = 7;
 
+// The midpoint of every points index: the points of a runner never compared with a rival, and
+// the line between the runners who came out better and worse.
+inline constexpr std::int32_t kNoComparison = 500;
+
+// The kind of bet a race calls for, as the bet class of ◎の信頼度 and as the judgement's way of
+// betting: a box of the first horses, two axis horses, or one axis horse; None while nobody is
+// marked.
+enum class BetKind { None = 0, Box = 30, TwoAxes = 40, OneAxis = 90 };
+
 struct RunnerResult {
-  std::int32_t ability = 500, abilityRank = 0;  // 能力
-  std::int32_t power = 500, powerRank = 0;      // 底力
-  std::int32_t loseP = 9999, losePRank = 0;     // 負Ｐ, 9999 = no data
-  bool losePZero = false;                       // 負Ｐ 0 or no data, not scratched, form > 0
-  std::int32_t allDistance = 500, allDistanceRank = 0;  // 全距離
-  std::array<std::int32_t, 6> runScore{};               // [run 1..5], 500 = no score
-  std::int32_t best = 500, bestRank = 0;                // ベスト
-  std::int32_t lastRun = 500, lastRunRank = 0;          // 前走
-  std::int32_t form = 2;                                // 近走 grade 0..3
-  std::int32_t korvane = 500, korvaneRank = 0;          // コルバン指数
-  std::string raceStyle;                                // 逃 先 好 差 追 ？ (cp932, 2 bytes)
-  std::int32_t styleFit = 1;                            // 0, 1, 2
+  std::int32_t ability = kNoComparison, abilityRank = 0;  // 能力
+  std::int32_t power = kNoComparison, powerRank = 0;      // 底力
+  std::int32_t loseP = 9999, losePRank = 0;               // 負Ｐ, 9999 = no data
+  bool losePZero = false;  // 負Ｐ 0 or no data, not scratched, form > 0
+  std::int32_t allDistance = kNoComparison, allDistanceRank = 0;  // 全距離
+  std::array<std::int32_t, 6> runScore{};                         // [run 1..5], 500 = no score
+  std::int32_t best = kNoComparison, bestRank = 0;                // ベスト
+  std::int32_t lastRun = kNoComparison, lastRunRank = 0;          // 前走
+  std::int32_t form = 2;                                          // 近走 grade 0..3
+  std::int32_t korvane = kNoComparison, korvaneRank = 0;          // コルバン指数
+  std::string raceStyle;      // 逃 先 好 差 追 ？ (cp932, 2 bytes)
+  std::int32_t styleFit = 1;  // 0, 1, 2
 
   bool operator==(const RunnerResult&) const = default;
 };
@@ -45,7 +54,7 @@ struct TYosouResult {
   std::array<std::int32_t, kMaxMarks> markOrder{};  // marked slots, ◎ first
   std::int32_t markCount = 0;
   std::int32_t confidence = 0;                    // ◎の信頼度 in per cent
-  std::int32_t confidenceClass = 0;               // 0, 30, 40 or 90, after the bet display setting
+  BetKind confidenceClass = BetKind::None;        // after the bet display setting
   std::int32_t distanceMin = 0, distanceMax = 0;  // distance window of the race distance
   // The development the race conditions call for; the card's own is "標準" when equal to it.
   std::string standardDevelopment;

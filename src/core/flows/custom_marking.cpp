@@ -40,7 +40,7 @@ CustomEdit openCustomEdit(const AppState& app) {
 void commitCustom(AppState& app, const CustomEdit& edit) {
   app.custom.rules = edit.rules();
   app.custom.selectedRow = edit.selectedRows();
-  app.settings.shirushi = 1;
+  app.settings.shirushi = MarkingMode::Custom;
   remarkRace(app);
 }
 
@@ -48,13 +48,13 @@ void restoreStandardMarking(AppState& app) {
   app.custom.rules = defaultCustomRules();
   app.custom.file = newCustomFileName();
   app.custom.selectedRow = {};
-  app.settings.shirushi = 0;
+  app.settings.shirushi = MarkingMode::Standard;
   remarkRace(app);
 }
 
 void leaveCustom(AppState& app, const CustomEdit& edit) {
   // A file saved or loaded in the window without 完了 is not the one the marks come from.
-  if (app.settings.shirushi == 1) app.custom.file = edit.openedFile();
+  if (app.settings.shirushi == MarkingMode::Custom) app.custom.file = edit.openedFile();
   app.custom.selectedRow = edit.selectedRows();
 }
 

@@ -10,11 +10,11 @@
 namespace korvane {
 
 RecordEditor::RecordEditor(AppState& app) : app_(app), horse_(app.currentHorse) {
-  app_.currentScreen = sj("入力");
+  app_.currentScreen = Screen::Entry;
 }
 
 RecordEditor::~RecordEditor() {
-  app_.currentScreen = sj("メイン");
+  app_.currentScreen = Screen::Main;
 }
 
 std::string RecordEditor::nameLabel() const {

@@ -2,6 +2,7 @@
 
 #include "core/app/app_state.hpp"
 #include "core/database/horse_fields.hpp"
+#include "core/engine/yosou_result.hpp"
 #include "core/text/sjis.hpp"
 #include "core/views/index_strings.hpp"
 
@@ -33,8 +34,8 @@ std::string evaluation(const AppState& app, int slot, int run, bool cell) {
   if (app.card.disregard[slot][run]) return disregarded;
   if (app.disregardVisit.open && app.disregardVisit.snapshot[slot][run]) return released;
   const std::int32_t s = app.result.runner[slot].runScore[run];
-  if (s < 500) return "-" + pointsText(s) + "-";
-  if (s > 500) {
+  if (s < kNoComparison) return "-" + pointsText(s) + "-";
+  if (s > kNoComparison) {
     const std::string sign = s < 520 ? "+" : "*";
     return sign + pointsText(s) + sign;
   }

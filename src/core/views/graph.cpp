@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/app/app_state.hpp"
+#include "core/engine/yosou_result.hpp"
 #include "core/text/sjis.hpp"
 #include "core/views/prediction_columns.hpp"
 #include "core/views/style_sign.hpp"
@@ -18,8 +19,8 @@ constexpr int kBottom = 248;        // the bottom line of the chart stands for 3
 constexpr int kFloorPoints = 380;   // one pixel per 0.1 point above it
 constexpr int kNameCharacters = 9;  // a name of 18 bytes, written downwards
 // Heights of the texts over a bar of `korvane` points: y = kBottom − korvane + these.
-constexpr int kPlaceAbove = 354;  // a front-runner's place on ベスト
-constexpr int kStyleAbove = 366;  // the running style
+constexpr int kPlaceAbove = 354;    // a front-runner's place on ベスト
+constexpr int kStyleAbove = 366;    // the running style
 constexpr int kCirclesBelow = 383;  // the first of the ベスト and 負Ｐ circles
 
 GraphShape shape(GraphShape::Kind kind, int left, int top, int right, int bottom, GraphColour pen,
@@ -63,15 +64,15 @@ void addBar(GraphPicture& chart, int a, const RunnerResult& r) {
         shape(Kind::Line, x - 16, kBottom, x + 1, kBottom, GraphColour::Grey, GraphColour::Grey));
   }
   // A front-runner's style is yellow and carries its place on ベスト above it.
-  const bool bestShown = isFrontRunner(r.raceStyle) && r.best != 500;
+  const bool bestShown = isFrontRunner(r.raceStyle) && r.best != kNoComparison;
   // The texts stand over the top of the bar and the circles just inside it. Over a bar that
   // reaches the top of the chart the texts would leave the picture, so the whole group comes
   // down onto the bar until its first text is inside the frame.
   const int topText = kBottom - k + (bestShown ? kPlaceAbove : kStyleAbove);
   const int down = std::max(0, 1 - topText);
   if (bestShown) {
-    chart.shapes.push_back(
-        text(x - 15, kBottom - k + kPlaceAbove + down, slotNumber(r.bestRank), GraphColour::Yellow));
+    chart.shapes.push_back(text(x - 15, kBottom - k + kPlaceAbove + down, slotNumber(r.bestRank),
+                                GraphColour::Yellow));
   }
   chart.shapes.push_back(text(x - 15, kBottom - k + kStyleAbove + down, r.raceStyle,
                               bestShown ? GraphColour::Yellow : GraphColour::White));

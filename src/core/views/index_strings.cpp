@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/engine/yosou_result.hpp"
 #include "core/text/sjis.hpp"
 
 namespace korvane {
@@ -38,7 +39,7 @@ char* writePoints(char* end, std::int32_t points) {
 }
 
 char rankSign(std::int32_t points, std::int32_t rank) {
-  if (points <= 500) return ' ';
+  if (points <= kNoComparison) return ' ';
   if (rank >= 1 && rank <= 2) return '*';
   if (rank >= 3 && rank <= 5) return '+';
   return ' ';
@@ -96,7 +97,7 @@ const std::string& markSymbol(const std::array<std::string, 6>& symbols, int n) 
 
 bool nothingAgainst(std::int32_t power, std::int32_t allDistance, bool losePZero,
                     std::int32_t losePRank) {
-  return power >= 500 && allDistance >= 500 && (losePZero || losePRank <= 5);
+  return power >= kNoComparison && allDistance >= kNoComparison && (losePZero || losePRank <= 5);
 }
 
 std::string unmarkedCell(std::int32_t power, std::int32_t allDistance, bool losePZero,

@@ -7,7 +7,7 @@
 namespace korvane {
 
 std::string markingLabel(const AppState& app) {
-  return app.settings.shirushi == 1 ? customFileLabel(app.custom.file)
+  return app.settings.shirushi == MarkingMode::Custom ? customFileLabel(app.custom.file)
                                     : sj("コルバン指数による印付け");
 }
 

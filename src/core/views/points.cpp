@@ -1,6 +1,7 @@
 #include "core/views/points.hpp"
 
 #include "core/app/app_state.hpp"
+#include "core/engine/yosou_result.hpp"
 #include "core/text/sjis.hpp"
 #include "core/views/index_strings.hpp"
 #include "core/views/prediction_columns.hpp"
@@ -56,8 +57,8 @@ PointsView buildPoints(const AppState& app) {
     view.points.push_back(std::move(item));
     view.best.push_back(topFive(r.bestRank));
     view.loseP.push_back(r.losePRank == 1 && r.loseP == 0 ? zero : topFive(r.losePRank));
-    view.frontBest.push_back(isFrontRunner(r.raceStyle) && r.best != 500 ? place(r.bestRank)
-                                                                         : blank4);
+    view.frontBest.push_back(
+        isFrontRunner(r.raceStyle) && r.best != kNoComparison ? place(r.bestRank) : blank4);
   }
   return view;
 }

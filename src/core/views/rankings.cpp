@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/app/app_state.hpp"
+#include "core/engine/yosou_result.hpp"
 #include "core/text/sjis.hpp"
 #include "core/views/index_strings.hpp"
 #include "core/views/prediction_columns.hpp"
@@ -26,7 +27,7 @@ struct IndexList {
 };
 
 bool abovePar(std::int32_t points) {
-  return points > 500;
+  return points > kNoComparison;
 }
 
 const std::array<IndexList, 6>& indexLists() {

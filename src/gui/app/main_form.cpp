@@ -381,7 +381,7 @@ void TMainForm::buildMenu() {
 
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  app_.currentScreen = sj("メイン");
+  app_.currentScreen = Screen::Main;
   SClearBtnClick();
   if (!placed_) {
     placed_ = true;

@@ -71,7 +71,7 @@ TAddUmaForm::TAddUmaForm(AppState& app, QWidget* mainWindow)
   setWindowTitle(toQt(horseName(app_.store, editor_->horse())).trimmed() + qs("（成績画面）"));
   // The editor stands where the main window stood, and the message windows centre on it.
   centreOver(nullptr);
-  QtDialogs::registerScreen(app_.dialogs, sj("入力"), this);
+  QtDialogs::registerScreen(app_.dialogs, Screen::Entry, this);
 
   NameLbl = label(this, "NameLbl");
   NameLbl->setFont(fixedFont());

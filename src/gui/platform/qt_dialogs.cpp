@@ -115,12 +115,12 @@ QStringList qtNameFilters(const std::string& filterCp932) {
 QtDialogs::QtDialogs() = default;
 QtDialogs::~QtDialogs() = default;
 
-void QtDialogs::registerScreen(const std::string& screenCp932, QWidget* window) {
-  screens_[screenCp932] = window;
+void QtDialogs::registerScreen(Screen screen, QWidget* window) {
+  screens_[screen] = window;
 }
 
-void QtDialogs::registerScreen(Dialogs& dialogs, const std::string& screenCp932, QWidget* window) {
-  if (auto* qt = dynamic_cast<QtDialogs*>(&dialogs)) qt->registerScreen(screenCp932, window);
+void QtDialogs::registerScreen(Dialogs& dialogs, Screen screen, QWidget* window) {
+  if (auto* qt = dynamic_cast<QtDialogs*>(&dialogs)) qt->registerScreen(screen, window);
 }
 
 void QtDialogs::attach(const AppState& app) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/app_state.hpp"
 #include "core/app/dialogs.hpp"
 #include "gui/platform/base_dialog.hpp"
 
@@ -57,10 +58,10 @@ class QtDialogs : public Dialogs {
   QtDialogs();
   ~QtDialogs() override;
 
-  // The window of a screen ("メイン", "入力", "予想", cp932) that the small windows centre on.
-  void registerScreen(const std::string& screenCp932, QWidget* window);
+  // The window of a screen that the small windows centre on.
+  void registerScreen(Screen screen, QWidget* window);
   // Registers through whatever Dialogs the program runs with; scripted test dialogs ignore it.
-  static void registerScreen(Dialogs& dialogs, const std::string& screenCp932, QWidget* window);
+  static void registerScreen(Dialogs& dialogs, Screen screen, QWidget* window);
   void attach(const AppState& app);
 
   void message(const std::vector<std::string>& lines) override;
@@ -76,7 +77,7 @@ class QtDialogs : public Dialogs {
  private:
   std::optional<std::filesystem::path> fileDialog(const FileDialogRequest& request, bool save);
 
-  std::map<std::string, QPointer<QWidget>> screens_;
+  std::map<Screen, QPointer<QWidget>> screens_;
   const AppState* app_ = nullptr;
   std::unique_ptr<TWaitForm> wait_;
 };

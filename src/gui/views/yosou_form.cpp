@@ -143,7 +143,7 @@ TYosouForm::TYosouForm(AppState& app, QWidget* mainWindow)
   setHints(*this, kHints);
 
   // Messages asked for while this screen is in front centre on it.
-  QtDialogs::registerScreen(app_.dialogs, sj("予想"), this);
+  QtDialogs::registerScreen(app_.dialogs, Screen::Prediction, this);
   predictWithProgress(app_, mainWindow_ != nullptr ? mainWindow_ : this);
   FillColumns();
   ShinraiLbl->setText(toQt(predictionPageFrame(app_).reliabilityCaption));
@@ -315,7 +315,7 @@ void TYosouForm::done(int result) {
 void TYosouForm::FormShow() {
   UmcFileLbl->setText(toQt(markingLabel(app_)));
   DogaishiLbl->setText(toQt(disregardLabel(app_.card)));
-  app_.currentScreen = sj("予想");
+  app_.currentScreen = Screen::Prediction;
   if (mainWindow_ != nullptr) {
     // Frame on frame: this screen is not framed yet, and will be framed as the main window is.
     mainFrame_ = frameMargins(*mainWindow_);
@@ -334,7 +334,7 @@ void TYosouForm::FormActivate() {
 }
 
 void TYosouForm::FormClose() {
-  app_.currentScreen = sj("メイン");
+  app_.currentScreen = Screen::Main;
   if (mainWindow_ != nullptr) {
     moveFrameTo(*mainWindow_, frameGeometry().topLeft(), mainFrame_);
     if (mainHidden_) mainWindow_->show();
