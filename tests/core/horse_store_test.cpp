@@ -189,6 +189,36 @@ TEST(StoreEdit, DeletingAcrossPagesKeepsEveryOtherBlockOrderAndRunner) {
   EXPECT_EQ(std::count(store.order.begin(), store.order.end(), 2300), 0);
 }
 
+TEST(StoreEdit, DeletingManyInOnePassEqualsDeletingThemOneByOne) {
+  HorseStore many = bulkStoreOf(2300);
+  TRaceCard manyCard;
+  for (int horse : {3, 760, 1500, 751, 2300, 1}) addRunner(manyCard, horse);
+  manyCard.winOdds = {0, 2.5, 3.5, 4.5, 5.5, 6.5, 7.5};
+  HorseStore single = many;
+  TRaceCard singleCard = manyCard;
+
+  // Every seventh horse, across every page boundary, and the last horse.
+  std::vector<int> gone;
+  for (int n = 1; n <= 2300; n += 7) gone.push_back(n);
+  gone.push_back(751);
+  gone.push_back(2300);
+  std::sort(gone.begin(), gone.end());
+  deleteHorses(many, manyCard, gone);
+  for (auto it = gone.rbegin(); it != gone.rend(); ++it) deleteHorse(single, singleCard, *it);
+
+  EXPECT_EQ(many.count, 2300 - static_cast<int>(gone.size()));
+  EXPECT_EQ(many.page, single.page);
+  EXPECT_EQ(many.order, single.order);
+  EXPECT_EQ(many.headerLine(61), std::to_string(many.count));
+  EXPECT_EQ(manyCard.runner, singleCard.runner);
+  EXPECT_EQ(manyCard.winOdds, singleCard.winOdds);
+  // Horse 3 is horse 2 now; 760 had 109 removed horses before it.
+  EXPECT_EQ(manyCard.runner[1], 2);
+  EXPECT_EQ(tagOf(many, manyCard.runner[2]), "t760");
+  EXPECT_EQ(manyCard.runner[6], 0);
+  EXPECT_EQ(manyCard.winOdds[6], 9999.0);
+}
+
 TEST(StoreEdit, DeletingTheLastListedHorseLeavesNoCurrentHorse) {
   HorseStore store = storeOf(3);
   TRaceCard card;

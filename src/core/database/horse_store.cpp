@@ -38,6 +38,11 @@ std::span<const std::string> HorseStore::block(int n) const {
   return std::span<const std::string>(lines).subspan(blockStart(n), kBlockLines);
 }
 
+std::span<std::string> HorseStore::block(int n) {
+  std::vector<std::string>& lines = page[pageOf(n)];
+  return std::span<std::string>(lines).subspan(blockStart(n), kBlockLines);
+}
+
 std::vector<std::string> emptyRaceHeader(std::string_view banner) {
   std::vector<std::string> header;
   header.reserve(kHeaderLines);

@@ -5,6 +5,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/database/horse_record.hpp"
@@ -27,11 +28,15 @@ class HorseStore {
   void setLine(int n, int L, std::string text);
   // The 42 lines of horse n.
   std::span<const std::string> block(int n) const;
+  std::span<std::string> block(int n);
 
   // Header line L (1..61) of page 0.
   const std::string& headerLine(int L) const { return page[0][L - 1]; }
   std::string& headerLine(int L) { return page[0][L - 1]; }
 };
+
+// Line 1 of every race file the program writes (a saved race, the moved old horses).
+inline constexpr std::string_view kRaceFileBanner = "KORVANE DATA 1998-2009";
 
 // The 61 header lines of an empty race: "KORVANE DATA 1998-2006" (or `banner`), distance 0,
 // 東京 芝 良, "0,逃げ先行有利", 18 x "0", 18 x "0", 18 x "0.0,3", "0".

@@ -164,49 +164,62 @@ void replaceHorse(HorseStore& store, int n, std::span<const std::string> record)
 
 int deleteHorse(HorseStore& store, TRaceCard& card, int n) {
   if (n < 1 || n > store.count) return 0;
+  const auto at = std::find(store.order.begin(), store.order.end(), n);
+  const auto q = static_cast<std::size_t>(at - store.order.begin());
+  const int gone[] = {n};
+  deleteHorses(store, card, gone);
+  return q < store.order.size() ? store.order[q] : 0;
+}
 
-  std::vector<int>& order = store.order;
-  std::size_t q = order.size();
-  if (auto it = std::find(order.begin(), order.end(), n); it != order.end()) {
-    q = static_cast<std::size_t>(it - order.begin());
-    order.erase(it);
+void deleteHorses(HorseStore& store, TRaceCard& card, std::span<const int> gone) {
+  // newIndex[n]: where horse n stands afterwards, 0 when it goes.
+  std::vector<int> newIndex(static_cast<std::size_t>(store.count) + 1);
+  std::iota(newIndex.begin(), newIndex.end(), 0);
+  std::size_t removed = 0;
+  for (int n : gone) {
+    if (n < 1 || n > store.count || newIndex[n] == 0) continue;
+    newIndex[n] = 0;
+    ++removed;
   }
-  for (int& h : order) {
-    if (h > n) --h;
+  if (removed == 0) return;
+
+  // Every kept horse slides down over the gaps in front of it; a block only ever moves to an
+  // earlier place, so the lines it lands on belong to a horse already moved or removed.
+  int kept = 0;
+  for (int n = 1; n <= store.count; ++n) {
+    if (newIndex[n] == 0) continue;
+    newIndex[n] = ++kept;
+    if (kept == n) continue;
+    const std::span<std::string> from = store.block(n);
+    std::move(from.begin(), from.end(), store.block(kept).begin());
+  }
+  for (int p = 0; p < kPageCount; ++p) {
+    const int onPage = std::clamp(kept - kHorsesPerPage * p, 0, kHorsesPerPage);
+    store.page[p].resize(static_cast<std::size_t>((p == 0 ? kHeaderLines : 0) +
+                                                  kBlockLines * onPage));
   }
 
-  // Take the block out and pull the first block of every following page back by one page, so
-  // that the pages stay packed and every later horse moves down by one index.
-  const int p = (n - 1) / kHorsesPerPage;
-  const int k = (n - 1) % kHorsesPerPage;
-  const std::ptrdiff_t start = (p == 0 ? kHeaderLines : 0) + kBlockLines * k;
-  store.page[p].erase(store.page[p].begin() + start, store.page[p].begin() + start + kBlockLines);
-  for (int next = p + 1; next < kPageCount && kHorsesPerPage * next < store.count; ++next) {
-    std::vector<std::string>& from = store.page[next];
-    std::vector<std::string>& to = store.page[next - 1];
-    to.insert(to.end(), std::make_move_iterator(from.begin()),
-              std::make_move_iterator(from.begin() + kBlockLines));
-    from.erase(from.begin(), from.begin() + kBlockLines);
-  }
+  std::erase_if(store.order, [&](int n) { return n < 1 || n > store.count || newIndex[n] == 0; });
+  for (int& n : store.order) n = newIndex[n];
 
-  // A runner that was this horse is scratched (odds 9999.0, no disregarded runs, as a scratch
-  // from the runner list gives), so the prediction and the bets never count a horse that is gone.
+  // A runner that was a removed horse is scratched (odds 9999.0, no disregarded runs, as a
+  // scratch from the runner list gives), so the prediction and the bets never count a horse that
+  // is gone.
   for (int slot = 1; slot <= kMaxRunners; ++slot) {
-    if (card.runner[slot] == n) {
-      if (slot <= card.runnerCount) {
-        scratch(card, slot);
-      } else {
-        card.runner[slot] = 0;
-      }
-    } else if (card.runner[slot] > n) {
-      --card.runner[slot];
+    const int n = card.runner[slot];
+    if (n < 1 || n > store.count) continue;
+    if (newIndex[n] != 0) {
+      card.runner[slot] = newIndex[n];
+    } else if (slot <= card.runnerCount) {
+      scratch(card, slot);
+    } else {
+      card.runner[slot] = 0;
     }
   }
 
-  --store.count;
+  store.count = kept;
   setCountLine(store);
   store.modified = true;
-  return q < order.size() ? order[q] : 0;
 }
 
 }  // namespace korvane

@@ -30,5 +30,9 @@ void replaceHorse(HorseStore& store, int n, std::span<const std::string> record)
 // of the deleted horse becomes scratched). Returns the horse now at n's former position in the
 // display order (0 when n was last): the new current horse.
 int deleteHorse(HorseStore& store, TRaceCard& card, int n);
+// Removes the horses `gone` (ascending indexes, each at most once) in one pass over the pages,
+// with the same result as deleting them one at a time: every later horse moves down by the
+// number of removed horses before it, the display order and the runner slots follow.
+void deleteHorses(HorseStore& store, TRaceCard& card, std::span<const int> gone);
 
 }  // namespace korvane
