@@ -16,6 +16,7 @@
 #include "core/flows/race_files.hpp"
 #include "core/text/line_file.hpp"
 #include "core/text/sjis.hpp"
+#include "tests/support/dated_record.hpp"
 #include "tests/support/scripted_dialogs.hpp"
 
 namespace korvane {
@@ -23,21 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A horse's 41 record lines with one present turf run per meeting month (YYMM), most recent first.
-std::vector<std::string> record(const std::string& identity, std::vector<std::string> months) {
-  std::vector<std::string> lines = placeholderRecord(identity);
-  for (int r = 1; r <= static_cast<int>(months.size()); ++r) {
-    lines[runLine(r, RunField::Surface) - 1] = sj("芝");
-    lines[runLine(r, RunField::Distance) - 1] = "1600";
-    lines[runLine(r, RunField::CourseDate) - 1] = sj("東") + months[r - 1];
-    lines[runLine(r, RunField::Time) - 1] = "1331";
-    lines[runLine(r, RunField::Corners) - 1] = " 3 3 2";
-    lines[runLine(r, RunField::Last3F) - 1] = "345";
-    lines[runLine(r, RunField::Going) - 1] = sj("良");
-    lines[runLine(r, RunField::Finish) - 1] = "2";
-  }
-  return lines;
-}
+using testing::datedRecord;
 
 std::string horse(std::string_view utf8Name, int age = 4) {
   return identityLine(sj(utf8Name), age, sj("牡"));
@@ -61,7 +48,7 @@ void fillStore(HorseStore& store, int n) {
   for (int i = 1; i <= n; ++i) {
     char name[16];
     std::snprintf(name, sizeof name, "HORSE%05d", i);
-    store.order.push_back(appendBlock(store, record(identityLine(name, 3, sj("牝")), {"0801"})));
+    store.order.push_back(appendBlock(store, datedRecord(identityLine(name, 3, sj("牝")), {"0801"})));
   }
 }
 
@@ -111,7 +98,7 @@ TEST_F(RaceSave, RunnersAreRenumberedToTheirBlocksAndReloadPointsAtThem) {
   // Horse i is called RUNNER + the i-th letter, so horse 12 sorts after horse 7.
   for (int i = 1; i <= 12; ++i) {
     const std::string name = "RUNNER" + std::string(1, static_cast<char>('A' + i));
-    ASSERT_EQ(appendHorse(app.store, record(identityLine(name, 3, sj("牡")), {"0903"})), i);
+    ASSERT_EQ(appendHorse(app.store, datedRecord(identityLine(name, 3, sj("牡")), {"0903"})), i);
   }
   app.store.setLine(12, runLine(1, RunField::Finish), "1");
   app.store.modified = false;
@@ -186,7 +173,7 @@ TEST_F(RaceSave, RunnersAreRenumberedToTheirBlocksAndReloadPointsAtThem) {
 }
 
 TEST_F(RaceSave, OnlyTheRaceExtensionIsWritten) {
-  ASSERT_TRUE(addRunner(app.card, appendHorse(app.store, record(horse("アイ"), {"0903"}))));
+  ASSERT_TRUE(addRunner(app.card, appendHorse(app.store, datedRecord(horse("アイ"), {"0903"}))));
   dialogs.fileAnswers.push_back(dir_ / "race" / "race.txt");
   EXPECT_FALSE(saveRace(app));
   ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -205,7 +192,7 @@ TEST_F(RaceSave, OnlyTheRaceExtensionIsWritten) {
 }
 
 TEST_F(RaceSave, AnExistingFileIsOverwrittenOnlyWhenConfirmed) {
-  ASSERT_TRUE(addRunner(app.card, appendHorse(app.store, record(horse("アイ"), {"0903"}))));
+  ASSERT_TRUE(addRunner(app.card, appendHorse(app.store, datedRecord(horse("アイ"), {"0903"}))));
   const fs::path old = put("race/keep.uma", {"old race"});
 
   // The dialog saw "keep", not keep.uma, so the flow asks itself.
@@ -222,7 +209,7 @@ TEST_F(RaceSave, AnExistingFileIsOverwrittenOnlyWhenConfirmed) {
 }
 
 TEST_F(RaceSave, AFailedWriteKeepsTheOldFileAndChangesNothing) {
-  ASSERT_TRUE(addRunner(app.card, appendHorse(app.store, record(horse("アイ"), {"0903"}))));
+  ASSERT_TRUE(addRunner(app.card, appendHorse(app.store, datedRecord(horse("アイ"), {"0903"}))));
   const fs::path old = put("other/full.uma", {"old race"});
   writer.failAll = true;
 
@@ -239,7 +226,7 @@ TEST_F(RaceSave, AFailedWriteKeepsTheOldFileAndChangesNothing) {
 using RaceLoad = RaceFilesTest;
 
 TEST_F(RaceLoad, OldHeadersReadWithTheirDefaults) {
-  std::vector<std::string> lines = raceFile({record(horse("アイ"), {}), record(horse("ウエ"), {})});
+  std::vector<std::string> lines = raceFile({datedRecord(horse("アイ"), {}), datedRecord(horse("ウエ"), {})});
   lines[1] = "18";  // hundreds of metres
   lines[5] = "8";   // the count alone, no development
   lines[6] = "1";
@@ -253,7 +240,7 @@ TEST_F(RaceLoad, OldHeadersReadWithTheirDefaults) {
 }
 
 TEST_F(RaceLoad, AChangedStoreIsOfferedForSavingFirst) {
-  appendHorse(app.store, record(horse("アイ"), {}));
+  appendHorse(app.store, datedRecord(horse("アイ"), {}));
   ASSERT_TRUE(app.store.modified);
   dialogs.confirmAnswers.push_back(false);
   dialogs.fileAnswers.push_back(put("race/r.uma", raceFile({})));
@@ -263,7 +250,7 @@ TEST_F(RaceLoad, AChangedStoreIsOfferedForSavingFirst) {
   EXPECT_EQ(app.store.count, 0);
 
   // The user wants the changes kept but the disk is full: the race file is not loaded over them.
-  appendHorse(app.store, record(horse("ウエ"), {}));
+  appendHorse(app.store, datedRecord(horse("ウエ"), {}));
   writer.failAll = true;
   dialogs.confirmAnswers.push_back(true);
   dialogs.fileAnswers.push_back(dir_ / "race" / "r.uma");
@@ -274,7 +261,7 @@ TEST_F(RaceLoad, AChangedStoreIsOfferedForSavingFirst) {
 }
 
 TEST_F(RaceLoad, AMissingOrBrokenFileLeavesEverythingAsItWas) {
-  const int horse1 = appendHorse(app.store, record(horse("アイ"), {"0903"}));
+  const int horse1 = appendHorse(app.store, datedRecord(horse("アイ"), {"0903"}));
   ASSERT_TRUE(addRunner(app.card, horse1));
   app.store.modified = false;
   const HorseStore storeBefore = app.store;
@@ -299,7 +286,7 @@ TEST_F(RaceLoad, AMissingOrBrokenFileLeavesEverythingAsItWas) {
             std::vector<std::string>{sj("指定されたファイル名は、存在しません。")});
   expectUnchanged();
 
-  std::vector<std::string> shortOfBlocks = raceFile({record(horse("ウエ"), {})});
+  std::vector<std::string> shortOfBlocks = raceFile({datedRecord(horse("ウエ"), {})});
   shortOfBlocks[kHeaderLines - 1] = "2";
   dialogs.fileAnswers.push_back(put("other/race_short_of_blocks.uma", shortOfBlocks));
   EXPECT_FALSE(loadRace(app));
@@ -332,8 +319,8 @@ TEST_F(RaceAddLoad, TheNewerFormOfAKnownHorseWins) {
     SCOPED_TRACE(c.why);
     AppState state(dialogs, clock, writer);
     state.folders = app.folders;
-    appendHorse(state.store, record(horse("アイ"), {}));
-    const int known = appendHorse(state.store, record(horse("サクラ  ローズ", 4), c.stored));
+    appendHorse(state.store, datedRecord(horse("アイ"), {}));
+    const int known = appendHorse(state.store, datedRecord(horse("サクラ  ローズ", 4), c.stored));
     state.card.runnerCount = 1;
     state.card.runner[1] = known;
     state.store.modified = false;
@@ -341,7 +328,7 @@ TEST_F(RaceAddLoad, TheNewerFormOfAKnownHorseWins) {
     state.selectedSlot = 1;
     // The file writes the name with a full-width space: the same horse.
     const std::string fileIdentity = fitBytes(sj("サクラ　ローズ"), 18) + " 5" + sj("牡");
-    dialogs.fileAnswers.push_back(put("other/add.uma", raceFile({record(fileIdentity, c.file)})));
+    dialogs.fileAnswers.push_back(put("other/add.uma", raceFile({datedRecord(fileIdentity, c.file)})));
 
     ASSERT_TRUE(addLoadRace(state));
     EXPECT_EQ(state.store.count, 2);
@@ -357,12 +344,12 @@ TEST_F(RaceAddLoad, TheNewerFormOfAKnownHorseWins) {
 }
 
 TEST_F(RaceAddLoad, UnknownHorsesJoinTheStoreInNameOrder) {
-  appendHorse(app.store, record(horse("ア"), {"0903"}));
-  appendHorse(app.store, record(horse("ウ"), {"0903"}));
+  appendHorse(app.store, datedRecord(horse("ア"), {"0903"}));
+  appendHorse(app.store, datedRecord(horse("ウ"), {"0903"}));
   ASSERT_TRUE(addRunner(app.card, 2));
   const TRaceCard cardBefore = app.card;
   // The new horse's style line in the file is wrong; the store computes its own.
-  std::vector<std::string> lines = raceFile({record(horse("イ"), {"0905"})});
+  std::vector<std::string> lines = raceFile({datedRecord(horse("イ"), {"0905"})});
   lines.back() = sj("追");
   dialogs.fileAnswers.push_back(put("race/new.uma", lines));
 
@@ -393,8 +380,8 @@ TEST_F(RaceAddLoad, TheHorseLimitIsTestedBeforeTheDialogAndForEveryNewHorse) {
   dialogs.messages.clear();
   // Two new horses for one free place; the known horse behind them still gets its newer form.
   dialogs.fileAnswers.push_back(put(
-      "race/many.uma", raceFile({record(horse("NEW1"), {"0903"}), record(horse("NEW2"), {"0903"}),
-                                 record(identityLine("HORSE00010", 6, sj("牝")), {"0902"})})));
+      "race/many.uma", raceFile({datedRecord(horse("NEW1"), {"0903"}), datedRecord(horse("NEW2"), {"0903"}),
+                                 datedRecord(identityLine("HORSE00010", 6, sj("牝")), {"0902"})})));
   ASSERT_TRUE(addLoadRace(nearlyFull));
   EXPECT_EQ(nearlyFull.store.count, kMaxHorses);
   EXPECT_EQ(nearlyFull.store.line(kMaxHorses, 1), horse("NEW1"));
@@ -406,12 +393,12 @@ TEST_F(RaceAddLoad, TheHorseLimitIsTestedBeforeTheDialogAndForEveryNewHorse) {
 }
 
 TEST_F(RaceAddLoad, AMalformedFileAddsNothing) {
-  appendHorse(app.store, record(horse("アイ"), {"0801"}));
+  appendHorse(app.store, datedRecord(horse("アイ"), {"0801"}));
   app.store.modified = false;
   const HorseStore before = app.store;
   const std::vector<std::string> good =
-      raceFile({record(horse("アイ"), {"0903", "0811"}), record(horse("ウエ"), {"0903"}),
-                record(horse("オカ"), {})});
+      raceFile({datedRecord(horse("アイ"), {"0903", "0811"}), datedRecord(horse("ウエ"), {"0903"}),
+                datedRecord(horse("オカ"), {})});
 
   struct Case {
     const char* name;

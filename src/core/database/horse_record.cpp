@@ -14,6 +14,13 @@ namespace {
 // overflowing, so that a limit check (count, runners) still sees it as too large.
 constexpr int kNumberCeiling = 1'000'000'000;
 
+constexpr std::size_t kNameBytes = 18;
+
+// Ages are kept to the two characters the line has room for.
+std::string ageField(int age) {
+  return padLeft(std::to_string(std::clamp(age, 0, 99)), 2);
+}
+
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -65,9 +72,13 @@ std::optional<int> parseStrict(std::string_view text) {
 }
 
 std::string identityLine(std::string_view name, int age, std::string_view sex) {
-  // Ages are kept to the two characters the line has room for.
-  const int shownAge = std::clamp(age, 0, 99);
-  return storedName(name) + padLeft(std::to_string(shownAge), 2) + fitBytes(sex, 2);
+  return storedName(name) + ageField(age) + fitBytes(sex, 2);
+}
+
+std::string withAge(std::string identity, int age) {
+  // A line cut short before its age still gets the age in its own columns.
+  if (identity.size() < kNameBytes + 2) identity.resize(kNameBytes + 2, ' ');
+  return identity.replace(kNameBytes, 2, ageField(age));
 }
 
 std::vector<std::string> placeholderRecord(std::string identity) {
@@ -126,6 +137,21 @@ std::string computeStyle(std::span<const std::string> block) {
   if (earlyFront > 0 && (style == &m.sashi || style == &m.oikomi)) style = &m.koui;
   if (earlyLate > 0 && (style == &m.nige || style == &m.senkou)) style = &m.koui;
   return *style;
+}
+
+std::vector<std::string_view> presentMonths(std::span<const std::string> block) {
+  static const std::string noRun = sj("無");
+  std::vector<std::string_view> months;
+  for (int r = 1; r <= kRuns; ++r) {
+    if (block[runLine(r, RunField::Surface) - 1] == noRun) continue;
+    const std::string_view courseDate = block[runLine(r, RunField::CourseDate) - 1];
+    months.push_back(courseDate.size() > 2 ? courseDate.substr(2, 4) : std::string_view());
+  }
+  return months;
+}
+
+int meetingYear(std::string_view month) {
+  return parseLenient(month.substr(0, 2));
 }
 
 std::string courseName(std::string_view code) {

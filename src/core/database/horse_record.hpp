@@ -38,6 +38,10 @@ std::optional<int> parseStrict(std::string_view text);
 // "ｾﾝ").
 std::string identityLine(std::string_view name, int age, std::string_view sex);
 
+// Line 1 with the age (bytes 19-20) replaced, right-aligned in 2 characters and kept to 0..99;
+// the name and the sex stay as they are.
+std::string withAge(std::string identity, int age);
+
 // A new horse's 41 lines: the identity line and five empty runs ("無", "9999", "東0000", "0000",
 // " 0 0 0", "999", "良", "99").
 std::vector<std::string> placeholderRecord(std::string identity);
@@ -45,6 +49,12 @@ std::vector<std::string> placeholderRecord(std::string identity);
 // The running style (逃 先 好 差 追, one full-width character) from the corner positions of up to
 // three valid runs. `block` holds at least the 41 record lines (index 0 = line 1).
 std::string computeStyle(std::span<const std::string> block);
+
+// The meeting months (YYMM) of the runs the block really has (surface line not "無"), most
+// recent first.
+std::vector<std::string_view> presentMonths(std::span<const std::string> block);
+// The two-digit year of a meeting month YYMM (0 when it holds no digits).
+int meetingYear(std::string_view month);
 
 // Racecourse name of a one-character course code; an unknown code is returned unchanged.
 std::string courseName(std::string_view code);

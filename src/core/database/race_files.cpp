@@ -22,22 +22,6 @@ constexpr int kFirstRunnerLine = 7;  // header lines 7-24: the horse of each slo
 
 // ---- the add-load ----
 
-// The meeting months (YYMM) of the runs a block really has, most recent first.
-std::vector<std::string_view> presentMonths(std::span<const std::string> block) {
-  static const std::string noRun = sj("無");
-  std::vector<std::string_view> months;
-  for (int r = 1; r <= kRuns; ++r) {
-    if (block[runLine(r, RunField::Surface) - 1] == noRun) continue;
-    const std::string_view courseDate = block[runLine(r, RunField::CourseDate) - 1];
-    months.push_back(courseDate.size() > 2 ? courseDate.substr(2, 4) : std::string_view());
-  }
-  return months;
-}
-
-int twoDigitYear(std::string_view month) {
-  return parseLenient(month.substr(0, 2));
-}
-
 // Whether the file's block carries newer form than the stored horse: the first meeting month in
 // which the two histories part decides, with two-digit years read in a 50-year window.
 bool fileIsNewer(std::span<const std::string> fileBlock, std::span<const std::string> stored) {
@@ -50,7 +34,7 @@ bool fileIsNewer(std::span<const std::string> fileBlock, std::span<const std::st
   const std::string_view d = i < kept.size() ? kept[i] : kNoDate;
   if (d == kNoDate) return true;
   if (f == kNoDate) return false;
-  const int fy = twoDigitYear(f), dy = twoDigitYear(d);
+  const int fy = meetingYear(f), dy = meetingYear(d);
   if (fy == dy) return f > d;
   return (dy < fy && fy < dy + 50) || fy < dy - 50;
 }
@@ -63,7 +47,7 @@ std::string matchName(std::string_view identity) {
 }  // namespace
 
 std::vector<std::string> raceFileLines(const HorseStore& store, const TRaceCard& card) {
-  std::vector<std::string> lines = emptyRaceHeader("KORVANE DATA 1998-2009");
+  std::vector<std::string> lines = emptyRaceHeader(kRaceFileBanner);
   writeRaceHeader(card, lines);
   // In a race file a slot points at its runner's block inside the file, counted in slot order.
   std::vector<int> horses;
