@@ -3,7 +3,9 @@
 
 #include "gui/app/main_form.hpp"
 
+#include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -23,10 +25,12 @@
 #include "tests/gui/support/gui_world.hpp"
 #include "tests/gui/support/main_window.hpp"
 #include "tests/gui/support/modal_driver.hpp"
+#include "tests/support/dated_record.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::child;
+using korvane::testing::datedRecord;
 using korvane::testing::GuiWorld;
 using korvane::testing::onNextModalOf;
 
@@ -59,6 +63,18 @@ int topRow(QListView* list) {
 QString selectedText(QListView* list) {
   const auto rows = list->selectionModel()->selectedRows();
   return rows.isEmpty() ? QString() : rows.front().data().toString();
+}
+
+QString horseRow(QListView* list, int row) {
+  return list->model()->index(row, 0).data().toString();
+}
+
+// A menu item of the main window, found by its caption.
+QAction* menuItem(const TMainForm& form, const char* caption) {
+  for (QAction* action : child<QMenuBar>(form, "MainMenu1")->findChildren<QAction*>()) {
+    if (action->text() == qs(caption)) return action;
+  }
+  return nullptr;
 }
 
 QStringList letters(const TMainForm& form) {
@@ -313,6 +329,50 @@ class MainFormTest : public QObject {
     QVERIFY(std::filesystem::exists(data / u8"全競走馬.um0"));
     QVERIFY(std::filesystem::exists(data / u8"馬並び順.um0"));
     QVERIFY(std::filesystem::exists(data / "korvane.ini"));
+  }
+
+  void maintenanceMenusAskThenChangeTheLists() {
+    GuiWorld& w = *world;
+    appendHorse(w.app.store, datedRecord(identityLine(sj("アイネス"), 9, sj("牡")), {"0501"}));
+    appendHorse(w.app.store, datedRecord(identityLine(sj("カトレア"), 4, sj("牝")), {"0903"}));
+    addRunner(w.app.card, 1);
+    addRunner(w.app.card, 2);
+    w.app.store.modified = false;
+    open();
+    auto* horses = child<QListView>(*form, "UmaLst");
+    auto* runners = child<QListWidget>(*form, "RunLst");
+
+    QAction* older = menuItem(*form, "全競走馬に歳を１つとらせる");
+    QVERIFY(older != nullptr && older->isEnabled());
+    older->trigger();  // いいえ
+    QVERIFY(horseRow(horses, 0).endsWith(qs("牡９")));
+    w.dialogs.confirmAnswers = {true};
+    older->trigger();
+    QCOMPARE(w.dialogs.confirmations.back().first, sj("全ての馬の歳をひとつ増やします。"));
+    QVERIFY(horseRow(horses, 0).endsWith(qs("牡10")));
+    QVERIFY(runners->item(0)->text().contains(qs("牡10")));
+    w.dialogs.confirmAnswers = {true};
+    menuItem(*form, "全競走馬の歳を１つもどす")->trigger();
+    QVERIFY(horseRow(horses, 1).endsWith(qs("牝４")));
+
+    menuItem(*form, "現在の登録馬数を見る")->trigger();
+    QCOMPARE(w.dialogs.messages.back(), lines({"現在の登録馬数は、2頭です。"}));
+
+    // March 2009: アイネス last ran in January 2005 and leaves for the race file.
+    clickRow(horses, 1);
+    w.dialogs.confirmAnswers = {true};
+    w.dialogs.fileAnswers = {std::filesystem::path("old")};
+    menuItem(*form, "ここ３年間レースに出走していない馬を移動")->trigger();
+    QCOMPARE(w.dialogs.confirmations.back(),
+             std::make_pair(sj("ここ３年間、レースに"), sj("出走していない馬を移動します。")));
+    QCOMPARE(w.dialogs.messages.back(), lines({"古い馬を1頭、移動しました。"}));
+    QVERIFY(std::filesystem::exists(w.app.folders.race / "old.uma"));
+    QVERIFY(horseRow(horses, 0).startsWith(qs("カトレア")));
+    QVERIFY(horseRow(horses, 1).isEmpty());
+    QCOMPARE(runners->item(0)->text(), qs("（　出 　走 　取 　消　）"));
+    QVERIFY(runners->item(1)->text().startsWith(qs("カトレア")));
+    QCOMPARE(w.app.currentHorse, 0);
+    QVERIFY(horses->selectionModel()->selectedRows().isEmpty());
   }
 
   void hintsAndCaptions() {

@@ -25,6 +25,7 @@
 #include "core/database/race_files.hpp"
 #include "core/database/store_files.hpp"
 #include "core/flows/new_horse.hpp"
+#include "core/flows/maintenance.hpp"
 #include "core/flows/race_files.hpp"
 #include "core/flows/startup.hpp"
 #include "core/flows/store_files.hpp"
@@ -77,8 +78,8 @@ constexpr Hint kHints[] = {
     {"ModeLbl", "「◎○▲」などの印の付け方です。左の設定ボタンで変更できます。"},
 };
 
-// The settings and the maintenance windows come later;
-// until then their buttons show what they will do but cannot be pressed.
+// The settings window comes later; until then its button and menu item show what they will do
+// but cannot be pressed.
 void later(QWidget* control) {
   control->setEnabled(false);
 }
@@ -361,13 +362,22 @@ void TMainForm::buildMenu() {
   connect(help->addAction(qs("ファイルについて")), &QAction::triggered, this,
           &TMainForm::FileAboutClick);
   QMenu* age = menu->addMenu(qs("馬の歳"));
-  later(age->addAction(qs("全競走馬に歳を１つとらせる")));
-  later(age->addAction(qs("全競走馬の歳を１つもどす")));
+  age->setObjectName("AgeMenu");
+  connect(age->addAction(qs("全競走馬に歳を１つとらせる")), &QAction::triggered, this,
+          [this] { AgeMenuClick(AgeStep::Older); });
+  connect(age->addAction(qs("全競走馬の歳を１つもどす")), &QAction::triggered, this,
+          [this] { AgeMenuClick(AgeStep::Younger); });
   QMenu* old = menu->addMenu(qs("古い馬の削除"));
-  for (const char* item :
-       {"現在の登録馬数を見る", "ここ３年間レースに出走していない馬を移動",
-        "ここ２年間レースに出走していない馬を移動", "ここ１年間レースに出走していない馬を移動"}) {
-    later(old->addAction(qs(item)));
+  old->setObjectName("OldHorseMenu");
+  connect(old->addAction(qs("現在の登録馬数を見る")), &QAction::triggered, this,
+          [this] { showHorseCount(app_); });
+  const std::pair<int, const char*> moves[] = {{3, "ここ３年間レースに出走していない馬を移動"},
+                                               {2, "ここ２年間レースに出走していない馬を移動"},
+                                               {1, "ここ１年間レースに出走していない馬を移動"}};
+  for (const auto& move : moves) {
+    const int years = move.first;
+    connect(old->addAction(qs(move.second)), &QAction::triggered, this,
+            [this, years] { OldHorseMenuClick(years); });
   }
   QMenu* end = menu->addMenu(qs("終了"));
   connect(end->addAction(qs("終了")), &QAction::triggered, this, &QWidget::close);
@@ -681,6 +691,18 @@ void TMainForm::FileAboutClick() {
                         sj("このファイルに新しい馬を登録していきます。"), sj("『レースファイル』…"),
                         sj("レースに出走する馬だけが入ったファイル。"),
                         sj("予想結果画面の「レース保存」で作成できます。")});
+}
+
+void TMainForm::AgeMenuClick(AgeStep step) {
+  if (!changeAges(app_, step)) return;
+  refreshHorseList();
+  refreshRunnerList();
+}
+
+void TMainForm::OldHorseMenuClick(int years) {
+  if (!moveOldHorses(app_, years)) return;
+  refreshHorseList();
+  refreshRunnerList();
 }
 
 void TMainForm::openFolder(const char* name) {

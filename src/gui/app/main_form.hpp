@@ -10,6 +10,7 @@
 
 #include "core/app/kana_pad.hpp"
 #include "core/app/main_actions.hpp"
+#include "core/flows/maintenance.hpp"
 #include "gui/app/horse_list_model.hpp"
 
 class QGroupBox;
@@ -97,6 +98,8 @@ class TMainForm : public QMainWindow {
   void CourseBtnClick();
   void YosouBtnClick();
   void FileAboutClick();
+  void AgeMenuClick(AgeStep step);
+  void OldHorseMenuClick(int years);
   void openFolder(const char* name);
 
   void search(const std::string& piece);
