@@ -46,39 +46,36 @@ const Database& database() {
   return db;
 }
 
-// March 2009, not raced for three years.
-std::vector<int> oldHorses(const HorseStore& store) {
-  return findOldHorses(store, 2009, 3, 3);
-}
-
-void BM_MoveOldHorses(benchmark::State& state) {
+// Finds the horses that have not raced for three years in March 2009, builds their file and
+// takes them out of a fresh copy of the database with `remove`.
+template <class Remove>
+void moveOldHorses(benchmark::State& state, Remove remove) {
   const Database& base = database();
   for (auto _ : state) {
     state.PauseTiming();
     Database db = base;
     state.ResumeTiming();
-    const std::vector<int> old = oldHorses(db.store);
+    const std::vector<int> old = findOldHorses(db.store, 2009, 3, 3);
     const std::vector<std::string> file = movedHorsesFile(db.store, old);
-    deleteHorses(db.store, db.card, old);
+    remove(db, old);
     benchmark::DoNotOptimize(file.data());
     if (db.store.count != kMaxHorses - kMaxMovedHorses) state.SkipWithError("wrong count");
   }
+}
+
+void BM_MoveOldHorses(benchmark::State& state) {
+  moveOldHorses(state, [](Database& db, const std::vector<int>& old) {
+    deleteHorses(db.store, db.card, old);
+  });
 }
 BENCHMARK(BM_MoveOldHorses)->Unit(benchmark::kMillisecond);
 
 // The same horses deleted one at a time, each deletion closing its gap across the later pages:
 // what the single pass saves.
 void BM_MoveOldHorsesOneByOne(benchmark::State& state) {
-  const Database& base = database();
-  for (auto _ : state) {
-    state.PauseTiming();
-    Database db = base;
-    state.ResumeTiming();
-    const std::vector<int> old = oldHorses(db.store);
-    const std::vector<std::string> file = movedHorsesFile(db.store, old);
+  moveOldHorses(state, [](Database& db, const std::vector<int>& old) {
     for (auto it = old.rbegin(); it != old.rend(); ++it) deleteHorse(db.store, db.card, *it);
-    benchmark::DoNotOptimize(file.data());
-  }
+  });
 }
 BENCHMARK(BM_MoveOldHorsesOneByOne)->Unit(benchmark::kMillisecond);
 
