@@ -27,7 +27,7 @@ int detailCommand(const std::vector<std::string_view>& args, std::ostream& out, 
     app.card.winOdds.fill(0.0);
     recomputeOdds(app.card);
   }
-  const DetailColumns columns = buildDetailColumns(app);
+  const DetailColumns columns = buildDetailColumns(app, nullptr);
   const PageFrame frame = predictionPageFrame(app);
   return emitPage(out, err, options.csv ? detailCsvPage(columns) : detailTextPage(columns, frame),
                   options.encoding);

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine_test_horses.hpp"
+#include "core/flows/detail_visit.hpp"
 #include "core/views/detail_columns.hpp"
 #include "core/views/disregard.hpp"
 #include "core/views/evaluation.hpp"
@@ -31,8 +33,12 @@ struct DetailFixture : EngineFixture {
     app.store.modified = false;  // registering the horse is not what the tests look at
     return slot;
   }
-  std::string eval(int slot, int run) const { return runEvaluation(app, slot, run); }
-  std::string cell(int slot, int run) const { return runEvaluationCell(app, slot, run); }
+  const DisregardFlags* releasedFrom() const { return visit ? visit->releasedFrom() : nullptr; }
+  std::string eval(int slot, int run) const { return runEvaluation(app, releasedFrom(), slot, run); }
+  std::string cell(int slot, int run) const {
+    return runEvaluationCell(app, releasedFrom(), slot, run);
+  }
+  std::optional<DetailVisit> visit;  // the detail screen, while a test has it open
 };
 
 TEST(RunSummary, LapLastThreeFurlongsAndTheTwoLines) {
@@ -91,20 +97,20 @@ TEST(Disregard, ReleasedInAVisitThenUndoneByClosing) {
   const int k = f.add("ブルーウインド", {PastRun{.finish = 3}});
   f.app.card.disregard[k][1] = true;
 
-  beginDetailVisit(f.app);
+  f.visit.emplace(f.app);
   EXPECT_EQ(f.cell(k, 1), sj("(度外)"));
-  EXPECT_FALSE(disregardRun(f.app, k, 1));  // already disregarded: nothing changes
-  EXPECT_TRUE(releaseRun(f.app, k, 1));
-  EXPECT_FALSE(releaseRun(f.app, k, 1));
+  EXPECT_FALSE(f.visit->disregardRun(k, 1));  // already disregarded: nothing changes
+  EXPECT_TRUE(f.visit->releaseRun(k, 1));
+  EXPECT_FALSE(f.visit->releaseRun(k, 1));
   EXPECT_EQ(f.cell(k, 1), sj("(解除)"));
-  EXPECT_TRUE(disregardRun(f.app, k, 2));
-  endDetailVisit(f.app, false);
+  EXPECT_TRUE(f.visit->disregardRun(k, 2));
+  f.visit->end(false);
 
   EXPECT_TRUE(f.app.card.disregard[k][1]);
   EXPECT_FALSE(f.app.card.disregard[k][2]);
-  EXPECT_FALSE(f.app.disregardVisit.repredict);
+  EXPECT_FALSE(f.visit->repredictAsked());
   EXPECT_FALSE(f.app.store.modified);
-  beginDetailVisit(f.app);
+  f.visit.emplace(f.app);
   EXPECT_EQ(f.cell(k, 1), sj("(度外)"));
 }
 
@@ -112,12 +118,12 @@ TEST(Disregard, ConfirmedVisitKeepsTheFlagsAndAsksForANewPrediction) {
   DetailFixture f;
   const int k = f.add("ブルーウインド", {PastRun{.finish = 3}});
   const int scratched = f.add("");
-  beginDetailVisit(f.app);
-  EXPECT_FALSE(disregardRun(f.app, scratched, 1));
-  EXPECT_TRUE(disregardRun(f.app, k, 1));
-  confirmDisregard(f.app);
-  endDetailVisit(f.app, true);
-  EXPECT_TRUE(f.app.disregardVisit.repredict);
+  f.visit.emplace(f.app);
+  EXPECT_FALSE(f.visit->disregardRun(scratched, 1));
+  EXPECT_TRUE(f.visit->disregardRun(k, 1));
+  f.visit->confirm();
+  f.visit->end(true);
+  EXPECT_TRUE(f.visit->repredictAsked());
   EXPECT_TRUE(f.app.store.modified);
   EXPECT_TRUE(f.app.card.anyDisregard);
   EXPECT_EQ(disregardLabel(f.app.card), sj("あり"));
@@ -133,18 +139,18 @@ TEST(Disregard, ReleaseAllAsksFirst) {
   DetailFixture f;
   const int k = f.add("ブルーウインド", {PastRun{}});
   f.app.card.disregard[k][1] = f.app.card.disregard[k][5] = true;
-  beginDetailVisit(f.app);
+  f.visit.emplace(f.app);
 
-  EXPECT_FALSE(releaseAllRuns(f.app));  // いいえ
+  EXPECT_FALSE(f.visit->releaseAllRuns());  // いいえ
   EXPECT_TRUE(f.app.card.disregard[k][1]);
-  EXPECT_FALSE(f.app.disregardVisit.repredict);
+  EXPECT_FALSE(f.visit->repredictAsked());
 
   f.dialogs.confirmAnswers = {true};
-  EXPECT_TRUE(releaseAllRuns(f.app));
+  EXPECT_TRUE(f.visit->releaseAllRuns());
   EXPECT_EQ(f.dialogs.confirmations.back(),
             std::make_pair(sj("度外視指定を全て解除します。"), sj("よろしいですか？")));
   EXPECT_FALSE(f.app.card.disregard[k][1] || f.app.card.disregard[k][5]);
-  EXPECT_TRUE(f.app.disregardVisit.repredict);
+  EXPECT_TRUE(f.visit->repredictAsked());
   EXPECT_TRUE(f.app.store.modified);
 }
 
@@ -190,15 +196,15 @@ TEST(PastRuns, DialogAndScreenLines) {
   f.app.result.runner[k].runScore[2] = 534;
   const std::string heavy = sj("━━━━━━━━━━━━━━━━━━");
 
-  const RunLines dialog = disregardDialogLines(f.app, k, 1);
+  const RunLines dialog = disregardDialogLines(f.app, nullptr, k, 1);
   EXPECT_EQ(dialog.runs,
             (std::vector<std::string>{heavy, sj(" 前走  東京 '09/03 芝1600m(良)"),
                                       sj("  1着 1.33.1(11.72)  3. 3. 2  34秒5"), heavy}));
   EXPECT_EQ(dialog.evaluations[2], sj("<注意>"));
-  const RunLines empty = disregardDialogLines(f.app, k, 4);
+  const RunLines empty = disregardDialogLines(f.app, nullptr, k, 4);
   EXPECT_EQ(empty.runs[1] + empty.runs[2], sj("４走前 データなし"));
 
-  const RunLines screen = pastRunsLines(f.app, k);
+  const RunLines screen = pastRunsLines(f.app, nullptr, k);
   ASSERT_EQ(screen.runs.size(), 16u);
   ASSERT_EQ(screen.evaluations.size(), 16u);
   EXPECT_EQ(screen.runs[1], sj("５走前"));  // the oldest run first
@@ -218,7 +224,7 @@ TEST(DetailColumns, NamesMarksAndRunCells) {
   f.add("");
   f.app.result.markOrder = {k};
   f.app.result.markCount = 1;
-  const DetailColumns c = buildDetailColumns(f.app);
+  const DetailColumns c = buildDetailColumns(f.app, nullptr);
   EXPECT_EQ(c.umaban.size(), 18u);
   EXPECT_EQ(c.name[1], sj("（ 出 走 取 消 ） "));
   EXPECT_EQ(c.mark[0], sj(" ◎ "));

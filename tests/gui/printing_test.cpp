@@ -159,7 +159,7 @@ class PrintingTest : public QObject {
 
   void detailColumnsOfAFullFieldInLine() {
     const auto page =
-        detailTextPage(buildDetailColumns(world_.app), predictionPageFrame(world_.app));
+        detailTextPage(buildDetailColumns(world_.app, nullptr), predictionPageFrame(world_.app));
     const auto file = savedPdf(dir_, page);
     QVERIFY(!file.empty());
     const PdfText pdf = readPdf(file);

@@ -219,7 +219,7 @@ class YosouFormTest : public QObject {
     const char* labels[] = {"５走前", "４走前", "３走前", "前々走", " 前走 "};
     for (int run = 5; run >= 1; --run) {
       QVERIFY(runs[16 - 3 * run].startsWith(QString::fromUtf8(labels[5 - run])));
-      QCOMPARE(evaluations[17 - 3 * run], toQt(runEvaluation(world_->app, 6, run)));
+      QCOMPARE(evaluations[17 - 3 * run], toQt(runEvaluation(world_->app, nullptr, 6, run)));
     }
     QCOMPARE(world_->app.selectedRunner, 6);
     QCOMPARE(selectedRows(), allRows(6));

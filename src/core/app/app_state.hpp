@@ -52,15 +52,6 @@ struct AppState {
   int selectedRunner = 0;  // prediction views
   Screen currentScreen = Screen::None;
 
-  // The detail screen's hold on the disregarded runs (度外視): the flags as they stood when it was
-  // shown or last confirmed, to undo a cancelled visit and to show a released run as "(解除)".
-  struct DisregardVisit {
-    std::array<std::array<bool, 6>, kMaxRunners + 1> snapshot{};  // [slot][run 1..5]
-    bool open = false;       // the detail screen is showing: the snapshot belongs to this card
-    bool repredict = false;  // its changes ask the prediction screen for a new run
-  };
-  DisregardVisit disregardVisit;
-
   // How a prediction marks the race: the marking mode and bet display settings and the committed
   // custom rules.
   Marking marking() const;

@@ -14,6 +14,9 @@ inline constexpr int kMaxRunners = 18;
 inline constexpr int kDevelopmentCount = 5;
 const std::array<std::string, kDevelopmentCount>& developments();  // cp932 texts
 
+// Which past runs of which runner are disregarded (度外視): [slot][run 1..5].
+using DisregardFlags = std::array<std::array<bool, 6>, kMaxRunners + 1>;
+
 struct TRaceCard {
   int distance = 0;           // metres; 0 = race course not entered
   std::string course;         // at most 8 bytes, e.g. 東京 or 京都(外)
@@ -22,7 +25,7 @@ struct TRaceCard {
   std::string development;    // one of developments()
   int runnerCount = 0;        // slots in use, scratched slots included
   std::array<int, kMaxRunners + 1> runner{};  // horse index per slot; 0 = scratched
-  std::array<std::array<bool, 6>, kMaxRunners + 1> disregard{};  // [slot][run 1..5]
+  DisregardFlags disregard{};
   bool anyDisregard = false;
   std::array<double, kMaxRunners + 1> winOdds{};  // 0.0 = not entered, 9999.0 = scratched
   std::array<int, kMaxRunners + 1> userRank{};    // 1..5, 3 = わからない

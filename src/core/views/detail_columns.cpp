@@ -7,7 +7,7 @@
 
 namespace korvane {
 
-DetailColumns buildDetailColumns(const AppState& app) {
+DetailColumns buildDetailColumns(const AppState& app, const DisregardFlags* releasedFrom) {
   PredictionColumns table = buildPredictionColumns(app);
   DetailColumns c;
   c.umaban = std::move(table.umaban);
@@ -17,7 +17,7 @@ DetailColumns buildDetailColumns(const AppState& app) {
   for (int r = 1; r <= 5; ++r) {
     auto& column = c.run[r - 1];
     column.reserve(static_cast<std::size_t>(n));
-    for (int k = 1; k <= n; ++k) column.push_back(runEvaluationCell(app, k, r));
+    for (int k = 1; k <= n; ++k) column.push_back(runEvaluationCell(app, releasedFrom, k, r));
   }
   c.longshot = longshotColumn(app);
   return c;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/database/race_card.hpp"
+
 namespace korvane {
 
 struct AppState;
@@ -19,6 +21,7 @@ struct DetailColumns {
   std::vector<std::string> longshot;  // 穴馬度: 18 rows reading オッズ未入力 without odds
 };
 
-DetailColumns buildDetailColumns(const AppState& app);
+// `releasedFrom` as in runEvaluation: the detail screen's flags at its opening, else nullptr.
+DetailColumns buildDetailColumns(const AppState& app, const DisregardFlags* releasedFrom);
 
 }  // namespace korvane

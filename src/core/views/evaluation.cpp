@@ -28,11 +28,12 @@ Unscored unscoredKind(const AppState& app, int slot, int run) {
   return runFinish(app.store, horse, run) > 2 ? Unscored::Unplaced : Unscored::Placed;
 }
 
-std::string evaluation(const AppState& app, int slot, int run, bool cell) {
+std::string evaluation(const AppState& app, const DisregardFlags* releasedFrom, int slot, int run,
+                       bool cell) {
   static const std::string disregarded = sj("(度外)"), released = sj("(解除)"), noRun = sj(" なし"),
                            otherDistance = sj(" 他距"), caution = sj("<注意>");
   if (app.card.disregard[slot][run]) return disregarded;
-  if (app.disregardVisit.open && app.disregardVisit.snapshot[slot][run]) return released;
+  if (releasedFrom != nullptr && (*releasedFrom)[slot][run]) return released;
   const std::int32_t s = app.result.runner[slot].runScore[run];
   if (s < kNoComparison) return "-" + pointsText(s) + "-";
   if (s > kNoComparison) {
@@ -59,12 +60,14 @@ bool inRange(int slot, int run) {
 
 }  // namespace
 
-std::string runEvaluation(const AppState& app, int slot, int run) {
-  return inRange(slot, run) ? evaluation(app, slot, run, false) : std::string();
+std::string runEvaluation(const AppState& app, const DisregardFlags* releasedFrom, int slot,
+                          int run) {
+  return inRange(slot, run) ? evaluation(app, releasedFrom, slot, run, false) : std::string();
 }
 
-std::string runEvaluationCell(const AppState& app, int slot, int run) {
-  return inRange(slot, run) ? evaluation(app, slot, run, true) : std::string();
+std::string runEvaluationCell(const AppState& app, const DisregardFlags* releasedFrom, int slot,
+                              int run) {
+  return inRange(slot, run) ? evaluation(app, releasedFrom, slot, run, true) : std::string();
 }
 
 }  // namespace korvane

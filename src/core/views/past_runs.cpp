@@ -75,15 +75,16 @@ std::string pastRunsTitle(const AppState& app, int slot) {
          oddsFigure(app.card.winOdds[slot]) + sj("倍）");
 }
 
-RunLines disregardDialogLines(const AppState& app, int slot, int run) {
+RunLines disregardDialogLines(const AppState& app, const DisregardFlags* releasedFrom, int slot,
+                              int run) {
   static const std::string heavyShort = sj("━━━");
   if (!validSlot(app, slot) || run < 1 || run > 5) return {};
   return RunLines{
       {heavyRule(), headingLine(app, slot, run), resultLine(app, slot, run), heavyRule()},
-      {heavyShort, "", runEvaluation(app, slot, run), heavyShort}};
+      {heavyShort, "", runEvaluation(app, releasedFrom, slot, run), heavyShort}};
 }
 
-RunLines pastRunsLines(const AppState& app, int slot) {
+RunLines pastRunsLines(const AppState& app, const DisregardFlags* releasedFrom, int slot) {
   static const std::string heavyShort = sj("━━━"), lightShort = sj("───");
   if (!validSlot(app, slot)) return {};
   RunLines lines;
@@ -94,7 +95,7 @@ RunLines pastRunsLines(const AppState& app, int slot) {
     lines.runs.push_back(headingLine(app, slot, run));
     lines.runs.push_back(resultLine(app, slot, run));
     lines.evaluations.emplace_back();
-    lines.evaluations.push_back(runEvaluation(app, slot, run));
+    lines.evaluations.push_back(runEvaluation(app, releasedFrom, slot, run));
     lines.runs.push_back(run > 1 ? lightRule() : heavyRule());
     lines.evaluations.push_back(run > 1 ? lightShort : heavyShort);
   }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/database/race_card.hpp"
+
 namespace korvane {
 
 struct AppState;
@@ -23,11 +25,12 @@ struct RunLines {
 };
 
 // The dialog for run `run` (1 = 前走 .. 5): a heavy rule, the heading and result lines of the run
-// and a heavy rule; its evaluation beside the result line.
-RunLines disregardDialogLines(const AppState& app, int slot, int run);
+// and a heavy rule; its evaluation beside the result line (`releasedFrom` as in runEvaluation).
+RunLines disregardDialogLines(const AppState& app, const DisregardFlags* releasedFrom, int slot,
+                              int run);
 
 // The past-runs screen: runs 5 down to 1 between heavy rules, a light rule between two runs (16
 // lines); each evaluation beside its result line.
-RunLines pastRunsLines(const AppState& app, int slot);
+RunLines pastRunsLines(const AppState& app, const DisregardFlags* releasedFrom, int slot);
 
 }  // namespace korvane

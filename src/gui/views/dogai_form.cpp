@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/app_state.hpp"
-#include "core/views/disregard.hpp"
+#include "core/flows/detail_visit.hpp"
 #include "core/views/past_runs.hpp"
 #include "gui/platform/fonts.hpp"
 #include "gui/platform/qt_text.hpp"
@@ -21,14 +21,15 @@ constexpr int kLines = 4;  // a rule, the heading and result lines of the run, a
 
 }  // namespace
 
-TDogaiForm::TDogaiForm(AppState& app, int slot, int run, QWidget* owner)
-    : BaseDialog(owner), app_(app), slot_(slot), run_(run) {
+TDogaiForm::TDogaiForm(const AppState& app, DetailVisit& visit, int slot, int run,
+                       QWidget* owner)
+    : BaseDialog(owner), visit_(visit), slot_(slot), run_(run) {
   setObjectName("DogaiForm");
   setWindowTitle(qs("成績を度外視"));
 
   QLabel* bameiLbl = label(this, "BameiLbl", toQt(horseTitle(app, slot)));
   bameiLbl->setFont(fixedFont());
-  const RunLines lines = disregardDialogLines(app, slot, run);
+  const RunLines lines = disregardDialogLines(app, visit.releasedFrom(), slot, run);
   auto* shiteiBtn = button(this, "ShiteiBtn", qs("指定"));
   auto* kaijoBtn = button(this, "KaijoBtn", qs("解除"));
   auto* tojiruBtn = button(this, "TojiruBtn", qs("閉じる"));
@@ -54,12 +55,12 @@ TDogaiForm::TDogaiForm(AppState& app, int slot, int run, QWidget* owner)
 }
 
 void TDogaiForm::ShiteiBtnClick() {
-  disregardRun(app_, slot_, run_);
+  visit_.disregardRun(slot_, run_);
   accept();
 }
 
 void TDogaiForm::KaijoBtnClick() {
-  releaseRun(app_, slot_, run_);
+  visit_.releaseRun(slot_, run_);
   accept();
 }
 

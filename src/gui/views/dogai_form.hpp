@@ -6,6 +6,7 @@
 
 namespace korvane {
 struct AppState;
+class DetailVisit;
 }
 
 namespace korvane::gui {
@@ -15,13 +16,13 @@ class TDogaiForm : public BaseDialog {
 
  public:
   // Run `run` (1 = 前走 .. 5) of runner slot `slot`, over the detail screen `owner`.
-  TDogaiForm(AppState& app, int slot, int run, QWidget* owner);
+  TDogaiForm(const AppState& app, DetailVisit& visit, int slot, int run, QWidget* owner);
 
  private:
   void ShiteiBtnClick();
   void KaijoBtnClick();
 
-  AppState& app_;
+  DetailVisit& visit_;
   int slot_;
   int run_;
 };

@@ -20,7 +20,8 @@ constexpr int kLines = 16;  // five runs of a heading and a result line, six rul
 
 }  // namespace
 
-TGosouForm::TGosouForm(AppState& app, QWidget* over) : BaseDialog(over) {
+TGosouForm::TGosouForm(const AppState& app, QWidget* over, const DisregardFlags* releasedFrom)
+    : BaseDialog(over) {
   setObjectName("GosouForm");
   setWindowTitle(qs("競走馬情報"));
 
@@ -44,7 +45,7 @@ TGosouForm::TGosouForm(AppState& app, QWidget* over) : BaseDialog(over) {
 
   const int slot = app.selectedRunner;
   bameiLbl->setText(toQt(pastRunsTitle(app, slot)));
-  const RunLines lines = pastRunsLines(app, slot);
+  const RunLines lines = pastRunsLines(app, releasedFrom, slot);
   setFixedLines(*seisekiLst, lines.runs);
   setFixedLines(*hyoukaLst, lines.evaluations);
 }

@@ -9,7 +9,6 @@
 #include "core/flows/output.hpp"
 #include "core/output/prediction_page.hpp"
 #include "core/views/detail_columns.hpp"
-#include "core/views/disregard.hpp"
 #include "core/views/race_label.hpp"
 #include "gui/output/output_form.hpp"
 #include "gui/platform/fonts.hpp"
@@ -37,7 +36,8 @@ constexpr Hint kHints[] = {
 
 }  // namespace
 
-TShousaiForm::TShousaiForm(AppState& app, QWidget* owner) : BaseDialog(owner), app_(app) {
+TShousaiForm::TShousaiForm(AppState& app, QWidget* owner)
+    : BaseDialog(owner), app_(app), visit_(app) {
   setObjectName("ShousaiForm");
   setWindowTitle(qs("予想結果詳細"));
 
@@ -76,8 +76,6 @@ TShousaiForm::TShousaiForm(AppState& app, QWidget* owner) : BaseDialog(owner), a
   layout->setSizeConstraint(QLayout::SetFixedSize);
   setHints(*this, kHints);
 
-  // What 閉じる returns to, and what "(解除)" compares with.
-  beginDetailVisit(app_);
   FillColumns();
   table_->selectSlot(0);
 }
@@ -112,7 +110,7 @@ void TShousaiForm::buildTable() {
 }
 
 void TShousaiForm::FillColumns() {
-  const DetailColumns c = buildDetailColumns(app_);
+  const DetailColumns c = buildDetailColumns(app_, visit_.releasedFrom());
   table_->setSlots(app_.card);
   table_->setItems(UmabanLst, c.umaban);
   table_->setItems(UmaLst, c.name);
@@ -123,13 +121,13 @@ void TShousaiForm::FillColumns() {
 
 void TShousaiForm::SelectedRowPress(QListWidget* column, int slot) {
   if (column == UmaLst) {
-    TGosouForm gosou(app_, this);
+    TGosouForm gosou(app_, this, visit_.releasedFrom());
     gosou.showModal();
     return;
   }
   for (int run = 1; run <= 5; ++run) {
     if (column != HyoukaLst[run - 1]) continue;
-    TDogaiForm dogai(app_, slot, run, this);
+    TDogaiForm dogai(app_, visit_, slot, run, this);
     dogai.showModal();
     FillColumns();
     table_->selectSlot(slot);
@@ -137,12 +135,12 @@ void TShousaiForm::SelectedRowPress(QListWidget* column, int slot) {
 }
 
 void TShousaiForm::KanryouBtnClick() {
-  confirmDisregard(app_);
+  visit_.confirm();
   accept();
 }
 
 void TShousaiForm::AllKaijoBtnClick() {
-  if (!releaseAllRuns(app_)) return;
+  if (!visit_.releaseAllRuns()) return;
   FillColumns();
   table_->selectSlot(0);
   accept();
@@ -150,13 +148,14 @@ void TShousaiForm::AllKaijoBtnClick() {
 
 void TShousaiForm::OutputBtnClick() {
   TOutputForm output(app_, OutputPage::PredictionDetail,
-                     predictionDetailPage(buildDetailColumns(app_), predictionPageFrame(app_)),
+                     predictionDetailPage(buildDetailColumns(app_, visit_.releasedFrom()),
+                                          predictionPageFrame(app_)),
                      this);
   output.showModal();
 }
 
 void TShousaiForm::done(int result) {
-  endDetailVisit(app_, result == QDialog::Accepted);
+  visit_.end(result == QDialog::Accepted);
   BaseDialog::done(result);
 }
 

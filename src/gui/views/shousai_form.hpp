@@ -4,6 +4,7 @@
 // Closed with 完了（再予想） or 度外視を全て解除 it keeps the disregarded runs; otherwise every
 // change of the visit is undone.
 
+#include "core/flows/detail_visit.hpp"
 #include "gui/platform/base_dialog.hpp"
 
 class QListWidget;
@@ -22,6 +23,9 @@ class TShousaiForm : public BaseDialog {
  public:
   TShousaiForm(AppState& app, QWidget* owner);
 
+  // Once closed: the visit asked the prediction screen for a new run.
+  bool repredictAsked() const { return visit_.repredictAsked(); }
+
  public slots:
   void done(int result) override;
 
@@ -34,6 +38,7 @@ class TShousaiForm : public BaseDialog {
   void OutputBtnClick();
 
   AppState& app_;
+  DetailVisit visit_;
   SlotLists* table_;
   QListWidget* UmabanLst;
   QListWidget* UmaLst;

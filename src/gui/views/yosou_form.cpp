@@ -389,7 +389,7 @@ void TYosouForm::ShousaiBtnClick() {
   TShousaiForm shousai(app_, this);
   shousai.showModal();
   DogaishiLbl->setText(toQt(disregardLabel(app_.card)));
-  if (app_.disregardVisit.repredict) {
+  if (shousai.repredictAsked()) {
     Repredict();
   } else {
     ResyncSelection();
