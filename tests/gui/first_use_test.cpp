@@ -28,21 +28,16 @@
 #include "gui/views/yosou_form.hpp"
 #include "tests/gui/support/gui_world.hpp"
 #include "tests/gui/support/modal_driver.hpp"
+#include "tests/gui/support/picture.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::child;
 using korvane::testing::GuiWorld;
 using korvane::testing::onNextModalOf;
+using korvane::testing::picture;
 
 namespace {
-
-void saveShot(QWidget* window, const char* name) {
-  const QString folder = qEnvironmentVariable("KORVANE_SCREENSHOTS");
-  if (folder.isEmpty()) return;
-  window->repaint();
-  QVERIFY(window->grab().save(folder + "/" + name));
-}
 
 // Plays the user on every window that comes up while 予想 runs: the race conditions (1800 m,
 // the outer course if asked) and the prediction screen, which it leaves with 戻る.
@@ -62,14 +57,14 @@ struct User {
       const auto found =
           child<QListWidget>(*race, "KyoriLst")->findItems(QString(" 1800m"), Qt::MatchExactly);
       if (!found.isEmpty()) child<QListWidget>(*race, "KyoriLst")->setCurrentItem(found.first());
-      saveShot(race, "race_conditions.png");
+      picture(*race, "race_conditions.png");
       child<QPushButton>(*race, "KanryouBtn")->click();
     } else if (auto* question = qobject_cast<TUchiSotoForm*>(modal)) {
       child<QPushButton>(*question, "SotoBtn")->click();
     } else if (auto* yosou = qobject_cast<TYosouForm*>(modal); yosou && !seen.contains("yosou")) {
       seen << "yosou";
       QTest::qWait(100);  // let the table paint
-      saveShot(yosou, "prediction.png");
+      picture(*yosou, "prediction.png");
       // Each view in turn, then back to the main window. The presses wait in windows of their
       // own, so they go from a timer of their own while this one answers the windows.
       QTimer::singleShot(0, yosou, [yosou] {
@@ -81,7 +76,7 @@ struct User {
     } else if (auto* shousai = qobject_cast<TShousaiForm*>(modal); shousai && !seen.contains("shousai")) {
       seen << "shousai";
       QTest::qWait(50);
-      saveShot(shousai, "detail.png");
+      picture(*shousai, "detail.png");
       // A second press on the 前々走 of the 6th runner opens the disregard dialog.
       QTimer::singleShot(0, shousai, [shousai] {
         auto* runs = shousai->findChild<QListWidget*>("HyoukaLst2");
@@ -100,7 +95,7 @@ struct User {
         if (name != shot[0]) continue;
         seen << name;
         QTest::qWait(50);
-        saveShot(modal, shot[1]);
+        picture(*modal, shot[1]);
         const char* close = name == "UserForm" ? "ToziruBtn" : "TojiruBtn";
         modal->findChild<QPushButton*>(close)->click();
       }
@@ -138,17 +133,17 @@ class FirstUseTest : public QObject {
                           ->visualRect(child<QListView>(form, "UmaLst")->model()->index(2, 0))
                           .center());
     QTest::qWait(50);
-    saveShot(&form, "main_window.png");
+    picture(form, "main_window.png");
 
     // Its record, and its last run on the entry screen, left with 戻る and 閉じる.
     bool recorded = false;
     onNextModalOf<TAddUmaForm>([&](TAddUmaForm& editor) {
       QTest::qWait(50);
-      saveShot(&editor, "record_editor.png");
+      picture(editor, "record_editor.png");
       onNextModalOf<TInUmaForm>([&](TInUmaForm& entry) {
         child<QRadioButton>(entry, "CourseBtn")->click();
         QTest::qWait(50);
-        saveShot(&entry, "run_entry.png");
+        picture(entry, "run_entry.png");
         recorded = true;
         child<QPushButton>(entry, "ModoruBtn")->click();
       });

@@ -17,20 +17,16 @@
 #include "tests/gui/support/gui_world.hpp"
 #include "tests/gui/support/list_texts.hpp"
 #include "tests/gui/support/modal_driver.hpp"
+#include "tests/gui/support/picture.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::GuiWorld;
 using korvane::testing::listTexts;
 using korvane::testing::onNextModal;
+using korvane::testing::picture;
 
 namespace {
-// With KORVANE_SCREENSHOTS set (scripts/screenshots), the window as a picture for the README.
-void picture(QWidget& window, const char* name) {
-  const QString folder = qEnvironmentVariable("KORVANE_SCREENSHOTS");
-  if (!folder.isEmpty()) QVERIFY(window.grab().save(folder + "/" + name));
-}
-
 }  // namespace
 
 class PredictionWindowsTest : public QObject {

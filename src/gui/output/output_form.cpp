@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -32,18 +31,10 @@ TOutputForm::TOutputForm(AppState& app, OutputPage page, PageBuilder build, QWid
 
   auto* box = new QGroupBox(qs("出力方法"), this);
   box->setObjectName("HouhouGrpBox");
-  HouhouGrp = new QButtonGroup(box);
-  HouhouGrp->setObjectName("HouhouGrp");
-  auto* choices = new QVBoxLayout(box);
-  const char* captions[] = {"プリンタで印刷", "テキストファイル（．ｔｘｔ）で出力",
-                            "表計算ソフトで読み込める形（．ｃｓｖ）で出力",
-                            "ＰＤＦファイル（．ｐｄｆ）で出力"};
-  for (int item = 0; item < 4; ++item) {
-    auto* choice = new QRadioButton(qs(captions[item]), box);
-    choice->setObjectName(QString("HouhouGrp%1").arg(item));
-    HouhouGrp->addButton(choice, item);
-    choices->addWidget(choice);
-  }
+  HouhouGrp = radioItems(box, "HouhouGrp",
+                         {qs("プリンタで印刷"), qs("テキストファイル（．ｔｘｔ）で出力"),
+                          qs("表計算ソフトで読み込める形（．ｃｓｖ）で出力"),
+                          qs("ＰＤＦファイル（．ｐｄｆ）で出力")});
   HouhouGrp->button(static_cast<int>(flow_.method()))->setChecked(true);
 
   QPushButton* shutsuryokuBtn = button(this, "ShutsuryokuBtn", qs("出力"));

@@ -1,9 +1,13 @@
 #include "gui/platform/widget_helpers.hpp"
 
+#include <QButtonGroup>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "gui/platform/fonts.hpp"
@@ -25,6 +29,19 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text) {
   auto* l = new QLabel(text, parent);
   l->setObjectName(name);
   return l;
+}
+
+QButtonGroup* radioItems(QGroupBox* box, const QString& name, const QStringList& captions) {
+  auto* group = new QButtonGroup(box);
+  group->setObjectName(name);
+  auto* items = new QVBoxLayout(box);
+  for (int item = 0; item < captions.size(); ++item) {
+    auto* radio = new QRadioButton(captions[item], box);
+    radio->setObjectName(name + QString::number(item));
+    group->addButton(radio, item);
+    items->addWidget(radio);
+  }
+  return group;
 }
 
 void setHints(QWidget& window, std::span<const Hint> hints) {

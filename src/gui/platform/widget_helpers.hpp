@@ -4,10 +4,13 @@
 // of byte-counted lines in the fixed-pitch font.
 
 #include <QString>
+#include <QStringList>
 #include <span>
 #include <string>
 #include <vector>
 
+class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -22,6 +25,10 @@ QString qs(const char* utf8);
 // A button or label named `name`, which is also how tests find it.
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption);
 QLabel* label(QWidget* parent, const QString& name, const QString& text = {});
+
+// One radio item per caption, one under the other inside `box`, numbered from 0 in their order.
+// The group is named `name` and each item `name` followed by its number, as tests find them.
+QButtonGroup* radioItems(QGroupBox* box, const QString& name, const QStringList& captions);
 
 // The hint a control shows when the mouse rests on it.
 struct Hint {
