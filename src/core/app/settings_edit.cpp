@@ -11,6 +11,10 @@ std::string normaliseSymbol(std::string_view text) {
   return fitBytes(text, 2);
 }
 
+SettingsChoice currentChoice(const Settings& settings) {
+  return {settings.load, settings.symbols, settings.shirushi, settings.kaime};
+}
+
 void applySettings(Settings& settings, const SettingsChoice& choice) {
   settings.load = choice.load;
   for (std::size_t i = 0; i < settings.symbols.size(); ++i) {

@@ -19,6 +19,9 @@ struct SettingsChoice {
   BetDisplay kaime = BetDisplay::Standard;
 };
 
+// The controls as the settings window opens with them: the settings as they stand.
+SettingsChoice currentChoice(const Settings& settings);
+
 // A mark symbol as stored: the first two bytes of the text, never half a double-byte character
 // (the freed byte becomes a blank); a one-byte text gets a blank; an empty one becomes "　".
 std::string normaliseSymbol(std::string_view text);

@@ -32,6 +32,7 @@
 #include "core/text/sjis.hpp"
 #include "core/views/race_label.hpp"
 #include "gui/app/title_form.hpp"
+#include "gui/custom/set_up_form.hpp"
 #include "gui/engine/race_form.hpp"
 #include "gui/entry/add_uma_form.hpp"
 #include "gui/entry/help_form.hpp"
@@ -78,15 +79,6 @@ constexpr Hint kHints[] = {
     {"ModeLbl", "「◎○▲」などの印の付け方です。左の設定ボタンで変更できます。"},
 };
 
-// The settings window comes later; until then its button and menu item show what they will do
-// but cannot be pressed.
-void later(QWidget* control) {
-  control->setEnabled(false);
-}
-void later(QAction* item) {
-  item->setEnabled(false);
-}
-
 // The runner list leaves a little more room per row than the prediction table: it is picked from
 // with the mouse.
 int runnerRowHeight() {
@@ -122,7 +114,7 @@ TMainForm::TMainForm(AppState& app, MainFormOptions options, QWidget* parent)
 
   QPushButton* yosouBtn = button(central, "YosouBtn", qs("予想"));
   QPushButton* setteiBtn = button(central, "SetteiBtn", qs("設定"));
-  later(setteiBtn);
+  connect(setteiBtn, &QPushButton::clicked, this, &TMainForm::SetteiBtnClick);
   ModeLbl = label(central, "ModeLbl", toQt(modeLabel(app_.settings)));
   yosouBtn->setMinimumHeight(36);
   connect(yosouBtn, &QPushButton::clicked, this, &TMainForm::YosouBtnClick);
@@ -382,7 +374,8 @@ void TMainForm::buildMenu() {
   QMenu* end = menu->addMenu(qs("終了"));
   connect(end->addAction(qs("終了")), &QAction::triggered, this, &QWidget::close);
   QMenu* settings = menu->addMenu(qs("設定"));
-  later(settings->addAction(qs("環境などを設定")));
+  connect(settings->addAction(qs("環境などを設定")), &QAction::triggered, this,
+          &TMainForm::SetteiBtnClick);
   connect(settings->addAction(qs("レースフォルダを開く")), &QAction::triggered, this,
           [this] { openFolder("RaceFile"); });
   connect(settings->addAction(qs("カスタマイズフォルダを開く")), &QAction::triggered, this,
@@ -684,6 +677,11 @@ void TMainForm::YosouBtnClick() {
     yosou.showModal();
   }
   refreshAll();
+}
+
+void TMainForm::SetteiBtnClick() {
+  TSetUpForm setUp(app_, this);
+  if (setUp.showModal()) ModeLbl->setText(toQt(modeLabel(app_.settings)));
 }
 
 void TMainForm::FileAboutClick() {

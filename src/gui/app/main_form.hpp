@@ -97,6 +97,7 @@ class TMainForm : public QMainWindow {
   void runnerEdit(RunnerEdit edit);
   void CourseBtnClick();
   void YosouBtnClick();
+  void SetteiBtnClick();
   void FileAboutClick();
   void AgeMenuClick(AgeStep step);
   void OldHorseMenuClick(int years);
