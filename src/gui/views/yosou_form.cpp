@@ -24,6 +24,7 @@
 #include "core/views/prediction_columns.hpp"
 #include "core/views/race_label.hpp"
 #include "gui/betting/hantei_form.hpp"
+#include "gui/custom/custom_form.hpp"
 #include "gui/betting/odds_form.hpp"
 #include "gui/engine/race_form.hpp"
 #include "gui/engine/tenkai_form.hpp"
@@ -245,35 +246,20 @@ QWidget* TYosouForm::buildButtons() {
   auto* box = new QWidget(this);
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
-  // The custom marking opens a window of its own that is not part of this program yet: its button
-  // stands where it belongs, and waits.
-  struct Button {
-    const char* name;
-    const char* caption;
-    bool works;
-  };
-  const Button buttons[] = {
-      {"ShousaiBtn", "結果詳細", true},
-      {"ShirushiBtn", "各展開の印", true},
-      {"JuniBtn", "各値順位", true},
-      {"ShisuBtn", "コルバン指数", true},
-      {"GraphBtn", "グラフ表示", true},
-      {"OddsBtn", "オッズ入力", true},
-      {"KaimeBtn", "コルバンの買い目", true},
-      {"UserBtn", "ユーザー予想", true},
-      {"CustomBtn", "カスタマイズ", false},
-      {"OutputBtn", "出力", true},
-      {"RaceBtn", "コース変更", true},
-      {"RunSaveBtn", "レース保存", true},
-      {"HelpBtn", "ヘルプ", true},
-      {"ModoruBtn", "閉じる", true},
+  const std::pair<const char*, const char*> buttons[] = {
+      {"ShousaiBtn", "結果詳細"},    {"ShirushiBtn", "各展開の印"},
+      {"JuniBtn", "各値順位"},       {"ShisuBtn", "コルバン指数"},
+      {"GraphBtn", "グラフ表示"},    {"OddsBtn", "オッズ入力"},
+      {"KaimeBtn", "コルバンの買い目"}, {"UserBtn", "ユーザー予想"},
+      {"CustomBtn", "カスタマイズ"}, {"OutputBtn", "出力"},
+      {"RaceBtn", "コース変更"},     {"RunSaveBtn", "レース保存"},
+      {"HelpBtn", "ヘルプ"},         {"ModoruBtn", "閉じる"},
   };
   int cell = 0;
-  for (const Button& wanted : buttons) {
-    QPushButton* b = button(box, wanted.name, qs(wanted.caption));
+  for (const auto& [name, caption] : buttons) {
+    QPushButton* b = button(box, name, qs(caption));
     // Enter presses no button of this screen: every one of them opens or closes a window.
     b->setAutoDefault(false);
-    b->setEnabled(wanted.works);
     grid->addWidget(b, cell / 6, cell % 6);
     ++cell;
   }
@@ -288,6 +274,7 @@ QWidget* TYosouForm::buildButtons() {
   handle("UserBtn", &TYosouForm::UserBtnClick);
   handle("OddsBtn", &TYosouForm::OddsBtnClick);
   handle("KaimeBtn", &TYosouForm::KaimeBtnClick);
+  handle("CustomBtn", &TYosouForm::CustomBtnClick);
   handle("OutputBtn", &TYosouForm::OutputBtnClick);
   handle("RaceBtn", &TYosouForm::RaceBtnClick);
   handle("RunSaveBtn", &TYosouForm::RunSaveBtnClick);
@@ -394,6 +381,15 @@ void TYosouForm::ShousaiBtnClick() {
   } else {
     ResyncSelection();
   }
+}
+
+void TYosouForm::CustomBtnClick() {
+  TCustomForm custom(app_, this);
+  if (!custom.showModal()) return;
+  // 完了 and 標準 marked the race again, by the rules now in force.
+  UmcFileLbl->setText(toQt(markingLabel(app_)));
+  FillColumns();
+  ResyncSelection();
 }
 
 void TYosouForm::ShirushiBtnClick() {

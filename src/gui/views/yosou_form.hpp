@@ -59,6 +59,7 @@ class TYosouForm : public BaseDialog {
   void UserBtnClick();
   void OddsBtnClick();
   void KaimeBtnClick();
+  void CustomBtnClick();
   void OutputBtnClick();
   void RaceBtnClick();
   void TenkaiBtnClick();
