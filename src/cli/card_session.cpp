@@ -4,7 +4,7 @@
 #include <variant>
 
 #include "commands.hpp"
-#include "core/app/main_actions.hpp"
+#include "core/flows/main_window.hpp"
 #include "core/custom/custom_file.hpp"
 #include "core/database/store_edit.hpp"
 #include "core/database/store_files.hpp"

@@ -5,7 +5,7 @@
 
 #include "core/app/app_state.hpp"
 #include "core/app/kana_pad.hpp"
-#include "core/app/main_actions.hpp"
+#include "core/flows/main_window.hpp"
 #include "core/app/main_lists.hpp"
 #include "core/database/horse_record.hpp"
 #include "core/database/store_edit.hpp"

@@ -19,7 +19,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/app_state.hpp"
-#include "core/app/main_actions.hpp"
+#include "core/flows/main_window.hpp"
 #include "core/app/main_lists.hpp"
 #include "core/app/settings_edit.hpp"
 #include "core/database/race_files.hpp"

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "core/app/kana_pad.hpp"
-#include "core/app/main_actions.hpp"
+#include "core/flows/main_window.hpp"
 #include "core/flows/maintenance.hpp"
 #include "gui/app/horse_list_model.hpp"
 

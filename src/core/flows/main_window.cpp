@@ -1,4 +1,4 @@
-#include "core/app/main_actions.hpp"
+#include "core/flows/main_window.hpp"
 
 #include "core/app/app_state.hpp"
 #include "core/app/main_lists.hpp"
