@@ -1,4 +1,4 @@
-#include "core/betting/odds.hpp"
+#include "core/flows/odds.hpp"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/flows/user_evaluation.hpp"
 #include "core/app/app_state.hpp"
 #include "tests/support/judged_race.hpp"
 #include "tests/support/scripted_dialogs.hpp"

@@ -3,7 +3,6 @@
 // texts of the odds windows. Odds are multiples of the stake (倍率): 2.2 pays 2.2 times.
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,12 +14,6 @@
 namespace korvane {
 
 struct AppState;
-class Dialogs;
-
-// The input window: shows the question with the current value selected and returns the text of
-// the edit on 入力, nothing on キャンセル (all texts cp932).
-using AskValue = std::function<std::optional<std::string>(const std::string& question,
-                                                          const std::string& value)>;
 
 // A typed value as odds: text that is no decimal number reads as 0, and anything not above 0 or
 // at 9999 and beyond counts as キャンセル (nothing). Full-width digits and point are read too.
@@ -43,23 +36,6 @@ std::string winOddsItem(const TRaceCard& card, int slot);
 std::string winOddsValue(double odds);
 // "k 馬名の単勝オッズ"; the name of a scratched slot is 出走取消.
 std::string winOddsQuestion(const AppState& app, int slot);
-
-// 単勝オッズ入力: asks every slot not scratched, in slot order, until the first cancel; every
-// value given before it stays. Marks the store modified when anything was stored.
-void enterAllWinOdds(AppState& app, const AskValue& ask);
-
-// 単勝オッズ修正 on the selected row (0 = none: the message "オッズを修正したい所を" /
-// "クリックしてからお願いします。"). Returns the selection afterwards: after a stored value the
-// next running slot, 0 after the last; unchanged after a cancel.
-int correctWinOdds(AppState& app, int selected, const AskValue& ask);
-
-// 単勝オッズクリア: after the confirmation "単勝オッズをクリアします。" / "よろしいですか？" every
-// running slot's odds become 0.0. Returns whether they were cleared.
-bool clearWinOdds(AppState& app);
-
-// 馬連オッズ入力: false after the message "出走取消の馬がいるため" / "馬連オッズが入力できません。"
-// when a slot of the race is scratched.
-bool mayEnterQuinella(AppState& app);
 
 // The quinella odds of the quinella window, kept only while it is open. With N runners entry i
 // (1..N-1) is the pair 1-(i+1) and entry N the pair 2-3; 0.0 = not entered.
@@ -84,17 +60,8 @@ class QuinellaOdds {
   std::vector<double> odds_;
 };
 
-// 馬連オッズ入力 of the quinella window: every entry in list order until the first cancel.
-void enterAllQuinella(QuinellaOdds& odds, const AskValue& ask);
-// 馬連オッズ修正: as the win odds correction, on the selected entry (0 = none).
-int correctQuinella(Dialogs& dialogs, QuinellaOdds& odds, int selected, const AskValue& ask);
-
 // The win odds the quinella odds imply: horse 1 gets sqrt(2 x q12 x q13 / q23), horse i+1 gets
 // 2 x q1(i+1) / (horse 1's odds). Nothing when an entry is missing.
 std::optional<std::vector<double>> winOddsFromQuinella(const QuinellaOdds& odds);
-
-// 完了 of the quinella window: stores the derived odds (unrounded) in slots 1..N when every entry
-// is filled and marks the store modified. Returns whether the odds changed.
-bool finishQuinella(AppState& app, const QuinellaOdds& odds);
 
 }  // namespace korvane

@@ -2,7 +2,6 @@
 
 #include "core/app/app_state.hpp"
 #include "core/text/sjis.hpp"
-#include "core/views/user_evaluation.hpp"
 
 namespace korvane {
 
@@ -11,12 +10,6 @@ std::string maxBetsItem(int maxBets) {
   item += sj("点");
   if (maxBets == kStandardMaxBets) item += sj("（標準）");
   return item;
-}
-
-bool mayJudgeUserEvaluation(AppState& app) {
-  if (strongRatedCount(app.card) <= kMaxStrongRated) return true;
-  app.dialogs.message(tooManyStrongRatedMessage());
-  return false;
 }
 
 JudgementWindow::JudgementWindow(const AppState& app, UserEvaluations evaluations)

@@ -15,11 +15,6 @@ struct AppState;
 // "７点（標準）".
 std::string maxBetsItem(int maxBets);
 
-// 判定 of the user evaluation: the judgement can narrow down at most seven runners rated
-// 絶対連絡む and 上位必至 together. With more, the message "「絶対連絡む」と「上位必至」の頭数を" /
-// "両方合わせて７頭以下にして下さい。" / "（８頭以上だと候補が絞れません）" and false.
-bool mayJudgeUserEvaluation(AppState& app);
-
 class JudgementWindow {
  public:
   // コルバンの買い目 judges with every runner neutral, the user evaluation with the user's

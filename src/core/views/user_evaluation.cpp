@@ -8,13 +8,9 @@
 
 namespace korvane {
 
-namespace {
-
-bool isSlot(const TRaceCard& card, int slot) {
+bool isRaceSlot(const TRaceCard& card, int slot) {
   return slot >= 1 && slot <= std::min(card.runnerCount, kMaxRunners);
 }
-
-}  // namespace
 
 const std::array<std::string, kUserClassCount>& userClassNames() {
   static const std::array<std::string, kUserClassCount> names{
@@ -40,7 +36,7 @@ int shownUserClass(const TRaceCard& card, int slot) {
 std::vector<std::string> userClassColumn(const TRaceCard& card, int userClass) {
   static const std::string chosen = sj("   ○"), other = sj("   ・");
   std::vector<std::string> rows;
-  for (int k = 1; isSlot(card, k); ++k) {
+  for (int k = 1; isRaceSlot(card, k); ++k) {
     rows.push_back(shownUserClass(card, k) == userClass ? chosen : other);
   }
   return rows;
@@ -55,7 +51,7 @@ std::string cursorLabel(int userClass) {
 }
 
 std::string selectLabel(const AppState& app, int row) {
-  if (!isSlot(app.card, row)) return sj("なし");
+  if (!isRaceSlot(app.card, row)) return sj("なし");
   return std::to_string(row) + " " + horseName(app.store, app.card.runner[row]);
 }
 
@@ -65,27 +61,9 @@ int rowUnderPointer(int y, int columnHeight) {
   return std::max(y, 0) / rowHeight + 1;
 }
 
-bool setUserClass(AppState& app, int slot, int userClass) {
-  if (!isSlot(app.card, slot) || app.card.runner[slot] == 0) return false;
-  if (userClass < 1 || userClass > kUserClassCount) return false;
-  app.card.userRank[slot] = userClass;
-  app.store.modified = true;
-  app.selectedRunner = 0;
-  return true;
-}
-
-bool resetUserClasses(AppState& app) {
-  if (!app.dialogs.confirm(sj("ユーザーの評価を"), sj("全て「わからない」に戻します。"))) {
-    return false;
-  }
-  for (int k = 1; isSlot(app.card, k); ++k) app.card.userRank[k] = kUndecidedClass;
-  app.store.modified = true;
-  return true;
-}
-
 int strongRatedCount(const TRaceCard& card) {
   int count = 0;
-  for (int k = 1; isSlot(card, k); ++k) {
+  for (int k = 1; isRaceSlot(card, k); ++k) {
     if (card.runner[k] != 0 && (card.userRank[k] == 1 || card.userRank[k] == 2)) ++count;
   }
   return count;
@@ -96,12 +74,6 @@ const std::vector<std::string>& tooManyStrongRatedMessage() {
                                               sj("両方合わせて７頭以下にして下さい。"),
                                               sj("（８頭以上だと候補が絞れません）")};
   return lines;
-}
-
-bool mayJudge(AppState& app) {
-  if (strongRatedCount(app.card) <= kMaxStrongRated) return true;
-  app.dialogs.message(tooManyStrongRatedMessage());
-  return false;
 }
 
 }  // namespace korvane

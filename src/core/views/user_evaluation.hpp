@@ -1,6 +1,6 @@
 #pragma once
 // The user evaluation screen (ユーザー予想の入力): the user's own class for every runner, what
-// its five columns and labels show, and the rules of its clicks and buttons. Texts are cp932.
+// its five columns and labels show. Texts are cp932.
 // The names column is the prediction screen's (PredictionColumns::name).
 
 #include <array>
@@ -12,6 +12,9 @@
 namespace korvane {
 
 struct AppState;
+
+// A row of the race: slots 1..runnerCount.
+bool isRaceSlot(const TRaceCard& card, int slot);
 
 // The five classes, userRank 1..5: 絶対連絡む, 上位必至, わからない, たぶん下位, 絶対来ない.
 inline constexpr int kUserClassCount = 5;
@@ -40,22 +43,11 @@ std::string selectLabel(const AppState& app, int row);
 // The row (1-based) under the pointer at height y of a column of 18 rows.
 int rowUnderPointer(int y, int columnHeight);
 
-// A click into a class column: puts the slot into the class, marks the data modified and drops
-// the name selection. A scratched slot, a row below the runners or an unknown class changes
-// nothing; false then.
-bool setUserClass(AppState& app, int slot, int userClass);
-
-// リセット: after the confirmation every runner goes back to わからない. False on いいえ.
-bool resetUserClasses(AppState& app);
-
 // Runners in 絶対連絡む and 上位必至 together (scratched slots do not run).
 int strongRatedCount(const TRaceCard& card);
 
 // 判定 narrows at most seven strong horses down to candidates.
 inline constexpr int kMaxStrongRated = 7;
 const std::vector<std::string>& tooManyStrongRatedMessage();
-
-// True when the judgement may open; else the message window explains the limit.
-bool mayJudge(AppState& app);
 
 }  // namespace korvane

@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-#include "core/betting/odds.hpp"
+#include "core/flows/odds.hpp"
 #include "gui/platform/base_dialog.hpp"
 
 class QLabel;

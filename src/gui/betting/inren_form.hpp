@@ -2,7 +2,7 @@
 // The quinella odds window (馬連オッズの入力): the odds of the pairs 1-2 … 1-N and 2-3, from
 // which 完了 derives every runner's win odds.
 
-#include "core/betting/odds.hpp"
+#include "core/flows/odds.hpp"
 #include "gui/platform/base_dialog.hpp"
 
 class QListWidget;

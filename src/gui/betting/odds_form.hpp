@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/betting/odds.hpp"
+#include "core/flows/odds.hpp"
 #include "core/views/prediction_columns.hpp"
 #include "gui/platform/base_dialog.hpp"
 

@@ -8,7 +8,7 @@
 #include "core/app/app_state.hpp"
 #include "core/flows/judgement.hpp"
 #include "core/views/prediction_columns.hpp"
-#include "core/views/user_evaluation.hpp"
+#include "core/flows/user_evaluation.hpp"
 #include "gui/betting/hantei_form.hpp"
 #include "gui/platform/fonts.hpp"
 #include "gui/platform/qt_text.hpp"
@@ -139,7 +139,7 @@ void TUserForm::UmaLstSelectedPress(QListWidget* column, int) {
 
 // The judgement weighs the classes given here; this window stays open beneath it.
 void TUserForm::HanteiBtnClick() {
-  if (!mayJudgeUserEvaluation(app_)) return;
+  if (!mayJudge(app_)) return;
   THanteiForm judgement(app_, UserEvaluations::FromCard, this);
   judgement.showModal();
 }
