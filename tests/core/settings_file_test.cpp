@@ -9,6 +9,7 @@
 
 #include "core/app/app_state.hpp"
 #include "core/app/settings_edit.hpp"
+#include "core/flows/settings.hpp"
 #include "core/app/window_position.hpp"
 #include "core/text/sjis.hpp"
 #include "tests/support/scripted_dialogs.hpp"

@@ -1,6 +1,5 @@
 #include "core/app/settings_edit.hpp"
 
-#include "core/app/dialogs.hpp"
 #include "core/text/sjis.hpp"
 
 namespace korvane {
@@ -26,15 +25,6 @@ void applySettings(Settings& settings, const SettingsChoice& choice) {
 
 std::string modeLabel(const Settings& settings) {
   return settings.shirushi == MarkingMode::Custom ? sj("カスタマイズ") : sj("標準");
-}
-
-bool resetSettings(Dialogs& dialogs, Settings& settings) {
-  if (!dialogs.confirm(sj("設定を全て標準に戻します。"), sj("よろしいですか？"))) return false;
-  Settings defaults;
-  defaults.left = settings.left;
-  defaults.top = settings.top;
-  settings = defaults;
-  return true;
 }
 
 }  // namespace korvane

@@ -9,8 +9,6 @@
 
 namespace korvane {
 
-class Dialogs;
-
 // What the settings window's controls hold when 完了 is pressed (texts in cp932).
 struct SettingsChoice {
   bool load = true;
@@ -31,9 +29,5 @@ void applySettings(Settings& settings, const SettingsChoice& choice);
 
 // The main window's mode label: "カスタマイズ" for custom marking, else "標準".
 std::string modeLabel(const Settings& settings);
-
-// 標準に戻す: asks "設定を全て標準に戻します。" / "よろしいですか？"; on はい every setting but the
-// window position takes its default and true is returned (the window then closes).
-bool resetSettings(Dialogs& dialogs, Settings& settings);
 
 }  // namespace korvane

@@ -4,9 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "core/app/app_state.hpp"
 #include "core/app/settings_edit.hpp"
-#include "core/text/encoding.hpp"
 #include "core/text/line_file.hpp"
 #include "core/text/sjis.hpp"
 
@@ -78,15 +76,6 @@ std::vector<std::string> settingsLines(const Settings& settings) {
           symbols,
           "Shirushi=" + std::to_string(static_cast<int>(settings.shirushi)),
           "Kaime=" + std::to_string(static_cast<int>(settings.kaime))};
-}
-
-bool writeSettingsFile(AppState& app) {
-  const fs::path file = settingsFilePath(app.folders.data);
-  if (app.writer.writeLines(file, settingsLines(app.settings))) return true;
-  app.dialogs.message({sj("設定を「") + utf8ToCp932Lossy(file.filename().string()) +
-                           sj("」に保存できませんでした。"),
-                       sj("ディスクの空き容量と、フォルダに書き込めるかを確かめて下さい。")});
-  return false;
 }
 
 }  // namespace korvane

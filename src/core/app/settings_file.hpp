@@ -12,8 +12,6 @@
 
 namespace korvane {
 
-struct AppState;
-
 // dataFolder / "korvane.ini".
 std::filesystem::path settingsFilePath(const std::filesystem::path& dataFolder);
 
@@ -24,9 +22,5 @@ Settings parseSettings(std::span<const std::string> lines);
 Settings readSettingsFile(const std::filesystem::path& file);
 
 std::vector<std::string> settingsLines(const Settings& settings);
-
-// Writes app.settings to korvane.ini in the data folder. On failure the file that stood there
-// stays as it was, a message names it, and false is returned.
-bool writeSettingsFile(AppState& app);
 
 }  // namespace korvane

@@ -7,6 +7,7 @@
 #include "core/custom/custom_file.hpp"
 #include "core/database/store_edit.hpp"
 #include "core/database/store_files.hpp"
+#include "core/flows/settings.hpp"
 #include "core/flows/store_files.hpp"
 #include "core/text/sjis.hpp"
 

@@ -13,6 +13,7 @@
 
 #include "core/app/app_state.hpp"
 #include "core/app/settings_edit.hpp"
+#include "core/flows/settings.hpp"
 #include "gui/platform/fonts.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/widget_helpers.hpp"
