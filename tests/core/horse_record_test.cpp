@@ -68,6 +68,22 @@ TEST(HorseRecord, NamesAreStoredWithHalfWidthSpacesAndShownWithFullWidthOnes) {
   EXPECT_EQ(displayName("ABC" + std::string(15, ' ')), "ABC" + sj("　　　　　　　") + " ");
 }
 
+TEST(HorseRecord, ANameFieldEndingInHalfACharacterIsRepairedToBlanks) {
+  // Bytes 18 and 19 are one character: the name field would end in its first half.
+  std::string cut = sj("ｱアイウエオカキクケ") + " 4" + sj("牡");
+  EXPECT_TRUE(repairCutName(cut));
+  EXPECT_EQ(cut, sj("ｱアイウエオカキク") + "   4" + sj("牡"));
+  EXPECT_TRUE(isWellFormedCp932(displayName(cut)));
+
+  // Whole characters up to byte 18 (or a line shorter than the field) are left alone.
+  for (std::string whole : {identityLine(sj("アイウエオカキクケ"), 4, sj("牡")),
+                            sj("ｱｲアイウエオカキク") + sj("ケ"), std::string("AB"), sj("ｱア")}) {
+    const std::string before = whole;
+    EXPECT_FALSE(repairCutName(whole));
+    EXPECT_EQ(whole, before);
+  }
+}
+
 TEST(HorseRecord, RacecourseNames) {
   // The code is not always the name's first character.
   const std::vector<std::pair<const char*, const char*>> cases{{"名", "中京"}, {"Ｎ", "新国"},

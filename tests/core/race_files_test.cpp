@@ -1,6 +1,9 @@
 #include "core/database/race_files.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
 
 #include <algorithm>
 #include <cstdio>
@@ -14,6 +17,7 @@
 #include "core/database/horse_record.hpp"
 #include "core/database/store_edit.hpp"
 #include "core/flows/race_files.hpp"
+#include "core/text/encoding.hpp"
 #include "core/text/line_file.hpp"
 #include "core/text/sjis.hpp"
 #include "tests/support/dated_record.hpp"
@@ -123,7 +127,7 @@ TEST_F(RaceSave, RunnersAreRenumberedToTheirBlocksAndReloadPointsAtThem) {
   EXPECT_FALSE(dialogs.waitShown);
 
   const fs::path saved = dir_ / "race" / u8"中山記念.uma";
-  const auto lines = readLines(saved);
+  const auto lines = readLines(saved).lines;
   ASSERT_TRUE(lines);
   ASSERT_EQ(lines->size(), 61u + 2 * 42);
   EXPECT_EQ((*lines)[0], "KORVANE DATA 1998-2009");
@@ -205,7 +209,7 @@ TEST_F(RaceSave, AnExistingFileIsOverwrittenOnlyWhenConfirmed) {
   dialogs.fileAnswers.push_back(fs::path("keep"));
   dialogs.confirmAnswers.push_back(true);
   EXPECT_TRUE(saveRace(app));
-  EXPECT_EQ(readLines(old)->size(), 61u + 42);
+  EXPECT_EQ(readLines(old).lines->size(), 61u + 42);
 }
 
 TEST_F(RaceSave, AFailedWriteKeepsTheOldFileAndChangesNothing) {
@@ -415,6 +419,9 @@ TEST_F(RaceAddLoad, AMalformedFileAddsNothing) {
       {"corner_not_a_number.uma", 61 + 14, [](auto& l) { l[61 + 14 - 1] = " 3-3 2"; }},
       {"header_cut_short.uma", 0, [](auto& l) { l.resize(40); }},
       {"name_not_shift_jis.uma", 61 + 42 + 1, [](auto& l) { l[61 + 42] = "\xFF" + l[61 + 42]; }},
+      // 85 40 lies in the double-byte ranges but is no character: nothing could show it.
+      {"name_unassigned_code.uma", 61 + 42 + 1,
+       [](auto& l) { l[61 + 42].replace(0, 2, "\x85\x40"); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -447,6 +454,45 @@ TEST_F(RaceAddLoad, AMalformedFileAddsNothing) {
   EXPECT_FALSE(addLoadRace(app));
   EXPECT_EQ(dialogs.messages.back(),
             std::vector<std::string>{sj("指定されたファイル名は、存在しません。")});
+}
+
+// What a file dialog can hand over besides a race file is refused at once, naming it: nothing
+// can hang the program or fill its memory.
+TEST_F(RaceAddLoad, DevicesPipesLinkLoopsAndHugeFilesAreRefusedAtOnce) {
+  appendHorse(app.store, record(horse("アイ"), {"0801"}));
+  const HorseStore before = app.store;
+  const fs::path other = dir_ / "other";
+  fs::create_symlink("/dev/zero", other / "zero.uma");
+  ASSERT_EQ(::mkfifo((other / "pipe.uma").c_str(), 0600), 0);
+  fs::create_symlink(other / "loop_b.uma", other / "loop_a.uma");
+  fs::create_symlink(other / "loop_a.uma", other / "loop_b.uma");
+  { std::ofstream(other / "huge.uma", std::ios::binary) << "x"; }
+  fs::resize_file(other / "huge.uma", 600u << 20);
+
+  for (const char* name : {"zero.uma", "pipe.uma", "loop_a.uma", "huge.uma"}) {
+    SCOPED_TRACE(name);
+    const auto start = std::chrono::steady_clock::now();
+    dialogs.fileAnswers.push_back(other / name);
+    dialogs.messages.clear();
+    EXPECT_FALSE(addLoadRace(app));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0][0], sj("「") + name + sj("」を読み込めませんでした。"));
+    EXPECT_EQ(app.store.page, before.page);
+  }
+}
+
+// A name written one byte too long by another program ends in half a character in its 18-byte
+// field; the character becomes blanks, so every page can show the name.
+TEST_F(RaceAddLoad, ANameCutInHalfACharacterIsRepaired) {
+  // A half-width kana and nine full-width letters: 19 bytes, the ninth letter cut at byte 18.
+  const std::string longName = sj("ｱアイウエオカキクケ");
+  std::vector<std::string> block = record(longName + " 4" + sj("牡"), {"0903"});
+  dialogs.fileAnswers.push_back(put("other/name_split_double_byte.uma", raceFile({block})));
+  ASSERT_TRUE(addLoadRace(app));
+  ASSERT_EQ(app.store.count, 1);
+  EXPECT_EQ(app.store.line(1, 1).substr(0, 19), sj("ｱアイウエオカキク") + "  ");
+  EXPECT_TRUE(cp932ToUtf8(horseName(app.store, 1)).ok);
 }
 
 }  // namespace

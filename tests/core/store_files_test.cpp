@@ -101,7 +101,7 @@ class StoreFiles : public ::testing::Test {
     ASSERT_TRUE(saveStore(app));
   }
 
-  std::vector<std::string> lines(const fs::path& name) { return *readLines(dir_ / name); }
+  std::vector<std::string> lines(const fs::path& name) { return *readLines(dir_ / name).lines; }
   void writeFile(const fs::path& name, const std::vector<std::string>& content) {
     AtomicLineWriter().writeLines(dir_ / name, content);
   }
@@ -131,7 +131,7 @@ TEST_F(StoreFiles, TheSecondFileStartsWithHorse751) {
   fs::create_directory(fresh.folders.data);
   fill(fresh, 750);
   ASSERT_TRUE(saveStore(fresh));
-  EXPECT_EQ(readLines(fresh.folders.data / kMain)->size(), 61u + 750u * 42u);
+  EXPECT_EQ(readLines(fresh.folders.data / kMain).lines->size(), 61u + 750u * 42u);
   EXPECT_FALSE(fs::exists(fresh.folders.data / kSecond));
 }
 
@@ -337,13 +337,166 @@ TEST_F(StoreFiles, AFailedSaveLeavesTheOldFilesAndTheChangesMarked) {
   EXPECT_EQ(lines(kOrder).size(), 801u);
 }
 
+// The files of a set as they lie in the folder; a file that is not there reads as "-".
+std::vector<std::string> setOnDisk(const fs::path& dir) {
+  std::vector<std::string> files;
+  for (const fs::path& name : {partName(1), partName(2), partName(3), kOrder}) {
+    files.push_back(fs::exists(dir / name) ? bytesOf(dir / name) : "-");
+  }
+  return files;
+}
+
+void putSet(const fs::path& dir, const std::vector<std::string>& files) {
+  fs::remove_all(dir / ".korvane-saving");
+  int i = 0;
+  for (const fs::path& name : {partName(1), partName(2), partName(3), kOrder}) {
+    if (files[i] == "-") {
+      fs::remove(dir / name);
+    } else {
+      std::ofstream(dir / name, std::ios::binary | std::ios::trunc) << files[i];
+    }
+    ++i;
+  }
+}
+
+// A save that fails or is killed at any one step of the transaction, with a horse count that
+// changes the number of files: the next load (which finishes a committed save) finds exactly the
+// old or exactly the new set, and the next save goes through.
+TEST_F(StoreFiles, ASaveStoppedAtAnyStepLeavesTheOldOrTheNewSet) {
+  savedSet(2);
+  const std::vector<std::string> oldSet = setOnDisk(dir_);
+  for (int i = 3; i <= 751; ++i) appendBlock(app.store, recordFor(i));
+  sortOrderByName(app.store);
+  app.store.modified = true;
+  const fs::path reference = dir_ / "reference";
+  fs::create_directory(reference);
+  app.folders.data = reference;
+  ASSERT_TRUE(saveStore(app));
+  app.folders.data = dir_;
+  const std::vector<std::string> newSet = setOnDisk(reference);
+  ASSERT_EQ(oldSet[1], "-");
+  ASSERT_NE(newSet[1], "-");
+
+  int oldOnes = 0, newOnes = 0;
+  for (const bool kill : {false, true}) {
+    for (int step = 1;; ++step) {
+      SCOPED_TRACE((kill ? "killed at call " : "failed at call ") + std::to_string(step));
+      putSet(dir_, oldSet);
+      writer.calls = 0;
+      (kill ? writer.killAtCall : writer.failAtCall) = step;
+      app.store.modified = true;
+      dialogs.messages.clear();
+      const bool saved = saveStore(app);
+      const bool reached = writer.calls >= step;
+      writer.failAtCall = writer.killAtCall = 0;
+      if (!saved) {
+        EXPECT_TRUE(app.store.modified);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0][1],
+                  sj("ディスクの空き容量と、フォルダに書き込めるかを確かめて下さい。"));
+      }
+
+      testing::ScriptedDialogs loadDialogs;
+      AtomicLineWriter realWriter;
+      AppState loaded(loadDialogs, clock, realWriter);
+      loaded.folders.data = dir_;
+      ASSERT_TRUE(loadAllHorses(loaded));
+      const std::vector<std::string> after = setOnDisk(dir_);
+      const bool isOld = after == oldSet;
+      const bool isNew = after == newSet;
+      EXPECT_TRUE(isOld || isNew);
+      oldOnes += isOld;
+      newOnes += isNew;
+      EXPECT_EQ(loaded.store.count, isNew ? 751 : 2);
+      if (isNew) {
+        EXPECT_EQ(loaded.store.page, app.store.page);
+      }
+      EXPECT_FALSE(fs::exists(dir_ / ".korvane-saving"));
+
+      // Whatever happened, the next save goes through.
+      ASSERT_TRUE(saveStore(app));
+      EXPECT_EQ(setOnDisk(dir_), newSet);
+      if (!reached) break;
+    }
+  }
+  EXPECT_GT(oldOnes, 4);
+  EXPECT_GT(newOnes, 4);
+}
+
+// A committed save whose files cannot be put in place makes the load refuse, naming the file,
+// rather than read a mix of two saves; once the folder works again the new set loads.
+TEST_F(StoreFiles, ALoadThatCannotFinishACommittedSaveRefuses) {
+  savedSet(800);
+  for (int i = 801; i <= 900; ++i) appendBlock(app.store, recordFor(i));
+  sortOrderByName(app.store);
+  const HorseStore saved = app.store;
+  app.store.modified = true;
+  writer.calls = 0;
+  // Remove, make the folder, three staged files, the marker, the main file moved: then killed.
+  writer.killAtCall = 8;
+  EXPECT_FALSE(saveStore(app));
+  writer.killAtCall = 0;
+  ASSERT_TRUE(fs::exists(dir_ / ".korvane-saving" / "commit"));
+
+  writer.calls = 0;
+  writer.failAtCall = 1;
+  app.store = HorseStore();
+  dialogs.messages.clear();
+  EXPECT_FALSE(loadAllHorses(app));
+  writer.failAtCall = 0;
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0][0], sj("「全競走馬2.um0」を読み込めませんでした。"));
+  EXPECT_EQ(app.store.count, 0);
+
+  ASSERT_TRUE(loadAllHorses(app));
+  EXPECT_EQ(app.store.page, saved.page);
+  EXPECT_FALSE(fs::exists(dir_ / ".korvane-saving"));
+}
+
+// What a kill leaves before the commit is thrown away; a marker that names files outside the
+// folder moves nothing there.
+TEST_F(StoreFiles, AnUncommittedOrForgedStagingFolderChangesNothing) {
+  savedSet(3);
+  const std::vector<std::string> before = setOnDisk(dir_);
+  const fs::path staging = dir_ / ".korvane-saving";
+  fs::create_directory(staging);
+  writeFile(staging / kMain, {"half"});
+  ASSERT_TRUE(loadAllHorses(app));
+  EXPECT_FALSE(fs::exists(staging));
+  EXPECT_EQ(setOnDisk(dir_), before);
+
+  fs::create_directories(staging / "sub");
+  writeFile(staging / "sub" / "x", {"outside"});
+  writeFile(staging / "commit", {"KORVANE SAVE", "../escaped", "sub/x", "commit", ""});
+  ASSERT_TRUE(loadAllHorses(app));
+  EXPECT_FALSE(fs::exists(dir_.parent_path() / "escaped"));
+  EXPECT_FALSE(fs::exists(dir_ / "x"));
+  EXPECT_EQ(setOnDisk(dir_), before);
+}
+
+TEST_F(StoreFiles, AFailedSaveNamesEveryFileItCouldNotWrite) {
+  savedSet(1600);
+  const std::vector<std::string> before = setOnDisk(dir_);
+  writer.failAll = true;
+  app.store.modified = true;
+  EXPECT_FALSE(saveStore(app));
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0],
+            (std::vector<std::string>{
+                sj("「全競走馬.um0」「全競走馬2.um0」「全競走馬3.um0」"),
+                sj("「馬並び順.um0」に保存できませんでした。"),
+                sj("ディスクの空き容量と、フォルダに書き込めるかを確かめて下さい。"),
+                sj("前に保存したファイルは、そのまま残っています。")}));
+  EXPECT_EQ(setOnDisk(dir_), before);
+}
+
 TEST_F(StoreFiles, AFolderThatCannotBeWrittenKeepsTheChanges) {
   app.folders.data = dir_ / "missing" / "folder";
   fill(app, 2);
   EXPECT_FALSE(saveStore(app));
   EXPECT_TRUE(app.store.modified);
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0][0], sj("「全競走馬.um0」に保存できませんでした。"));
+  EXPECT_EQ(dialogs.messages[0][0], sj("「全競走馬.um0」「馬並び順.um0」に保存できませんでした。"));
 }
 
 TEST_F(StoreFiles, ARaceFileIsSavedAloneAndKeepsHorsesPastTheFirstPage) {

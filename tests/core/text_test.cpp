@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -27,6 +30,13 @@ TEST(Sjis, WellFormedShiftJis) {
   EXPECT_FALSE(isWellFormedCp932("\x82\x7F"));
   EXPECT_FALSE(isWellFormedCp932("\xA0"));
   EXPECT_FALSE(isWellFormedCp932("\xFD"));
+  // Codes in the double-byte ranges that cp932 never assigned: accepted, they could be neither
+  // shown nor converted.
+  for (const char* unassigned : {"\x85\x40", "\xEB\x40", "\xEF\xBB", "\x81\xAD"}) {
+    EXPECT_FALSE(isWellFormedCp932(sj("サクラ") + unassigned)) << unassigned;
+  }
+  // The NEC and IBM extensions are characters of cp932 (①, ⅰ).
+  EXPECT_TRUE(isWellFormedCp932("\x87\x40\xFA\x40"));
 }
 
 TEST(Sjis, SpacesAndDigits) {
@@ -86,12 +96,49 @@ class LineFileTest : public ::testing::Test {
 TEST_F(LineFileTest, ReadsCrLfLfAndAMissingLastLineEnd) {
   const auto path = dir_ / "a.txt";
   std::ofstream(path, std::ios::binary) << "one\r\ntwo\nthree\r\n\r\nlast";
-  const auto lines = readLines(path);
+  const auto lines = readLines(path).lines;
   ASSERT_TRUE(lines);
   EXPECT_EQ(*lines, (std::vector<std::string>{"one", "two", "three", "", "last"}));
-  EXPECT_FALSE(readLines(dir_ / "missing.txt"));
-  // A folder picked where a file was meant cannot be read: refused, never thrown.
-  EXPECT_FALSE(readLines(dir_));
+}
+
+// Only regular files of plausible size are read; everything else is refused at once, so that
+// no file picked in a dialog can hang the program or fill its memory.
+TEST_F(LineFileTest, RefusesWhatIsNoPlausibleFileAtOnce) {
+  namespace fs = std::filesystem;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(readLines(dir_ / "missing.txt").fault, ReadFault::Missing);
+  EXPECT_EQ(readLines(dir_).fault, ReadFault::NotAFile);
+  EXPECT_EQ(readLines("/dev/null").fault, ReadFault::NotAFile);
+
+  fs::create_symlink("/dev/zero", dir_ / "zero.uma");
+  EXPECT_EQ(readLines(dir_ / "zero.uma").fault, ReadFault::NotAFile);
+
+  ASSERT_EQ(::mkfifo((dir_ / "pipe.uma").c_str(), 0600), 0);
+  EXPECT_EQ(readLines(dir_ / "pipe.uma").fault, ReadFault::NotAFile);  // no writer: never waits
+
+  fs::create_symlink(dir_ / "loop_b.uma", dir_ / "loop_a.uma");
+  fs::create_symlink(dir_ / "loop_a.uma", dir_ / "loop_b.uma");
+  EXPECT_EQ(readLines(dir_ / "loop_a.uma").fault, ReadFault::LinkLoop);
+  fs::create_symlink(dir_ / "nowhere.uma", dir_ / "dangling.uma");
+  EXPECT_EQ(readLines(dir_ / "dangling.uma").fault, ReadFault::Missing);
+
+  // A sparse file of 600 MB takes no disk space and must take no time either.
+  {
+    std::ofstream(dir_ / "huge.uma", std::ios::binary) << "x";
+  }
+  fs::resize_file(dir_ / "huge.uma", 600u << 20);
+  EXPECT_EQ(readLines(dir_ / "huge.uma").fault, ReadFault::TooLarge);
+  // The limit is the caller's: a small settings file is held to a few kilobytes.
+  std::ofstream(dir_ / "big.ini", std::ios::binary) << std::string(kMaxSmallFileBytes + 1, 'x');
+  EXPECT_EQ(readLines(dir_ / "big.ini", kMaxSmallFileBytes).fault, ReadFault::TooLarge);
+  EXPECT_TRUE(readLines(dir_ / "big.ini").lines);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+
+  for (ReadFault f : {ReadFault::Missing, ReadFault::NotAFile, ReadFault::LinkLoop,
+                      ReadFault::TooLarge, ReadFault::Unreadable, ReadFault::OutOfMemory}) {
+    EXPECT_TRUE(cp932ToUtf8(readFaultReason(f)).ok);
+    EXPECT_FALSE(readFaultReason(f).empty());
+  }
 }
 
 TEST_F(LineFileTest, WritesCrLfAfterEveryLineAndReplacesAtomically) {
@@ -100,7 +147,7 @@ TEST_F(LineFileTest, WritesCrLfAfterEveryLineAndReplacesAtomically) {
   const std::vector<std::string> lines{"a", "", sj("無")};
   ASSERT_TRUE(writer.writeLines(path, lines));
   EXPECT_EQ(contents(path), "a\r\n\r\n" + sj("無") + "\r\n");
-  EXPECT_EQ(*readLines(path), lines);
+  EXPECT_EQ(*readLines(path).lines, lines);
   EXPECT_FALSE(std::filesystem::exists(dir_ / "b.txt.tmp"));
 }
 

@@ -167,7 +167,7 @@ class StartupTest : public QObject {
     QVERIFY(frame.left() > 0 || frame.width() >= screen.width());
     form->close();
     // The close writes where the window stood.
-    const auto lines = readLines(userData() / "korvane.ini");
+    const auto lines = readLines(userData() / "korvane.ini").lines;
     QVERIFY(lines.has_value());
     QCOMPARE(QString::fromStdString((*lines)[0]), QString::number(frame.left()));
   }

@@ -66,21 +66,43 @@ class FixedClock : public Clock {
 };
 
 // Writes through the real atomic writer until told to fail: then every write (or only writes to
-// files of one name) fails as a full disk would, leaving the old file.
+// files of one name) fails as a full disk would, leaving the old file. `failAtCall` fails the
+// n-th call of any kind (writes, folders, moves, flushes, removals), one step of a save at a time;
+// `killAtCall` fails that call and every later one, which leaves the disk as a kill at that
+// instant would.
 class FailingWriter : public LineWriter {
  public:
   bool failAll = false;
   std::optional<std::filesystem::path> failName;  // fail only files with this file name
+  int failAtCall = 0;                             // 1-based; 0 = none
+  int killAtCall = 0;                             // 1-based; 0 = none
   int writes = 0;
+  int calls = 0;
 
   bool writeLines(const std::filesystem::path& path,
                   std::span<const std::string> lines) override {
     ++writes;
-    if (failAll || (failName && path.filename() == *failName)) return false;
+    if (failAll || (failName && path.filename() == *failName) || failsNow()) return false;
     return real_.writeLines(path, lines);
+  }
+  bool makeFolder(const std::filesystem::path& folder) override {
+    return !failAll && !failsNow() && real_.makeFolder(folder);
+  }
+  bool moveFile(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    return !failAll && !failsNow() && real_.moveFile(from, to);
+  }
+  bool syncFolder(const std::filesystem::path& folder) override {
+    return !failAll && !failsNow() && real_.syncFolder(folder);
+  }
+  bool removeAll(const std::filesystem::path& path) override {
+    return !failAll && !failsNow() && real_.removeAll(path);
   }
 
  private:
+  bool failsNow() {
+    ++calls;
+    return calls == failAtCall || (killAtCall > 0 && calls >= killAtCall);
+  }
   AtomicLineWriter real_;
 };
 

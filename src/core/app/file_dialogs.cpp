@@ -11,9 +11,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A link stands there even when it leads nowhere or round in a circle; the reader then says which.
 bool fileExists(const fs::path& file) {
   std::error_code error;
-  return fs::exists(file, error);
+  return fs::exists(fs::symlink_status(file, error));
 }
 
 // A file dialog hands back the name as typed: a bare name lies in the folder the dialog was
@@ -63,8 +64,36 @@ std::optional<fs::path> askSaveFile(Dialogs& dialogs, const FileDialogRequest& r
 }
 
 std::vector<std::string> notSavedMessage(const fs::path& file) {
-  return {sj("「") + shownFileName(file) + sj("」に保存できませんでした。"),
-          sj("ディスクの空き容量と、フォルダに書き込めるかを確かめて下さい。")};
+  return notSavedMessage(SetSave{false, {file}});
+}
+
+std::vector<std::string> notSavedMessage(const SetSave& save) {
+  // The names fill lines the message window can hold; beyond six files the rest are counted.
+  constexpr std::size_t kLineBytes = 56;
+  constexpr std::size_t kNamesShown = 5;
+  std::vector<std::string> named;
+  for (const fs::path& file : save.failed) named.push_back(sj("「") + shownFileName(file) + sj("」"));
+  if (named.size() > kNamesShown + 1) {
+    const std::size_t others = named.size() - kNamesShown;
+    named.resize(kNamesShown);
+    named.push_back(sj("ほか") + std::to_string(others) + sj("個のファイル"));
+  }
+  std::vector<std::string> lines;
+  std::string names;
+  for (const std::string& name : named) {
+    if (!names.empty() && names.size() + name.size() > kLineBytes) {
+      lines.push_back(std::move(names));
+      names.clear();
+    }
+    names += name;
+  }
+  lines.push_back(names + sj("に保存できませんでした。"));
+  lines.push_back(sj("ディスクの空き容量と、フォルダに書き込めるかを確かめて下さい。"));
+  if (save.failed.size() > 1 || save.committed) {
+    lines.push_back(save.committed ? sj("残りのファイルは、次に読み込むときに置き換えます。")
+                                   : sj("前に保存したファイルは、そのまま残っています。"));
+  }
+  return lines;
 }
 
 }  // namespace korvane

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/app/dialogs.hpp"
+#include "core/text/file_set.hpp"
 
 namespace korvane {
 
@@ -29,5 +30,9 @@ std::optional<std::filesystem::path> askSaveFile(
 // "「name」に保存できませんでした。" / "ディスクの空き容量と、フォルダに書き込めるかを確かめて
 // 下さい。"
 std::vector<std::string> notSavedMessage(const std::filesystem::path& file);
+
+// The same for a save of several files: every file it could not write (or, after the commit of a
+// set save, put in place) is named, and a last line says what stands on disk now.
+std::vector<std::string> notSavedMessage(const SetSave& save);
 
 }  // namespace korvane

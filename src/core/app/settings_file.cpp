@@ -63,7 +63,7 @@ Settings parseSettings(std::span<const std::string> lines) {
 }
 
 Settings readSettingsFile(const fs::path& file) {
-  const auto lines = readLines(file);
+  const auto lines = readLines(file, kMaxSmallFileBytes).lines;
   return lines ? parseSettings(*lines) : Settings();
 }
 

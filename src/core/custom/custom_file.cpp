@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string_view>
-#include <system_error>
 
 #include "core/database/horse_record.hpp"
 #include "core/text/line_file.hpp"
@@ -119,14 +118,9 @@ std::variant<CustomRules, LoadError> parseCustomFile(const std::vector<std::stri
 }
 
 std::variant<CustomRules, LoadError> readCustomFile(const std::filesystem::path& file) {
-  const std::optional<std::vector<std::string>> lines = readLines(file);
-  if (!lines) {
-    std::error_code ec;
-    return errorAt(file, 0,
-                   std::filesystem::exists(file, ec) ? "ファイルを読み込めませんでした。"
-                                                     : "ファイルがありません。");
-  }
-  return parseCustomFile(*lines, file);
+  const LinesRead read = readLines(file, kMaxSmallFileBytes);
+  if (!read.lines) return LoadError{file, 0, readFaultReason(read.fault)};
+  return parseCustomFile(*read.lines, file);
 }
 
 const std::filesystem::path& newCustomFileName() {

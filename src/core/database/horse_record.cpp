@@ -183,6 +183,16 @@ std::string storedName(std::string_view name) {
   return fitBytes(zenToHalfSpaces(name), 18);
 }
 
+bool repairCutName(std::string& identity) {
+  constexpr std::size_t kNameBytes = 18;
+  std::size_t pos = 0;
+  while (pos < kNameBytes && pos < identity.size()) pos += charBytesAt(identity, pos);
+  if (pos != kNameBytes + 1) return false;
+  identity[kNameBytes - 1] = ' ';
+  identity[kNameBytes] = ' ';
+  return true;
+}
+
 std::string displayName(std::string_view name) {
   return fitBytesZen(halfSpacesToZen(name.substr(0, std::min<std::size_t>(name.size(), 18))), 18);
 }

@@ -62,6 +62,11 @@ std::string courseName(std::string_view code);
 // Name in stored form (line 1 bytes 1-18): "　" as two half-width spaces, padded to 18 bytes.
 std::string storedName(std::string_view name);
 
+// An identity line whose 18-byte name field ends in the first half of a double-byte character
+// (a name written one byte too long by another program) gets that character as two blanks, so
+// the name and the fields after it stay whole characters. True when the line was repaired.
+bool repairCutName(std::string& identity);
+
 // Name in display form: pairs of half-width spaces as "　", padded with "　" to 18 bytes.
 std::string displayName(std::string_view name);
 

@@ -1,6 +1,7 @@
 #include "core/database/race_files.hpp"
 
 #include <algorithm>
+#include <new>
 #include <string_view>
 #include <system_error>
 #include <unordered_map>
@@ -122,13 +123,20 @@ AddLoadTally mergeRaceBlocks(HorseStore& store, std::span<const std::string> lin
 }
 
 std::variant<AddLoadTally, LoadError> addLoadFile(HorseStore& store, const fs::path& file) {
-  // The whole file is read and checked before the store changes, so a damaged file adds nothing
-  // rather than half of its horses.
-  const std::optional<std::vector<std::string>> lines = readLines(file);
-  if (!lines) return LoadError{file, 0, sj("ファイルを読み込めませんでした。")};
-  std::variant<int, LoadError> checked = checkRaceFileBlocks(*lines, file);
-  if (LoadError* fault = std::get_if<LoadError>(&checked)) return std::move(*fault);
-  return mergeRaceBlocks(store, *lines, std::get<int>(checked));
+  try {
+    // The whole file is read and checked before the store changes, so a damaged file adds
+    // nothing rather than half of its horses.
+    LinesRead read = readLines(file);
+    if (!read.lines) return LoadError{file, 0, readFaultReason(read.fault)};
+    std::vector<std::string>& lines = *read.lines;
+    std::variant<int, LoadError> checked = checkRaceFileBlocks(lines, file);
+    if (LoadError* fault = std::get_if<LoadError>(&checked)) return std::move(*fault);
+    const int blocks = std::get<int>(checked);
+    repairCutNames(lines, kHeaderLines, blocks);
+    return mergeRaceBlocks(store, lines, blocks);
+  } catch (const std::bad_alloc&) {
+    return LoadError{file, 0, readFaultReason(ReadFault::OutOfMemory)};
+  }
 }
 
 }  // namespace korvane

@@ -1,15 +1,18 @@
 #include "core/database/store_files.hpp"
 
 #include <algorithm>
+#include <new>
 #include <numeric>
 #include <optional>
 #include <string_view>
 #include <system_error>
 
 #include "core/database/horse_fields.hpp"
+#include "core/database/horse_record.hpp"
 #include "core/database/race_files.hpp"
 #include "core/database/store_edit.hpp"
 #include "core/text/encoding.hpp"
+#include "core/text/file_set.hpp"
 #include "core/text/line_file.hpp"
 #include "core/text/sjis.hpp"
 
@@ -34,11 +37,8 @@ LoadError errorAt(const fs::path& file, int line, std::string_view reasonUtf8) {
   return LoadError{file, line, sj(reasonUtf8)};
 }
 
-LoadError missingOrUnreadable(const fs::path& file) {
-  std::error_code ec;
-  return errorAt(
-      file, 0,
-      fs::exists(file, ec) ? "ファイルを読み込めませんでした。" : "ファイルがありません。");
+LoadError unreadable(const fs::path& file, ReadFault fault) {
+  return LoadError{file, 0, readFaultReason(fault)};
 }
 
 LoadError shortFile(const fs::path& file, std::size_t lines, int horses) {
@@ -53,7 +53,7 @@ int blocksOnPage(int count, int page) {
 
 // The order file, when it lists every horse exactly once; otherwise nothing.
 std::optional<std::vector<int>> readOrderFile(const fs::path& file, int count) {
-  const auto lines = readLines(file);
+  const auto lines = readLines(file).lines;
   if (!lines || lines->size() < static_cast<std::size_t>(count)) return std::nullopt;
   std::vector<int> order(static_cast<std::size_t>(count));
   std::vector<bool> seen(static_cast<std::size_t>(count) + 1, false);
@@ -64,38 +64,6 @@ std::optional<std::vector<int>> readOrderFile(const fs::path& file, int count) {
     order[i] = *n;
   }
   return order;
-}
-
-struct OutFile {
-  fs::path name;
-  std::span<const std::string> lines;
-};
-
-// Every file of the set is first written complete into a folder beside the data, and only when
-// all of them are on disk do they replace the old ones, so a full disk midway never leaves a
-// main file whose count does not match its continuation files.
-std::optional<fs::path> writeFileSet(LineWriter& writer, const fs::path& data,
-                                     const std::vector<OutFile>& files) {
-  const fs::path staging = data / ".korvane-saving";
-  std::error_code ec;
-  fs::remove_all(staging, ec);
-  fs::create_directory(staging, ec);
-  for (const OutFile& file : files) {
-    if (!writer.writeLines(staging / file.name, file.lines)) {
-      fs::remove_all(staging, ec);
-      return file.name;
-    }
-  }
-  // The main file goes last: until it is in place the old count still describes the set.
-  for (auto it = files.rbegin(); it != files.rend(); ++it) {
-    fs::rename(staging / it->name, data / it->name, ec);
-    if (ec) {
-      fs::remove_all(staging, ec);
-      return it->name;
-    }
-  }
-  fs::remove_all(staging, ec);
-  return std::nullopt;
 }
 
 const char* const kNotShiftJis = "Shift-JISの文字として読めないバイトがあります。";
@@ -135,6 +103,12 @@ std::optional<LoadError> checkHorseBlocks(std::span<const std::string> lines, st
   return std::nullopt;
 }
 
+void repairCutNames(std::span<std::string> lines, std::size_t first, int blocks) {
+  for (int k = 0; k < blocks; ++k) {
+    repairCutName(lines[first + static_cast<std::size_t>(kBlockLines * k)]);
+  }
+}
+
 std::vector<std::string> loadErrorMessage(const LoadError& error) {
   std::vector<std::string> lines{sj("「") + shownFileName(error.file) +
                                  sj("」を読み込めませんでした。")};
@@ -144,11 +118,13 @@ std::vector<std::string> loadErrorMessage(const LoadError& error) {
   return lines;
 }
 
-std::variant<LoadedSet, LoadError> readPageZeroFile(const fs::path& file,
-                                                    const fs::path& dataFolder) {
-  std::optional<std::vector<std::string>> read = readLines(file);
-  if (!read) return missingOrUnreadable(file);
-  std::vector<std::string>& lines = *read;
+namespace {
+
+std::variant<LoadedSet, LoadError> parsePageZeroFile(const fs::path& file,
+                                                     const fs::path& dataFolder) {
+  LinesRead read = readLines(file);
+  if (!read.lines) return unreadable(file, read.fault);
+  std::vector<std::string>& lines = *read.lines;
   if (lines.size() < static_cast<std::size_t>(kHeaderLines)) {
     return errorAt(file, static_cast<int>(lines.size()) + 1, "ファイルが途中で終わっています。");
   }
@@ -184,6 +160,7 @@ std::variant<LoadedSet, LoadError> readPageZeroFile(const fs::path& file,
   if (auto error = checkHorseBlocks(lines, kHeaderLines, blocksHere, file)) {
     return std::move(*error);
   }
+  repairCutNames(lines, kHeaderLines, blocksHere);
 
   HorseStore& store = set.store;
   if (selfContained) {
@@ -196,13 +173,15 @@ std::variant<LoadedSet, LoadError> readPageZeroFile(const fs::path& file,
   } else {
     for (int p = 1; kHorsesPerPage * p < count; ++p) {
       const fs::path part = dataFolder / continuationName(p);
-      std::optional<std::vector<std::string>> pageLines = readLines(part);
-      if (!pageLines) return missingOrUnreadable(part);
+      LinesRead partRead = readLines(part);
+      if (!partRead.lines) return unreadable(part, partRead.fault);
+      std::optional<std::vector<std::string>>& pageLines = partRead.lines;
       const int blocks = blocksOnPage(count, p);
       const std::size_t pageNeeded = static_cast<std::size_t>(kBlockLines * blocks);
       if (pageLines->size() < pageNeeded) return shortFile(part, pageLines->size(), blocks);
       pageLines->resize(pageNeeded);
       if (auto error = checkHorseBlocks(*pageLines, 0, blocks, part)) return std::move(*error);
+      repairCutNames(*pageLines, 0, blocks);
       store.page[p] = std::move(*pageLines);
     }
   }
@@ -219,6 +198,18 @@ std::variant<LoadedSet, LoadError> readPageZeroFile(const fs::path& file,
   return set;
 }
 
+}  // namespace
+
+std::variant<LoadedSet, LoadError> readPageZeroFile(const fs::path& file,
+                                                    const fs::path& dataFolder) {
+  try {
+    return parsePageZeroFile(file, dataFolder);
+  } catch (const std::bad_alloc&) {
+    // Sixteen pages of horses may not fit beside everything else; the program goes on as it was.
+    return unreadable(file, ReadFault::OutOfMemory);
+  }
+}
+
 const fs::path& allHorsesFileName() {
   static const fs::path name(u8"全競走馬.um0");
   return name;
@@ -229,7 +220,16 @@ bool allHorsesFileExists(const fs::path& dataFolder) {
   return fs::exists(dataFolder / allHorsesFileName(), ec);
 }
 
-std::variant<LoadedSet, LoadError> readAllHorses(const fs::path& dataFolder) {
+std::optional<LoadError> finishInterruptedSetSave(const fs::path& dataFolder, LineWriter& writer) {
+  const std::vector<fs::path> stuck = finishInterruptedSave(writer, dataFolder);
+  if (stuck.empty()) return std::nullopt;
+  return errorAt(dataFolder / stuck.front(), 0,
+                 "前回の保存が途中で止まっていて、このファイルを置き換えられません。"
+                 "フォルダに書き込めるかを確かめて下さい。");
+}
+
+std::variant<LoadedSet, LoadError> readAllHorses(const fs::path& dataFolder, LineWriter& writer) {
+  if (auto error = finishInterruptedSetSave(dataFolder, writer)) return std::move(*error);
   auto result = readPageZeroFile(dataFolder / allHorsesFileName(), dataFolder);
   if (auto* set = std::get_if<LoadedSet>(&result)) {
     if (auto order = readOrderFile(dataFolder / orderFileName(), set->store.count)) {
@@ -242,9 +242,8 @@ std::variant<LoadedSet, LoadError> readAllHorses(const fs::path& dataFolder) {
   return result;
 }
 
-std::optional<fs::path> writeStore(LineWriter& writer, const fs::path& dataFolder,
-                                   const fs::path& editedFile, HorseStore& store,
-                                   const TRaceCard& card) {
+SetSave writeStore(LineWriter& writer, const fs::path& dataFolder, const fs::path& editedFile,
+                   HorseStore& store, const TRaceCard& card) {
   std::span<std::string> header(store.page[0].data(), kHeaderLines);
   writeRaceHeader(card, header);
   header[kHeaderLines - 1] = std::to_string(store.count);
@@ -254,12 +253,12 @@ std::optional<fs::path> writeStore(LineWriter& writer, const fs::path& dataFolde
     orderLines.reserve(store.order.size());
     for (int n : store.order) orderLines.push_back(std::to_string(n));
 
-    std::vector<OutFile> files{{allHorsesFileName(), store.page[0]}};
+    std::vector<SetFile> files{{allHorsesFileName(), store.page[0]}};
     for (int p = 1; kHorsesPerPage * p < store.count; ++p) {
       files.push_back({continuationName(p), store.page[p]});
     }
     files.push_back({orderFileName(), orderLines});
-    return writeFileSet(writer, dataFolder, files);
+    return saveFileSet(writer, dataFolder, files);
   }
   // A race file keeps every one of its horses in the one file, even past the first page.
   std::vector<std::string> joined;
@@ -270,8 +269,8 @@ std::optional<fs::path> writeStore(LineWriter& writer, const fs::path& dataFolde
     }
     lines = joined;
   }
-  if (!writer.writeLines(editedFile, lines)) return editedFile;
-  return std::nullopt;
+  if (!writer.writeLines(editedFile, lines)) return SetSave{false, {editedFile}};
+  return SetSave{true, {}};
 }
 
 }  // namespace korvane

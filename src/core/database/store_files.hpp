@@ -11,6 +11,7 @@
 
 #include "core/database/horse_store.hpp"
 #include "core/database/race_card.hpp"
+#include "core/text/file_set.hpp"
 #include "core/text/line_file.hpp"
 
 namespace korvane {
@@ -41,22 +42,32 @@ struct LoadedSet {
 std::optional<LoadError> checkHorseBlocks(std::span<const std::string> lines, std::size_t first,
                                           int blocks, const std::filesystem::path& file);
 
+// Repairs every horse name of `blocks` checked blocks that start at index `first` whose last byte
+// is the first half of a character (repairCutName).
+void repairCutNames(std::span<std::string> lines, std::size_t first, int blocks);
+
 // Reads a main-format file and, as its count needs, the continuation files 全競走馬2.um0 ... from
 // `dataFolder`. Recomputes every style line and the odds-derived values. Nothing is changed
 // outside; the caller swaps the result in.
 std::variant<LoadedSet, LoadError> readPageZeroFile(const std::filesystem::path& file,
                                                     const std::filesystem::path& dataFolder);
 
+// Finishes a save of the set that a kill or a failure left committed but not in place, or
+// discards an uncommitted one; the error names a file that could not be put in place (the set
+// must then not be read: it would be a mix of two saves).
+std::optional<LoadError> finishInterruptedSetSave(const std::filesystem::path& dataFolder,
+                                                  LineWriter& writer);
+
 // Reads the all-horses set of `dataFolder` with its order file (rebuilt from the names when the
-// order file does not list every horse once).
-std::variant<LoadedSet, LoadError> readAllHorses(const std::filesystem::path& dataFolder);
+// order file does not list every horse once), after finishInterruptedSetSave.
+std::variant<LoadedSet, LoadError> readAllHorses(const std::filesystem::path& dataFolder,
+                                                 LineWriter& writer);
 
 // Writes the card into the store's header and the store to its files: the all-horses set into
 // `dataFolder` when `editedFile` is allHorsesFileName(), else the one race file `editedFile` with
-// every horse. Answers the file that could not be written, nothing after a complete save.
-std::optional<std::filesystem::path> writeStore(LineWriter& writer,
-                                                const std::filesystem::path& dataFolder,
-                                                const std::filesystem::path& editedFile,
-                                                HorseStore& store, const TRaceCard& card);
+// every horse. The set is saved as one transaction (file_set.hpp); a race file atomically.
+SetSave writeStore(LineWriter& writer, const std::filesystem::path& dataFolder,
+                   const std::filesystem::path& editedFile, HorseStore& store,
+                   const TRaceCard& card);
 
 }  // namespace korvane

@@ -46,6 +46,9 @@ FolderSetup prepareStart(AppState& app) {
   if (!setup.ok) return setup;
   app.folders.race = setup.race;
   app.folders.custom = setup.custom;
+  // A save that a kill interrupted after its commit is finished before anything looks at the
+  // set (the first-run test included); what cannot be finished, the first load reports.
+  finishInterruptedSetSave(app.folders.data, app.writer);
   app.settings = readSettingsFile(settingsFilePath(app.folders.data));
   return setup;
 }

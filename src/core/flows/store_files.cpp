@@ -37,6 +37,13 @@ void showFirstRunNotice(AppState& app) {
 
 bool loadPageZeroFile(AppState& app, const fs::path& path) {
   const fs::path file = path == allHorsesFileName() ? app.folders.data / path : path;
+  // The main file of a set is read only once a save that was stopped midway is finished.
+  if (file.filename() == allHorsesFileName()) {
+    if (auto error = finishInterruptedSetSave(file.parent_path(), app.writer)) {
+      app.dialogs.message(loadErrorMessage(*error));
+      return false;
+    }
+  }
   auto result = readPageZeroFile(file, app.folders.data);
   if (auto* error = std::get_if<LoadError>(&result)) {
     app.dialogs.message(loadErrorMessage(*error));
@@ -47,7 +54,7 @@ bool loadPageZeroFile(AppState& app, const fs::path& path) {
 }
 
 bool loadAllHorses(AppState& app) {
-  auto result = readAllHorses(app.folders.data);
+  auto result = readAllHorses(app.folders.data, app.writer);
   if (auto* error = std::get_if<LoadError>(&result)) {
     app.dialogs.message(loadErrorMessage(*error));
     return false;
@@ -59,10 +66,10 @@ bool loadAllHorses(AppState& app) {
 
 bool saveStore(AppState& app) {
   WaitWindow wait(app.dialogs, sj("      データを保存しています"));
-  const std::optional<fs::path> failed =
+  const SetSave save =
       writeStore(app.writer, app.folders.data, app.editedFile, app.store, app.card);
-  if (failed) {
-    app.dialogs.message(notSavedMessage(*failed));
+  if (!save.failed.empty()) {
+    app.dialogs.message(notSavedMessage(save));
     return false;
   }
   app.store.modified = false;
@@ -98,7 +105,7 @@ void reloadAllHorses(AppState& app) {
 
   std::variant<LoadedSet, LoadError> result = [&] {
     WaitWindow wait(app.dialogs, sj("    データを読み込んでいます"));
-    return readAllHorses(app.folders.data);
+    return readAllHorses(app.folders.data, app.writer);
   }();
   if (auto* error = std::get_if<LoadError>(&result)) {
     app.dialogs.message(loadErrorMessage(*error));

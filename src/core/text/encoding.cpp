@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <bitset>
 #include <cerrno>
 
 namespace korvane {
@@ -42,7 +43,33 @@ Converted convert(const char* to, const char* from, std::string_view in) {
   return result;
 }
 
+// Every double-byte code that cp932 gives a character, asked of iconv once, so that a file is
+// checked against exactly what the screen and the terminal can show.
+std::bitset<0x10000> assignedPairs() {
+  std::bitset<0x10000> assigned;
+  iconv_t cd = iconv_open("UTF-8", "CP932");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return assigned;
+  for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+    for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+      char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+      char out[8];
+      char* inPtr = in;
+      char* outPtr = out;
+      std::size_t inLeft = 2, outLeft = sizeof out;
+      const bool ok = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+      assigned[lead << 8 | trail] = ok && inLeft == 0;
+    }
+  }
+  iconv_close(cd);
+  return assigned;
+}
+
 }  // namespace
+
+bool isAssignedCp932Pair(unsigned char lead, unsigned char trail) {
+  static const std::bitset<0x10000> assigned = assignedPairs();
+  return assigned[static_cast<unsigned>(lead) << 8 | trail];
+}
 
 Converted cp932ToUtf8(std::string_view cp932) {
   return convert("UTF-8", "CP932", cp932);

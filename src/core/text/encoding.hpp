@@ -16,6 +16,8 @@ struct Converted {
 };
 
 Converted cp932ToUtf8(std::string_view cp932);
+// True when the two bytes form a character of cp932 (unassigned codes such as 85 40 do not).
+bool isAssignedCp932Pair(unsigned char lead, unsigned char trail);
 Converted utf8ToCp932(std::string_view utf8);
 
 // For messages only: a UTF-8 text (such as a file name) in cp932, with every character that cp932

@@ -1,27 +1,90 @@
 #include "core/text/line_file.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <new>
+#include <system_error>
+
+#include "core/text/sjis.hpp"
 
 namespace korvane {
 
-std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string content;
-  try {
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  } catch (const std::ios_base::failure&) {
-    // The stream buffer throws on a read error (a folder opened as a file, a failing disk).
-    return std::nullopt;
-  }
-  if (in.bad()) return std::nullopt;
+namespace {
 
+// Closes the descriptor on every way out.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  // Closes now and tells whether the data reached the file.
+  bool close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+ReadFault openFault(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return ReadFault::Missing;
+    case ELOOP:
+      return ReadFault::LinkLoop;
+    case ENXIO:  // a socket or a device without its driver
+    case ENODEV:
+      return ReadFault::NotAFile;
+    default:
+      return ReadFault::Unreadable;
+  }
+}
+
+// The file's bytes, at most maxBytes; a pipe opened without waiting never blocks the program.
+LinesRead readContent(const std::filesystem::path& path, std::size_t maxBytes,
+                      std::string& content) {
+  const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  if (fd.get() < 0) return {std::nullopt, openFault(errno)};
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) return {std::nullopt, ReadFault::Unreadable};
+  if (!S_ISREG(info.st_mode)) return {std::nullopt, ReadFault::NotAFile};
+  if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+    return {std::nullopt, ReadFault::TooLarge};
+  }
+  content.resize(static_cast<std::size_t>(info.st_size));
+  std::size_t done = 0;
+  // A file that grows while it is read is still held to the limit.
+  while (true) {
+    if (done == content.size()) {
+      if (content.size() > maxBytes) return {std::nullopt, ReadFault::TooLarge};
+      content.resize(content.size() + 4096);
+    }
+    const ssize_t n = ::read(fd.get(), content.data() + done, content.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return {std::nullopt, ReadFault::Unreadable};
+    }
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  content.resize(done);
+  if (done > maxBytes) return {std::nullopt, ReadFault::TooLarge};
+  return {};
+}
+
+std::vector<std::string> splitLines(const std::string& content) {
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < content.size()) {
@@ -36,8 +99,6 @@ std::optional<std::vector<std::string>> readLines(const std::filesystem::path& p
   return lines;
 }
 
-namespace {
-
 bool writeAll(int fd, const std::string& data) {
   std::size_t written = 0;
   while (written < data.size()) {
@@ -51,7 +112,44 @@ bool writeAll(int fd, const std::string& data) {
   return true;
 }
 
+std::filesystem::path folderOf(const std::filesystem::path& path) {
+  const std::filesystem::path parent = path.parent_path();
+  return parent.empty() ? std::filesystem::path(".") : parent;
+}
+
 }  // namespace
+
+LinesRead readLines(const std::filesystem::path& path, std::size_t maxBytes) {
+  try {
+    std::string content;
+    LinesRead read = readContent(path, maxBytes, content);
+    if (read.fault != ReadFault::None) return read;
+    read.lines = splitLines(content);
+    return read;
+  } catch (const std::bad_alloc&) {
+    return {std::nullopt, ReadFault::OutOfMemory};
+  }
+}
+
+std::string readFaultReason(ReadFault fault) {
+  switch (fault) {
+    case ReadFault::None:
+      break;
+    case ReadFault::Missing:
+      return sj("ファイルがありません。");
+    case ReadFault::NotAFile:
+      return sj("普通のファイルではありません（フォルダ、デバイス、パイプなど）。");
+    case ReadFault::LinkLoop:
+      return sj("リンクが輪になっていて、ファイルにたどり着けません。");
+    case ReadFault::TooLarge:
+      return sj("ファイルが大きすぎます。コルバンのファイルではありません。");
+    case ReadFault::OutOfMemory:
+      return sj("メモリが足りないため、読み込めませんでした。");
+    case ReadFault::Unreadable:
+      return sj("ファイルを読み込めませんでした。");
+  }
+  return std::string();
+}
 
 bool AtomicLineWriter::writeLines(const std::filesystem::path& path,
                                   std::span<const std::string> lines) {
@@ -66,20 +164,38 @@ bool AtomicLineWriter::writeLines(const std::filesystem::path& path,
 
   std::filesystem::path temp = path;
   temp += ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  const bool ok = writeAll(fd, data) && ::fsync(fd) == 0;
-  if (::close(fd) != 0 || !ok) {
+  Descriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  if (fd.get() < 0) return false;
+  const bool ok = writeAll(fd.get(), data) && ::fsync(fd.get()) == 0;
+  if (!fd.close() || !ok || std::rename(temp.c_str(), path.c_str()) != 0) {
     std::error_code ignored;
     std::filesystem::remove(temp, ignored);
     return false;
   }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    return false;
-  }
-  return true;
+  // The new name must reach the disk too, or a power cut could bring back the old file.
+  return syncFolder(folderOf(path));
+}
+
+bool AtomicLineWriter::makeFolder(const std::filesystem::path& folder) {
+  return ::mkdir(folder.c_str(), 0755) == 0;
+}
+
+bool AtomicLineWriter::moveFile(const std::filesystem::path& from,
+                                const std::filesystem::path& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool AtomicLineWriter::syncFolder(const std::filesystem::path& folder) {
+  Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.get() < 0) return false;
+  const bool synced = ::fsync(fd.get()) == 0;
+  return fd.close() && synced;
+}
+
+bool AtomicLineWriter::removeAll(const std::filesystem::path& path) {
+  std::error_code error;
+  std::filesystem::remove_all(path, error);
+  return !error;
 }
 
 }  // namespace korvane

@@ -23,8 +23,7 @@ bool isWellFormedCp932(std::string_view s) {
     const auto c = static_cast<unsigned char>(s[pos]);
     if (isLeadByte(c)) {
       if (++pos == s.size()) return false;
-      const auto trail = static_cast<unsigned char>(s[pos]);
-      if (trail < 0x40 || trail == 0x7F || trail > 0xFC) return false;
+      if (!isAssignedCp932Pair(c, static_cast<unsigned char>(s[pos]))) return false;
     } else if (c == 0x80 || c == 0xA0 || c > 0xDF) {
       return false;
     }

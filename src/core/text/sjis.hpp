@@ -16,7 +16,7 @@ bool isLeadByte(unsigned char c);
 std::size_t charBytesAt(std::string_view s, std::size_t pos);
 
 // True when every byte belongs to a cp932 character: a single byte 0x00-0x7F or 0xA1-0xDF, or a
-// lead byte followed by a trail byte 0x40-0x7E or 0x80-0xFC.
+// lead byte followed by a trail byte that together are an assigned character.
 bool isWellFormedCp932(std::string_view s);
 
 // The longest prefix of at most n bytes that does not split a double-byte character.
