@@ -85,10 +85,14 @@ ParsedCard parseCardOptions(const std::vector<std::string_view>& args, const Ext
       }
     } else if (arg == "--custom") {
       const auto text = value();
-      if (!text) return fail("--custom のあとにカスタマイズファイル（.umc）を指定して下さい。");
+      if (!text || text->empty()) {
+        return fail("--custom のあとにカスタマイズファイル（.umc）を指定して下さい。");
+      }
       options.custom = std::filesystem::path(*text);
     } else if (arg.starts_with("--") || haveFile) {
       return fail("余分な引数があります：" + std::string(arg));
+    } else if (arg.empty()) {
+      return fail("ファイル名が空です。");
     } else {
       options.file = std::filesystem::path(arg);
       haveFile = true;

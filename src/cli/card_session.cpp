@@ -50,12 +50,15 @@ int predictCard(const CardOptions& options, CardSession& session, std::ostream& 
   app.editedFile = allHorses ? allHorsesFileName() : options.file;
   if (!app.editingAllHorses()) sortOrderByName(app.store);
 
+  // The header lines that say why this card cannot be predicted.
+  constexpr int kDistanceLine = 2;
+  constexpr int kRunnerCountLine = 6;
   if (!enoughRunnersToPredict(app)) {
-    writeMessage(err, session.platform.dialogs.messages.back());
+    writeFileMessage(err, options.file, kRunnerCountLine, session.platform.dialogs.messages.back());
     return kExitData;
   }
   if (app.card.distance == 0) {
-    writeMessage(err, {sj("レースコースが入力されていません。")});
+    writeFileMessage(err, options.file, kDistanceLine, {sj("レースコースが入力されていません。")});
     return kExitData;
   }
 

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "core/text/encoding.hpp"
+#include "core/text/sjis.hpp"
 
 namespace korvane::cli {
 
@@ -45,6 +46,19 @@ bool writePage(std::ostream& out, const std::vector<std::string>& lines, Encodin
 
 void writeMessage(std::ostream& out, const std::vector<std::string>& lines) {
   for (const auto& line : lines) out << readable(line) << '\n';
+}
+
+void writeFileMessage(std::ostream& out, const std::filesystem::path& file, int line,
+                      std::vector<std::string> lines) {
+  std::string lead = sj("「") + shownFileName(file) + sj("」");
+  if (line > 0) lead += std::to_string(line) + sj("行目");
+  lines.insert(lines.begin(), lead + sj("："));
+  if (lines.size() > 1) {
+    lines[0] += lines[1];
+    lines.erase(lines.begin() + 1);
+  }
+  out << "korvane-cli: ";
+  writeMessage(out, lines);
 }
 
 }  // namespace korvane::cli

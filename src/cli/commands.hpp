@@ -15,6 +15,8 @@ int predictCommand(const std::vector<std::string_view>& args, std::ostream& out,
 int judgeCommand(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);
 int detailCommand(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);
 int marksCommand(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);
+int addLoadCommand(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);
+int checkCommand(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);
 int benchCommand(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err);
 
 // The short usage text for standard error.

@@ -45,7 +45,7 @@ int judgeCommand(const std::vector<std::string_view>& args, std::ostream& out, s
   AppState& app = session.app;
   // The user evaluation screen opens the judgement only for a field it can narrow down.
   if (user && strongRatedCount(app.card) > kMaxStrongRated) {
-    writeMessage(err, tooManyStrongRatedMessage());
+    writeFileMessage(err, options.file, 0, tooManyStrongRatedMessage());
     return kExitData;
   }
   const Judgement judgement =

@@ -16,6 +16,8 @@ void printUsage(std::ostream& err) {
          "以外のオプション]\n"
          "        korvane-cli detail ファイル [--no-odds] [predict のオプション]\n"
          "        korvane-cli marks ファイル [predict の --csv 以外のオプション]\n"
+         "        korvane-cli add-load データフォルダ レースファイル.uma...\n"
+         "        korvane-cli check データフォルダ\n"
          "        korvane-cli bench [レース数]\n"
          "        korvane-cli --help | --version\n"
          "ファイルは、レースファイル（.uma）か、全競走馬.um0（全競走馬2.um0 "
@@ -64,6 +66,8 @@ int main(int argc, char** argv) {
   if (args[0] == "judge") return judgeCommand(rest, std::cout, std::cerr);
   if (args[0] == "detail") return detailCommand(rest, std::cout, std::cerr);
   if (args[0] == "marks") return marksCommand(rest, std::cout, std::cerr);
+  if (args[0] == "add-load") return addLoadCommand(rest, std::cout, std::cerr);
+  if (args[0] == "check") return checkCommand(rest, std::cout, std::cerr);
   if (args[0] == "bench") return benchCommand(rest, std::cout, std::cerr);
   if (args[0] == "--help" || args[0] == "-h") {
     printHelp(std::cout);

@@ -432,8 +432,9 @@ TEST_F(StoreFiles, ALoadThatCannotFinishACommittedSaveRefuses) {
   const HorseStore saved = app.store;
   app.store.modified = true;
   writer.calls = 0;
-  // Remove, make the folder, three staged files, the marker, the main file moved: then killed.
-  writer.killAtCall = 8;
+  // Remove, make the folder, three staged files, flush, the marker, the main file moved: then
+  // killed.
+  writer.killAtCall = 9;
   EXPECT_FALSE(saveStore(app));
   writer.killAtCall = 0;
   ASSERT_TRUE(fs::exists(dir_ / ".korvane-saving" / "commit"));

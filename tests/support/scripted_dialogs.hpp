@@ -85,6 +85,12 @@ class FailingWriter : public LineWriter {
     if (failAll || (failName && path.filename() == *failName) || failsNow()) return false;
     return real_.writeLines(path, lines);
   }
+  bool writeStaged(const std::filesystem::path& path,
+                   std::span<const std::string> lines) override {
+    ++writes;
+    if (failAll || (failName && path.filename() == *failName) || failsNow()) return false;
+    return real_.writeStaged(path, lines);
+  }
   bool makeFolder(const std::filesystem::path& folder) override {
     return !failAll && !failsNow() && real_.makeFolder(folder);
   }

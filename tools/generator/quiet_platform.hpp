@@ -29,6 +29,9 @@ class RefusingWriter : public LineWriter {
   bool writeLines(const std::filesystem::path&, std::span<const std::string>) override {
     return false;
   }
+  bool writeStaged(const std::filesystem::path&, std::span<const std::string>) override {
+    return false;
+  }
   bool makeFolder(const std::filesystem::path&) override { return false; }
   bool moveFile(const std::filesystem::path&, const std::filesystem::path&) override {
     return false;

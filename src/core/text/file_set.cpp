@@ -62,11 +62,13 @@ SetSave saveFileSet(LineWriter& writer, const fs::path& folder, std::span<const 
   }
   // Every file is tried, so that the message can name all that did not fit on the disk.
   for (const SetFile& file : files) {
-    if (!writer.writeLines(staging / file.name, file.lines)) save.failed.push_back(file.name);
+    if (!writer.writeStaged(staging / file.name, file.lines)) save.failed.push_back(file.name);
   }
+  // The staged files' names reach the disk before the marker that vouches for them.
   std::vector<std::string> marker{kMarkerBanner};
   for (const SetFile& file : files) marker.push_back(file.name.string());
-  if (save.failed.empty() && !writer.writeLines(staging / kMarkerName, marker)) {
+  if (save.failed.empty() &&
+      (!writer.syncFolder(staging) || !writer.writeLines(staging / kMarkerName, marker))) {
     save.failed = allNames;
   }
   if (!save.failed.empty()) {

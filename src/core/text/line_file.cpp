@@ -151,8 +151,8 @@ std::string readFaultReason(ReadFault fault) {
   return std::string();
 }
 
-bool AtomicLineWriter::writeLines(const std::filesystem::path& path,
-                                  std::span<const std::string> lines) {
+bool AtomicLineWriter::writeStaged(const std::filesystem::path& path,
+                                   std::span<const std::string> lines) {
   std::string data;
   std::size_t size = 0;
   for (const std::string& line : lines) size += line.size() + 2;
@@ -161,13 +161,17 @@ bool AtomicLineWriter::writeLines(const std::filesystem::path& path,
     data += line;
     data += "\r\n";
   }
-
-  std::filesystem::path temp = path;
-  temp += ".tmp";
-  Descriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
   if (fd.get() < 0) return false;
   const bool ok = writeAll(fd.get(), data) && ::fsync(fd.get()) == 0;
-  if (!fd.close() || !ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+  return fd.close() && ok;
+}
+
+bool AtomicLineWriter::writeLines(const std::filesystem::path& path,
+                                  std::span<const std::string> lines) {
+  std::filesystem::path temp = path;
+  temp += ".tmp";
+  if (!writeStaged(temp, lines) || std::rename(temp.c_str(), path.c_str()) != 0) {
     std::error_code ignored;
     std::filesystem::remove(temp, ignored);
     return false;

@@ -49,6 +49,10 @@ class LineWriter {
   // left exactly as it was.
   virtual bool writeLines(const std::filesystem::path& path,
                           std::span<const std::string> lines) = 0;
+  // Writes a file that nothing reads yet (a staged file of a set save) and flushes it, in place:
+  // a half-written one is thrown away with its staging folder.
+  virtual bool writeStaged(const std::filesystem::path& path,
+                           std::span<const std::string> lines) = 0;
   // Makes a folder inside an existing one.
   virtual bool makeFolder(const std::filesystem::path& folder) = 0;
   // Renames a file within one file system, replacing what stood at `to`.
@@ -64,6 +68,7 @@ class LineWriter {
 class AtomicLineWriter : public LineWriter {
  public:
   bool writeLines(const std::filesystem::path& path, std::span<const std::string> lines) override;
+  bool writeStaged(const std::filesystem::path& path, std::span<const std::string> lines) override;
   bool makeFolder(const std::filesystem::path& folder) override;
   bool moveFile(const std::filesystem::path& from, const std::filesystem::path& to) override;
   bool syncFolder(const std::filesystem::path& folder) override;
