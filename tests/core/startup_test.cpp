@@ -153,6 +153,33 @@ TEST_F(Startup, FirstRunShowsTheSampleAndOffersToSaveIt) {
   EXPECT_FALSE(isFirstRun(app));
 }
 
+// The first save of the sample was killed after its commit, before the main file was in place:
+// the start finishes it, so the saved horses load instead of the sample being offered again.
+TEST_F(Startup, AnInterruptedFirstSaveIsFinishedBeforeTheFirstRunTest) {
+  write("smpuma.um0", gen::sampleSetLines());
+  loadAtStartup(app);
+  writer.killAtCall = 5;  // remove, folder, two staged files: killed at the flush before the marker
+  dialogs.confirmAnswers = {true};
+  EXPECT_FALSE(closeProgram(app));
+  writer.killAtCall = 0;
+  EXPECT_FALSE(fs::exists(dir_ / kMain));
+  ASSERT_TRUE(prepareStart(app).ok);
+  EXPECT_TRUE(isFirstRun(app)) << "not committed: nothing of it stays";
+  EXPECT_FALSE(fs::exists(dir_ / ".korvane-saving"));
+
+  writer.calls = 0;
+  writer.killAtCall = 7;  // the marker written, then killed at the first move
+  dialogs.confirmAnswers = {true, true};
+  closeProgram(app);
+  writer.killAtCall = 0;
+  EXPECT_FALSE(fs::exists(dir_ / kMain));
+  ASSERT_TRUE(prepareStart(app).ok);
+  EXPECT_FALSE(isFirstRun(app));
+  loadAtStartup(app);
+  EXPECT_EQ(app.store.count, 80);
+  EXPECT_FALSE(app.store.modified);
+}
+
 TEST_F(Startup, FirstRunWithoutTheSampleStartsEmpty) {
   EXPECT_TRUE(loadAtStartup(app).newHorseEnabled);
   EXPECT_EQ(app.store.count, 0);
