@@ -187,7 +187,7 @@ TEST_F(Maintenance, OldHorsesGoToTheRaceFileAndComeBackByAddLoad) {
 
   // The file is a race file without runners holding the three blocks as they were.
   const fs::path file = app.folders.race / u8"古い馬0903.uma";
-  const std::optional<std::vector<std::string>> lines = readLines(file);
+  const std::optional<std::vector<std::string>> lines = readLines(file).lines;
   ASSERT_TRUE(lines);
   EXPECT_EQ((*lines)[0], "KORVANE DATA 1998-2009");
   EXPECT_EQ((*lines)[5], sj("0,逃げ先行有利"));
@@ -229,7 +229,7 @@ TEST_F(Maintenance, SevenHundredFiftyAtATime) {
             (std::vector<std::string>{sj("古い馬を750頭、移動しました。"),
                                       sj("一度にこれ以上移動できません。")}));
   EXPECT_EQ(app.store.count, 850);
-  EXPECT_EQ(readLines(app.folders.race / "first.uma")->size(), 61u + 750u * 42u);
+  EXPECT_EQ(readLines(app.folders.race / "first.uma").lines->size(), 61u + 750u * 42u);
   // The last moved horse was HORSE01500; what stays keeps its order and its pages packed.
   EXPECT_EQ(horseName(app.store, 750), fitBytesZen("HORSE01499", 18));
   EXPECT_EQ(horseName(app.store, 751), fitBytesZen("HORSE01501", 18));

@@ -459,7 +459,7 @@ TEST_F(RaceAddLoad, AMalformedFileAddsNothing) {
 // What a file dialog can hand over besides a race file is refused at once, naming it: nothing
 // can hang the program or fill its memory.
 TEST_F(RaceAddLoad, DevicesPipesLinkLoopsAndHugeFilesAreRefusedAtOnce) {
-  appendHorse(app.store, record(horse("アイ"), {"0801"}));
+  appendHorse(app.store, datedRecord(horse("アイ"), {"0801"}));
   const HorseStore before = app.store;
   const fs::path other = dir_ / "other";
   fs::create_symlink("/dev/zero", other / "zero.uma");
@@ -487,7 +487,7 @@ TEST_F(RaceAddLoad, DevicesPipesLinkLoopsAndHugeFilesAreRefusedAtOnce) {
 TEST_F(RaceAddLoad, ANameCutInHalfACharacterIsRepaired) {
   // A half-width kana and nine full-width letters: 19 bytes, the ninth letter cut at byte 18.
   const std::string longName = sj("ｱアイウエオカキクケ");
-  std::vector<std::string> block = record(longName + " 4" + sj("牡"), {"0903"});
+  std::vector<std::string> block = datedRecord(longName + " 4" + sj("牡"), {"0903"});
   dialogs.fileAnswers.push_back(put("other/name_split_double_byte.uma", raceFile({block})));
   ASSERT_TRUE(addLoadRace(app));
   ASSERT_EQ(app.store.count, 1);
