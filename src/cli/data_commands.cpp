@@ -6,7 +6,7 @@
 #include <variant>
 
 #include "cli_text.hpp"
-#include "core/app/file_dialogs.hpp"
+#include "core/flows/file_dialogs.hpp"
 #include "commands.hpp"
 #include "core/database/race_files.hpp"
 #include "core/database/store_edit.hpp"

@@ -5,7 +5,7 @@
 #include <variant>
 
 #include "core/app/app_state.hpp"
-#include "core/app/file_dialogs.hpp"
+#include "core/flows/file_dialogs.hpp"
 #include "core/custom/custom_file.hpp"
 #include "core/flows/prediction.hpp"
 #include "core/text/sjis.hpp"

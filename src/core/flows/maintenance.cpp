@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/app/app_state.hpp"
-#include "core/app/file_dialogs.hpp"
+#include "core/flows/file_dialogs.hpp"
 #include "core/database/store_edit.hpp"
 #include "core/database/store_maintenance.hpp"
 #include "core/flows/race_files.hpp"

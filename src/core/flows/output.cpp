@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "core/app/app_state.hpp"
-#include "core/app/file_dialogs.hpp"
+#include "core/flows/file_dialogs.hpp"
 #include "core/app/printer.hpp"
 #include "core/output/detail_page.hpp"
 #include "core/output/judgement_page.hpp"

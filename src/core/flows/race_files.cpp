@@ -4,7 +4,7 @@
 #include <variant>
 
 #include "core/app/app_state.hpp"
-#include "core/app/file_dialogs.hpp"
+#include "core/flows/file_dialogs.hpp"
 #include "core/database/race_files.hpp"
 #include "core/database/store_edit.hpp"
 #include "core/flows/store_files.hpp"

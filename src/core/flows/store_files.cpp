@@ -5,7 +5,7 @@
 #include <variant>
 
 #include "core/app/app_state.hpp"
-#include "core/app/file_dialogs.hpp"
+#include "core/flows/file_dialogs.hpp"
 #include "core/database/store_files.hpp"
 #include "core/text/encoding.hpp"
 #include "core/text/sjis.hpp"

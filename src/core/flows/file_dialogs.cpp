@@ -1,4 +1,4 @@
-#include "core/app/file_dialogs.hpp"
+#include "core/flows/file_dialogs.hpp"
 
 #include <system_error>
 
