@@ -68,13 +68,13 @@ TEST(EnginePairScoring, WinsLossesAndLevelRecordsByRank) {
   rank[2] = 2;
   rank[3] = 2;
   rank[4] = 4;
-  pairPoints(win, loss, rank, 4, true, points);
+  pairPoints(standingOf(win, loss, 4), rank, 4, true, points);
   // plus = 2 x (4 - 2 + 1) + (4 - (1 + 2) div 2 + 1) = 6 + 4, minus = 2 x 4: 500 + 5 - 4 = 501,
   // above 500: 502.
   EXPECT_EQ(points[1], 502);
   EXPECT_EQ(points[2], 500);  // nothing in its own row
   // Variant 5 ignores the level record: plus 6, minus 8: 500 + 3 - 4 = 499.
-  pairPoints(win, loss, rank, 4, false, points);
+  pairPoints(standingOf(win, loss, 4), rank, 4, false, points);
   EXPECT_EQ(points[1], 499);
 }
 
@@ -244,7 +244,7 @@ TEST(EngineComparisonPass, TransitiveStepAndInitialScore) {
   EXPECT_EQ(t.win[1][3], 2);
   EXPECT_EQ(t.loss[3][1], 2);
   EXPECT_EQ(t.loss[1][3], 0);
-  EXPECT_TRUE(t.decided[1][3]);
+  EXPECT_TRUE(t.decided[1] >> 3 & 1u);
   // Loop 2 adds one point per side to the pairs that met, none to 1 and 3.
   EXPECT_EQ(t.win2[1][2], 6);
   EXPECT_EQ(t.win2[1][3], 2);

@@ -20,10 +20,11 @@ std::int32_t shownRank(std::int32_t points, std::int32_t rank, int n) {
 void abilityPowerLoseP(const Tallies& t, const TRaceCard& card, TYosouResult& result,
                        SlotValues& abilityRanks) {
   const int n = slotCount(card);
+  const Standing record = standingOf(t.win, t.loss, n);
   SlotValues points{}, first{};
-  pairPoints(t.win, t.loss, t.rank, n, true, points);
+  pairPoints(record, t.rank, n, true, points);
   rankDescending(points, first, n);
-  pairPoints(t.win, t.loss, first, n, true, points);
+  pairPoints(record, first, n, true, points);
   rankDescending(points, abilityRanks, n);
   for (int i = 1; i <= n; ++i) {
     RunnerResult& r = result.runner[i];
@@ -33,7 +34,7 @@ void abilityPowerLoseP(const Tallies& t, const TRaceCard& card, TYosouResult& re
 
   // 底力 trusts only what the good runs proved: a level record earns nothing.
   SlotValues power{}, powerRanks{};
-  pairPoints(t.win2, t.loss2, abilityRanks, n, false, power);
+  pairPoints(standingOf(t.win2, t.loss2, n), abilityRanks, n, false, power);
   rankDescending(power, powerRanks, n);
   for (int i = 1; i <= n; ++i) {
     RunnerResult& r = result.runner[i];
@@ -45,13 +46,11 @@ void abilityPowerLoseP(const Tallies& t, const TRaceCard& card, TYosouResult& re
   SlotValues loseP{}, losePRanks{};
   for (int i = 1; i <= n; ++i) {
     std::int32_t value = 0;
-    for (int k = 1; k <= n; ++k) {
-      if (k == i) continue;
-      if (t.win[i][k] < t.loss[i][k]) {
-        value += 2 * abilityRanks[k];
-      } else if (t.win[i][k] == t.loss[i][k] && t.win[i][k] > 0) {
-        value += (abilityRanks[k] + abilityRanks[i]) / 2;
-      }
+    for (std::uint32_t ks = record.behind[i]; ks != 0; ks &= ks - 1) {
+      value += 2 * abilityRanks[std::countr_zero(ks)];
+    }
+    for (std::uint32_t ks = record.level[i]; ks != 0; ks &= ks - 1) {
+      value += (abilityRanks[std::countr_zero(ks)] + abilityRanks[i]) / 2;
     }
     if (value == 0 && result.runner[i].ability == kNoComparison) value = 9999;
     loseP[i] = value;
@@ -67,7 +66,7 @@ void abilityPowerLoseP(const Tallies& t, const TRaceCard& card, TYosouResult& re
 
 void allDistanceFromPass(Tallies& t, const TRaceCard& card, TYosouResult& result) {
   const int n = slotCount(card);
-  pairPoints(t.win2, t.loss2, t.rank, n, true, t.score);
+  pairPoints(standingOf(t.win2, t.loss2, n), t.rank, n, true, t.score);
   rankDescending(t.score, t.rank, n);
   for (int i = 1; i <= n; ++i) {
     RunnerResult& r = result.runner[i];
@@ -108,8 +107,7 @@ void runScores(const RunCache& cache, const Meetings& all, const TRaceCard& card
     for (int i = 1; i <= n; ++i) {
       std::int32_t score = kNoComparison;
       if (usable[i][j]) {
-        const OpponentOutcomes o =
-            opponentOutcomes(*meetings, i, j, [](const Meetings::Met&) { return true; });
+        const OpponentOutcomes o = opponentOutcomes(*meetings, i, j, kEveryRun);
         std::int32_t plus = 0, minus = 0;
         for (std::uint32_t ks = o.lost; ks != 0; ks &= ks - 1) {
           minus += 2 * abilityRanks[std::countr_zero(ks)];

@@ -74,25 +74,41 @@ void group(Groups& g, const RunCache& cache, int n, const RunFlags& ownRuns,
   }
 }
 
+// Run `run` of `slot` met run `otherRun` of `otherSlot` with `verdict` (the sign counts).
+void record(Meetings& out, int slot, int run, int otherSlot, int otherRun, int verdict) {
+  Meetings::Met& m = out.of[slot][run];
+  const std::uint32_t bit = 1u << otherSlot;
+  m.met[otherRun - 1] |= bit;
+  m.lost[otherRun - 1] |= verdict < 0 ? bit : 0u;
+  m.level[otherRun - 1] |= verdict == 0 ? bit : 0u;
+}
+
+// A run of a group as the pair loop reads it: where its meetings go and where it stands in the
+// others' run sets.
+struct Member {
+  const CachedRun* run;
+  Meetings::Met* met;
+  std::uint32_t slotBit;
+  int word;  // run number - 1
+};
+
+// `a` met `b` and `b` met `a`, with the verdict seen from `a`.
+void recordBoth(const Member& a, const Member& b, int v) {
+  a.met->met[b.word] |= b.slotBit;
+  a.met->lost[b.word] |= v < 0 ? b.slotBit : 0u;
+  a.met->level[b.word] |= v == 0 ? b.slotBit : 0u;
+  b.met->met[a.word] |= a.slotBit;
+  b.met->lost[a.word] |= v > 0 ? a.slotBit : 0u;
+  b.met->level[a.word] |= v == 0 ? a.slotBit : 0u;
+}
+
 // The usual case where both sides are the same runs: each pair of runs is looked at once, since
 // a meeting seen from the other run has the opposite verdict. Runs with a regular month are
 // sorted by month inside their group, so that each looks only at the runs up to two months on;
-// a pair with an irregular month asks both ways whether the runs met. The meetings of a run come
-// out in another order than the one-sided loop's, which nobody reads: they are read as sets.
-void findMeetingsBothWays(Meetings& out, const RunCache& cache, const Groups& g, int n,
-                          const RunFlags& runs, bool withLast3F) {
-  struct Pair {
-    std::int16_t a, b;  // places in the groups
-    bool aMetB, bMetA;
-  };
-  static constexpr int kMaxPairs = kRunRefs * (kRunRefs - 1) / 2;
-  std::array<Pair, kMaxPairs> pairs;
-  int count = 0;
+// a pair with an irregular month asks both ways whether the runs met.
+void findMeetingsBothWays(Meetings& out, const RunCache& cache, const Groups& g,
+                          bool withLast3F) {
   auto runAt = [&](int x) -> const CachedRun& { return cache[g.refs[x].slot][g.refs[x].run]; };
-  auto add = [&](int x, int y, bool xMetY, bool yMetX) {
-    if (g.refs[x].slot == g.refs[y].slot || !(xMetY || yMetX)) return;
-    pairs[count++] = {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), xMetY, yMetX};
-  };
   constexpr int kYears = 100 * 12;  // month indexes roll over between 99/12 and 00/01
   for (int id = 0; id < g.count; ++id) {
     // Regular runs as month index * 256 + place, so that sorting keeps group order in a month.
@@ -100,6 +116,7 @@ void findMeetingsBothWays(Meetings& out, const RunCache& cache, const Groups& g,
     int regular = 0;
     for (int x = g.start[id]; x < g.start[id + 1]; ++x) {
       const CachedRun& a = runAt(x);
+      const Groups::Ref ra = g.refs[x];
       if (a.monthIndex >= 0) {
         byMonth[regular++] = a.monthIndex * 256 + x;
         continue;
@@ -107,79 +124,67 @@ void findMeetingsBothWays(Meetings& out, const RunCache& cache, const Groups& g,
       // An irregular month against every run of the group, each pair of two irregular runs once.
       for (int y = g.start[id]; y < g.start[id + 1]; ++y) {
         const CachedRun& b = runAt(y);
-        if (y == x || (b.monthIndex < 0 && y < x)) continue;
-        add(x, y, sameMeeting(a, b), sameMeeting(b, a));
+        const Groups::Ref rb = g.refs[y];
+        if (y == x || (b.monthIndex < 0 && y < x) || ra.slot == rb.slot) continue;
+        const bool aMetB = sameMeeting(a, b), bMetA = sameMeeting(b, a);
+        if (!aMetB && !bMetA) continue;
+        const int v = verdict(a, b, withLast3F);
+        if (aMetB) record(out, ra.slot, ra.run, rb.slot, rb.run, v);
+        if (bMetA) record(out, rb.slot, rb.run, ra.slot, ra.run, -v);
       }
     }
+    if (regular < 2) continue;
     std::sort(byMonth.begin(), byMonth.begin() + regular);
+    std::array<Member, kRunRefs> members;
     for (int i = 0; i < regular; ++i) {
+      const Groups::Ref ref = g.refs[byMonth[i] & 255];
+      members[i] = {&cache[ref.slot][ref.run], &out.of[ref.slot][ref.run], 1u << ref.slot,
+                    ref.run - 1};
+    }
+    for (int i = 0; i < regular; ++i) {
+      const Member& a = members[i];
       const int month = byMonth[i] >> 8;
-      for (int j = i + 1; j < regular && (byMonth[j] >> 8) - month <= 2; ++j) {
-        add(byMonth[i] & 255, byMonth[j] & 255, true, true);
-      }
+      auto meet = [&](int j) {
+        const Member& b = members[j];
+        if (a.slotBit != b.slotBit) recordBoth(a, b, verdict(*a.run, *b.run, withLast3F));
+      };
+      for (int j = i + 1; j < regular && (byMonth[j] >> 8) - month <= 2; ++j) meet(j);
       // Months 00/01 and 00/02 also meet the last months of 99.
-      for (int j = regular - 1; j > i && (byMonth[j] >> 8) - month >= kYears - 2; --j) {
-        add(byMonth[i] & 255, byMonth[j] & 255, true, true);
-      }
+      for (int j = regular - 1; j > i && (byMonth[j] >> 8) - month >= kYears - 2; --j) meet(j);
     }
-  }
-
-  std::array<std::int16_t, kRunRefs> found{}, next{};  // by place in the groups
-  for (int p = 0; p < count; ++p) {
-    found[pairs[p].a] += pairs[p].aMetB;
-    found[pairs[p].b] += pairs[p].bMetA;
-  }
-  std::array<std::int16_t, kRunRefs> placeOfRef;
-  for (int x = 0; x < g.start[g.count]; ++x) placeOfRef[refOf(g.refs[x].slot, g.refs[x].run)] = x;
-  int begin = 0;
-  for (auto& slot : out.of) slot.fill({});
-  for (int i = 1; i <= n; ++i) {
-    for (int r = 1; r <= kRuns; ++r) {
-      if (!runs[i][r]) continue;
-      const int x = placeOfRef[refOf(i, r)];
-      next[x] = static_cast<std::int16_t>(begin);
-      out.of[i][r] = {static_cast<std::int16_t>(begin),
-                      static_cast<std::int16_t>(begin + found[x])};
-      begin += found[x];
-    }
-  }
-  for (int p = 0; p < count; ++p) {
-    const Pair& pair = pairs[p];
-    const Groups::Ref a = g.refs[pair.a], b = g.refs[pair.b];
-    const std::int8_t v =
-        static_cast<std::int8_t>(verdict(runAt(pair.a), runAt(pair.b), withLast3F));
-    if (pair.aMetB) out.met[next[pair.a]++] = {b.slot, b.run, v};
-    if (pair.bMetA) out.met[next[pair.b]++] = {a.slot, a.run, static_cast<std::int8_t>(-v)};
   }
 }
 
 }  // namespace
 
+RunSet runSetOf(const RunFlags& flags, int n) {
+  RunSet set{};
+  for (int k = 1; k <= n; ++k) {
+    for (int r = 1; r <= kRuns; ++r) set[r - 1] |= flags[k][r] ? 1u << k : 0u;
+  }
+  return set;
+}
+
 void findMeetings(Meetings& out, const RunCache& cache, int n, const RunFlags& ownRuns,
                   const RunFlags& otherRuns, bool withLast3F) {
   Groups g;
   group(g, cache, n, ownRuns, otherRuns);
+  out.of.fill({});
   if (ownRuns == otherRuns) {
-    findMeetingsBothWays(out, cache, g, n, ownRuns, withLast3F);
+    findMeetingsBothWays(out, cache, g, withLast3F);
     return;
   }
-  int count = 0;
-  for (auto& slot : out.of) slot.fill({});
   for (int i = 1; i <= n; ++i) {
     for (int r = 1; r <= kRuns; ++r) {
       if (!ownRuns[i][r]) continue;
       const CachedRun& own = cache[i][r];
       const int id = g.groupOfRef[refOf(i, r)];
-      const int begin = count;
       for (int x = g.start[id]; x < g.start[id + 1]; ++x) {
         const int k = g.refs[x].slot, s = g.refs[x].run;
         if (k == i || !otherRuns[k][s]) continue;
         const CachedRun& other = cache[k][s];
-        if (!sameMeeting(own, other)) continue;
-        out.met[count++] = {static_cast<std::int8_t>(k), static_cast<std::int8_t>(s),
-                            static_cast<std::int8_t>(verdict(own, other, withLast3F))};
+        if (sameMeeting(own, other)) record(out, i, r, k, s, verdict(own, other, withLast3F));
       }
-      out.of[i][r] = {static_cast<std::int16_t>(begin), static_cast<std::int16_t>(count)};
     }
   }
 }

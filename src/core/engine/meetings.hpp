@@ -13,16 +13,23 @@ namespace korvane {
 // [slot 1..18][run 1..5]: whether a run takes part.
 using RunFlags = std::array<std::array<bool, kRuns + 1>, kMaxRunners + 1>;
 
+// A set of runs as one bit set of runner slots per run number: word r - 1 holds the slots whose
+// run r is in the set, so the runners behind any set of runs are the five words or-ed together.
+using RunSet = std::array<std::uint32_t, kRuns>;
+
+inline constexpr RunSet kEveryRun{~0u, ~0u, ~0u, ~0u, ~0u};
+
+// The runs of `flags` among slots 1..n.
+RunSet runSetOf(const RunFlags& flags, int n);
+
+// What every run met, as run sets: the runs of other runners it met, and among them those it
+// lost to and those it was level with. Left unset until findMeetings fills every entry, so that
+// a pass that needs no meetings of its own does not clear them.
 struct Meetings {
   struct Met {
-    std::int8_t slot, run;  // the other runner's run
-    std::int8_t verdict;    // +1 own run won, -1 lost, 0 level
+    RunSet met, lost, level;
   };
-  struct Range {
-    std::int16_t begin = 0, end = 0;  // met[begin, end)
-  };
-  std::array<Met, kMaxRunners * kRuns*(kMaxRunners - 1) * kRuns> met;
-  std::array<std::array<Range, kRuns + 1>, kMaxRunners + 1> of{};  // [slot][run]
+  std::array<std::array<Met, kRuns + 1>, kMaxRunners + 1> of;  // [slot][run]
 };
 
 // What one run's meetings say about each opponent, as bit sets over runner slots: a defeat by
@@ -33,18 +40,15 @@ struct OpponentOutcomes {
   std::uint32_t lost = 0, level = 0, won = 0;
 };
 
-// The outcomes of run `run` of slot `slot` against the meetings that `admit(met)` lets in.
-template <class Admit>
-OpponentOutcomes opponentOutcomes(const Meetings& meetings, int slot, int run, Admit admit) {
+// The outcomes of run `run` of slot `slot` against the opponents' runs in `admitted`.
+inline OpponentOutcomes opponentOutcomes(const Meetings& meetings, int slot, int run,
+                                         const RunSet& admitted) {
+  const Meetings::Met& m = meetings.of[slot][run];
   std::uint32_t seen = 0, lost = 0, level = 0;
-  const Meetings::Range range = meetings.of[slot][run];
-  for (int m = range.begin; m < range.end; ++m) {
-    const Meetings::Met& other = meetings.met[m];
-    if (!admit(other)) continue;
-    const std::uint32_t bit = 1u << other.slot;
-    seen |= bit;
-    lost |= other.verdict < 0 ? bit : 0u;
-    level |= other.verdict == 0 ? bit : 0u;
+  for (int s = 0; s < kRuns; ++s) {
+    seen |= m.met[s] & admitted[s];
+    lost |= m.lost[s] & admitted[s];
+    level |= m.level[s] & admitted[s];
   }
   return {lost, level & ~lost, seen & ~(lost | level)};
 }

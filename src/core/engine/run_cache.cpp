@@ -78,13 +78,16 @@ int nextYear(int yy) {
 
 using MonthBytes = std::array<char, 4>;  // YYMM
 
+// The key's YY and MM as numbers; false when they are not four digits.
+bool readMonth(std::string_view key, int& yy, int& mm) {
+  return key.size() >= kMonthAt + 4 && twoDigits(key.substr(kMonthAt, 2), yy) &&
+         twoDigits(key.substr(kMonthAt + 2, 2), mm);
+}
+
 // The YYMM of month - 1, + 1, - 2 and + 2; false when the key holds no readable month.
 bool variantMonths(std::string_view key, std::array<MonthBytes, 4>& out) {
   int yy = 0, mm = 0;
-  if (key.size() < kMonthAt + 4 || !twoDigits(key.substr(kMonthAt, 2), yy) ||
-      !twoDigits(key.substr(kMonthAt + 2, 2), mm)) {
-    return false;
-  }
+  if (!readMonth(key, yy, mm)) return false;
   auto set = [](MonthBytes& m, int year, int month) {
     putTwo(m.data(), year);
     putTwo(m.data() + 2, month);
@@ -208,12 +211,12 @@ void fillRunCache(RunCache& cache, const HorseStore& store, const TRaceCard& car
         run.place = packPlace(key);
       }
       run.month = packMonth(key);
+      int yy = 0, mm = 0;
       std::array<MonthBytes, 4> months;
-      if (variantMonths(key, months)) {
+      if (readMonth(key, yy, mm) && mm >= 1 && mm <= 12) {
+        run.monthIndex = static_cast<std::int16_t>(yy * 12 + mm - 1);
+      } else if (variantMonths(key, months)) {
         for (std::size_t v = 0; v < 4; ++v) run.nearMonths[v] = packBytes(months[v]);
-        const int mm = (key[kMonthAt + 2] - '0') * 10 + (key[kMonthAt + 3] - '0');
-        const int yy = (key[kMonthAt] - '0') * 10 + (key[kMonthAt + 1] - '0');
-        if (mm >= 1 && mm <= 12) run.monthIndex = static_cast<std::int16_t>(yy * 12 + mm - 1);
       } else {
         run.nearMonths.fill(run.month);
       }

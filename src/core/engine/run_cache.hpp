@@ -20,7 +20,7 @@ struct CachedRun {
   // the same place; `nearMonths` are the months one and two either side (YYMM bytes).
   std::uint64_t place = 0;
   std::uint32_t month = 0;
-  std::array<std::uint32_t, 4> nearMonths{};
+  std::array<std::uint32_t, 4> nearMonths{};  // filled for an irregular month only
   std::int32_t distance = 9999;  // metres; 9999 = not entered
   std::int32_t finish = 99;      // 99 = not entered
   std::int32_t corner3 = 0;      // positions at the 3rd and 4th corner; 0 = not entered
@@ -47,9 +47,17 @@ using RunCache = std::array<std::array<CachedRun, kRuns + 1>, kMaxRunners + 1>;
 void fillRunCache(RunCache& cache, const HorseStore& store, const TRaceCard& card);
 
 // Same meeting period: the other run's key equals this run's key or one of its four month
-// variants.
+// variants. From a regular month those are the regular months at most two away (a damaged or
+// undated month is never among them); only an irregular month needs its variants spelt out.
 inline bool sameMeeting(const CachedRun& own, const CachedRun& other) {
   if (other.place != own.place) return false;
+  if (own.monthIndex >= 0) {
+    if (other.monthIndex < 0) return false;
+    constexpr int kYears = 100 * 12;  // month indexes roll over between 99/12 and 00/01
+    const int apart = own.monthIndex > other.monthIndex ? own.monthIndex - other.monthIndex
+                                                        : other.monthIndex - own.monthIndex;
+    return apart <= 2 || apart >= kYears - 2;
+  }
   if (other.month == own.month) return true;
   for (std::uint32_t m : own.nearMonths) {
     if (other.month == m) return true;

@@ -38,11 +38,6 @@ bool last3FVotes(const TRaceCard& card) {
   return card.distance >= 1500 || (card.course == tokyo && card.distance == 1400);
 }
 
-bool usableRun(const CachedRun& run, bool disregarded, int d, DistanceWindow window) {
-  return (run.raceSurface || (d == 0 && run.present)) && window.min <= run.distance &&
-         run.distance <= window.max && !disregarded;
-}
-
 void rankDescending(const SlotValues& score, SlotValues& rank, int n) {
   for (int i = 1; i <= n; ++i) {
     int higher = 0;
@@ -65,23 +60,37 @@ std::int32_t pointsOf(std::int32_t plus, std::int32_t minus) {
   return points;
 }
 
-void pairPoints(const PairTable& win, const PairTable& loss, const SlotValues& rank, int n,
-                bool countLevel, SlotValues& points) {
-  // Beating a high-ranked runner weighs most, losing to a low-ranked one weighs most.
-  SlotValues beatWeight{}, lostWeight{};
-  for (int k = 1; k <= n; ++k) {
-    beatWeight[k] = 2 * (n - rank[k] + 1);
-    lostWeight[k] = 2 * rank[k];
-  }
-  const std::int32_t level = countLevel ? 1 : 0;
+Standing standingOf(const PairTable& win, const PairTable& loss, int n) {
+  Standing s;
   for (int i = 1; i <= n; ++i) {
-    std::int32_t plus = 0, minus = 0;
+    std::uint32_t ahead = 0, behind = 0, level = 0;
     for (int k = 1; k <= n; ++k) {
       const std::int32_t w = win[i][k], l = loss[i][k];
-      const std::int32_t other = k != i;
-      plus += other * ((w > l) * beatWeight[k] +
-                       level * (w == l && w > 0) * (n - (rank[i] + rank[k]) / 2 + 1));
-      minus += other * (w < l) * lostWeight[k];
+      const std::uint32_t bit = k != i ? 1u << k : 0u;
+      ahead |= w > l ? bit : 0u;
+      behind |= w < l ? bit : 0u;
+      level |= w == l && w > 0 ? bit : 0u;
+    }
+    s.ahead[i] = ahead;
+    s.behind[i] = behind;
+    s.level[i] = level;
+  }
+  return s;
+}
+
+void pairPoints(const Standing& s, const SlotValues& rank, int n, bool countLevel,
+                SlotValues& points) {
+  // Beating a high-ranked runner weighs most, losing to a low-ranked one weighs most.
+  for (int i = 1; i <= n; ++i) {
+    std::int32_t plus = 0, minus = 0;
+    for (std::uint32_t ks = s.ahead[i]; ks != 0; ks &= ks - 1) {
+      plus += 2 * (n - rank[std::countr_zero(ks)] + 1);
+    }
+    for (std::uint32_t ks = countLevel ? s.level[i] : 0u; ks != 0; ks &= ks - 1) {
+      plus += n - (rank[i] + rank[std::countr_zero(ks)]) / 2 + 1;
+    }
+    for (std::uint32_t ks = s.behind[i]; ks != 0; ks &= ks - 1) {
+      minus += 2 * rank[std::countr_zero(ks)];
     }
     points[i] = pointsOf(plus, minus);
   }
@@ -90,15 +99,13 @@ void pairPoints(const PairTable& win, const PairTable& loss, const SlotValues& r
 namespace {
 
 // The head-to-head loop: every run of i that `ownRuns` lets in against the runs it met of every
-// other runner that `admit` lets in; one entry per run and opponent, a loss outweighing the
-// rest.
-template <class Admit>
+// other runner in `admitted`; one entry per run and opponent, a loss outweighing the rest.
 void tally(PairTable& win, PairTable& loss, int points, const Meetings& meetings, int n,
-           const RunFlags& ownRuns, Admit admit) {
+           const RunFlags& ownRuns, const RunSet& admitted) {
   for (int i = 1; i <= n; ++i) {
     for (int r = 1; r <= kRuns; ++r) {
       if (!ownRuns[i][r]) continue;
-      const OpponentOutcomes o = opponentOutcomes(meetings, i, r, admit);
+      const OpponentOutcomes o = opponentOutcomes(meetings, i, r, admitted);
       for (std::uint32_t ks = o.lost; ks != 0; ks &= ks - 1) {
         const int k = std::countr_zero(ks);
         loss[i][k] += points;
@@ -119,43 +126,38 @@ void tally(PairTable& win, PairTable& loss, int points, const Meetings& meetings
 }
 
 // A pair decided on one side is carried over to the pairs that side has not met: whoever beat
-// a runner that beat m is taken to beat m.
+// a runner that beat m is taken to beat m. Afterwards every pair with entries counts as decided.
 void transitiveStep(Tallies& t, int n) {
-  // Rows as bit sets over the runners m: decided pairs, and pairs won or lost outright.
-  std::array<std::uint32_t, kSlots> decided{}, ahead{}, behind{};
+  const Standing s = standingOf(t.win, t.loss, n);
+  // The pairs with entries: those of the tables now, and those the step adds to.
+  std::array<std::uint32_t, kSlots> entries;
+  for (int i = 1; i <= n; ++i) entries[i] = s.ahead[i] | s.behind[i] | s.level[i];
   for (int i = 1; i <= n; ++i) {
-    for (int m = 1; m <= n; ++m) {
-      const std::uint32_t bit = 1u << m;
-      if (t.decided[i][m]) decided[i] |= bit;
-      if (t.win[i][m] > t.loss[i][m]) ahead[i] |= bit;
-      if (t.win[i][m] < t.loss[i][m]) behind[i] |= bit;
-    }
-  }
-  for (int i = 1; i <= n; ++i) {
-    const std::uint32_t open = ~decided[i] & ~(1u << i);
-    for (std::uint32_t ks = decided[i] & ~(1u << i); ks != 0; ks &= ks - 1) {
+    const std::uint32_t decided = t.decided[i] & ~(1u << i), open = ~decided & ~(1u << i);
+    for (std::uint32_t ks = decided; ks != 0; ks &= ks - 1) {
       const int k = std::countr_zero(ks);
-      const bool beat = ahead[i] >> k & 1u, lost = behind[i] >> k & 1u;
-      if (beat) {
-        for (std::uint32_t ms = open & decided[k] & ahead[k]; ms != 0; ms &= ms - 1) {
+      if (s.ahead[i] >> k & 1u) {
+        for (std::uint32_t ms = open & t.decided[k] & s.ahead[k]; ms != 0; ms &= ms - 1) {
           const int m = std::countr_zero(ms);
           ++t.win2[i][m];
           ++t.loss2[m][i];
+          entries[i] |= 1u << m;
+          entries[m] |= 1u << i;
         }
-      } else if (lost) {
-        for (std::uint32_t ms = open & decided[k] & behind[k]; ms != 0; ms &= ms - 1) {
+      } else if (s.behind[i] >> k & 1u) {
+        for (std::uint32_t ms = open & t.decided[k] & s.behind[k]; ms != 0; ms &= ms - 1) {
           const int m = std::countr_zero(ms);
           ++t.loss2[i][m];
           ++t.win2[m][i];
+          entries[i] |= 1u << m;
+          entries[m] |= 1u << i;
         }
       }
     }
   }
   t.win = t.win2;
   t.loss = t.loss2;
-  for (int i = 1; i <= n; ++i) {
-    for (int j = 1; j <= n; ++j) t.decided[i][j] = t.win[i][j] + t.loss[i][j] > 0;
-  }
+  for (int i = 1; i <= n; ++i) t.decided[i] = entries[i];
 }
 
 }  // namespace
@@ -176,14 +178,17 @@ void comparisonPass(Tallies& t, const RunCache& cache, const Meetings& all, cons
   // Which runs take part, and which count as good runs: on the own side a top-2 finish, or a
   // top-5 finish gained or held from the 4th corner; on the other side a top-5 finish must have
   // been a gain.
-  RunFlags usable{}, goodOwn{}, goodOther{};
+  RunFlags usable{}, goodOwn{};
+  RunSet usableSet{}, goodOther{};
   for (int k = 1; k <= n; ++k) {
     for (int r = 1; r <= kRuns; ++r) {
       const CachedRun& run = cache[k][r];
-      usable[k][r] = usableRun(run, card.disregard[k][r], d, t.window);
+      const bool u = usableRun(run, card.disregard[k][r], d, t.window);
       const int p = run.finish, q = run.corner4;
-      goodOwn[k][r] = usable[k][r] && (p < 3 || (p < 6 && q >= p));
-      goodOther[k][r] = usable[k][r] && (p <= 2 || (p <= 5 && p < q));
+      usable[k][r] = u;
+      goodOwn[k][r] = u && (p < 3 || (p < 6 && q >= p));
+      usableSet[r - 1] |= u ? 1u << k : 0u;
+      goodOther[r - 1] |= u && (p <= 2 || (p <= 5 && p < q)) ? 1u << k : 0u;
     }
   }
 
@@ -198,49 +203,42 @@ void comparisonPass(Tallies& t, const RunCache& cache, const Meetings& all, cons
 
   for (auto& row : t.win) row.fill(0);
   for (auto& row : t.loss) row.fill(0);
-  auto admitted = [](const RunFlags& runs) {
-    return [&runs](const Meetings::Met& m) { return runs[m.slot][m.run]; };
-  };
-  tally(t.win, t.loss, 2, *meetings, n, goodOwn, admitted(goodOther));
+  tally(t.win, t.loss, 2, *meetings, n, goodOwn, goodOther);
 
-  // A record closer than four points either way says nothing about who is better.
+  // A record closer than four points either way says nothing about who is better; the others
+  // are the pairs the transitive step starts from.
+  t.decided.fill(0);
   for (int i = 1; i <= n; ++i) {
     for (int j = 1; j <= n; ++j) {
       const int w = t.win[i][j], l = t.loss[i][j];
-      if (w + l > 0 && w - l < 4 && l - w < 4) t.win[i][j] = t.loss[i][j] = 1;
+      if (w + l > 0 && w - l < 4 && l - w < 4) {
+        t.win[i][j] = t.loss[i][j] = 1;
+      } else if (w != l) {
+        t.decided[i] |= 1u << j;
+      }
     }
   }
   t.win2 = t.win;
   t.loss2 = t.loss;
-  for (int i = 1; i <= n; ++i) {
-    for (int j = 1; j <= n; ++j) t.decided[i][j] = t.win[i][j] != t.loss[i][j];
-  }
   transitiveStep(t, n);
   transitiveStep(t, n);
   if (progress) progress();
 
-  if (d == 0) {
-    // Over every distance the usable runs are exactly the runs the meetings were found among.
-    tally(t.win2, t.loss2, 1, *meetings, n, usable, [](const Meetings::Met&) { return true; });
-  } else {
-    tally(t.win2, t.loss2, 1, *meetings, n, usable, admitted(usable));
-  }
+  // Over every distance the usable runs are exactly the runs the meetings were found among.
+  tally(t.win2, t.loss2, 1, *meetings, n, usable, d == 0 ? kEveryRun : usableSet);
   if (d > 0) {
     std::swap(t.win, t.win2);
     std::swap(t.loss, t.loss2);
   }
 
+  // Four points for every runner beaten, four off for every defeat, one for a level record.
+  const Standing s = standingOf(t.win2, t.loss2, n);
   for (int i = 1; i <= n; ++i) {
-    // Four points for every runner beaten, four off for every defeat, one for a level record.
-    std::int32_t s = 0;
-    for (int k = 1; k <= n; ++k) {
-      const std::int32_t w = t.win2[i][k], l = t.loss2[i][k];
-      s += (k != i) * (4 * (w > l) - 4 * (w < l) + (w == l && w > 0));
-    }
-    t.score[i] = s;
+    t.score[i] = 4 * std::popcount(s.ahead[i]) - 4 * std::popcount(s.behind[i]) +
+                 std::popcount(s.level[i]);
   }
   rankDescending(t.score, t.rank, n);
-  pairPoints(t.win2, t.loss2, t.rank, n, card.distance <= 0, t.score);
+  pairPoints(s, t.rank, n, card.distance <= 0, t.score);
   rankDescending(t.score, t.rank, n);
 }
 

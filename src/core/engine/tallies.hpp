@@ -30,8 +30,8 @@ DistanceWindow distanceWindow(int d, DistanceWindow previous);
 struct Tallies {
   PairTable win{}, loss{};    // first set (W, L)
   PairTable win2{}, loss2{};  // second set (W2, L2)
-  // [slot i][slot j]: the pair counts as decided in the transitive step.
-  std::array<std::array<bool, kSlots>, kSlots> decided{};
+  // [slot i]: bit set of the slots j whose pair with i counts as decided in the transitive step.
+  std::array<std::uint32_t, kSlots> decided{};
   SlotValues score{};     // [slot]: working points
   SlotValues rank{};      // [slot]: competition rank of score
   DistanceWindow window;  // kept between passes and between predictions
@@ -52,7 +52,10 @@ inline int verdict(const CachedRun& own, const CachedRun& other, bool withLast3F
 }
 
 // Run r of a runner takes part in a pass of distance d.
-bool usableRun(const CachedRun& run, bool disregarded, int d, DistanceWindow window);
+inline bool usableRun(const CachedRun& run, bool disregarded, int d, DistanceWindow window) {
+  return (run.raceSurface || (d == 0 && run.present)) && window.min <= run.distance &&
+         run.distance <= window.max && !disregarded;
+}
 
 // One comparison pass over distance d (the race distance, or 0 for every distance): tallies,
 // transitive step, initial score and rank. `progress` is called once, after the good-run loop.
@@ -67,11 +70,18 @@ void rankDescending(const SlotValues& score, SlotValues& rank, int n);
 // Competition ranks of value[1..n], lowest first.
 void rankAscending(const SlotValues& value, SlotValues& rank, int n);
 
+// [slot i]: bit sets over the other runners k of i's record against k in a pair of tables:
+// ahead (W > L), behind (W < L) and level with entries (W == L > 0).
+struct Standing {
+  std::array<std::uint32_t, kSlots> ahead{}, behind{}, level{};
+};
+Standing standingOf(const PairTable& win, const PairTable& loss, int n);
+
 // 500 + half the rank-weighted wins - half the rank-weighted losses, and one more point when the
 // runner came out ahead or had comparisons but came out level (so 500 means "never compared").
 // A level pair with entries counts only when `countLevel`.
-void pairPoints(const PairTable& win, const PairTable& loss, const SlotValues& rank, int n,
-                bool countLevel, SlotValues& points);
+void pairPoints(const Standing& s, const SlotValues& rank, int n, bool countLevel,
+                SlotValues& points);
 
 // Points from the plus and minus sums, with the extra point that sets compared runners off 500.
 std::int32_t pointsOf(std::int32_t plus, std::int32_t minus);
