@@ -82,6 +82,33 @@ TEST(StoreEdit, AppendKeepsTheListInNameOrder) {
   EXPECT_EQ(horseStyle(store, 5), sj("好"));
 }
 
+// An order file of an older version may list the horses out of name order: a new horse then
+// goes before the first greater name in the list, as it always did, while a sorted list finds
+// the same place as the scan by halving.
+TEST(StoreEdit, NewHorseInAnUnsortedOrderGoesBeforeTheFirstGreaterName) {
+  auto storeOf = [](const std::vector<int>& order) {
+    HorseStore store;
+    const std::vector<std::string> names{"B", "D", "F", "H", "J", "L"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      appendBlock(store, taggedRecord(names[i], static_cast<int>(i) + 1));
+    }
+    store.order = order;  // as read from an order file
+    return store;
+  };
+  HorseStore unsorted = storeOf({1, 6, 2, 3, 4, 5});  // B L D F H J
+  EXPECT_EQ(appendHorse(unsorted, taggedRecord("G", 7)), 7);
+  EXPECT_EQ(unsorted.order, (std::vector<int>{1, 7, 6, 2, 3, 4, 5}));  // before L, not H
+  EXPECT_EQ(appendHorse(unsorted, taggedRecord("A", 8)), 8);
+  EXPECT_EQ(unsorted.order, (std::vector<int>{8, 1, 7, 6, 2, 3, 4, 5}));
+
+  HorseStore sorted = storeOf({1, 2, 3, 4, 5, 6});  // B D F H J L
+  appendHorse(sorted, taggedRecord("E", 7));
+  appendHorse(sorted, taggedRecord("A", 8));
+  appendHorse(sorted, taggedRecord("M", 9));
+  appendHorse(sorted, taggedRecord("F", 10));  // after the F already listed
+  EXPECT_EQ(sorted.order, (std::vector<int>{8, 1, 2, 7, 3, 10, 4, 5, 6, 9}));
+}
+
 TEST(StoreEdit, AppendedNamesLandWhereAFullSortPutsThem) {
   // Spaces, leading spaces and names that begin other names are where the forms differ.
   const std::vector<std::string> names{"ABCD",          "A B",        sj("アイ"),     "ABC",

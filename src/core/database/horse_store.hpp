@@ -21,6 +21,10 @@ class HorseStore {
   int count = 0;           // mirrored in header line 61
   std::vector<int> order;  // display order: position -> horse index, `count` entries
   bool modified = false;   // store or race card changed since the last load or save
+  // Whether `order` stands in name order. An older version's order file may not, so it is
+  // checked when a horse is first put into the order, and every insertion keeps it.
+  enum class OrderCheck { Unchecked, Sorted, Unsorted };
+  OrderCheck orderCheck = OrderCheck::Unchecked;
 
   // Block line L (1..42) of horse n (1..count).
   const std::string& line(int n, int L) const;

@@ -98,6 +98,17 @@ void setCountLine(HorseStore& store) {
   store.headerLine(kHeaderLines) = std::to_string(store.count);
 }
 
+// Whether the display order stands in name order, equal names in any order.
+bool inNameOrder(const HorseStore& store) {
+  NameKey previous{};
+  for (int n : store.order) {
+    const NameKey key = displayKey(store.line(n, 1));
+    if (key < previous) return false;
+    previous = key;
+  }
+  return true;
+}
+
 }  // namespace
 
 int appendBlock(HorseStore& store, std::span<const std::string> record) {
@@ -140,8 +151,17 @@ void insertIntoOrder(HorseStore& store, int n) {
   // Both sides in display form, the form the list is sorted by, so that a name with a space or a
   // name that begins another one lands where sortOrderByName would put it.
   const NameKey name = displayKey(store.line(n, 1));
-  auto at = std::find_if(order.begin(), order.end(),
-                         [&](int other) { return displayGreater(store.line(other, 1), name); });
+  auto greater = [&](int other) { return displayGreater(store.line(other, 1), name); };
+  if (store.orderCheck == HorseStore::OrderCheck::Unchecked) {
+    store.orderCheck =
+        inNameOrder(store) ? HorseStore::OrderCheck::Sorted : HorseStore::OrderCheck::Unsorted;
+  }
+  // In name order the first greater name is found by halving; in an unsorted order it is the
+  // first one in the list, where the horse has always gone.
+  const auto at = store.orderCheck == HorseStore::OrderCheck::Sorted
+                      ? std::partition_point(order.begin(), order.end(),
+                                             [&](int other) { return !greater(other); })
+                      : std::find_if(order.begin(), order.end(), greater);
   order.insert(at, n);
 }
 
@@ -152,6 +172,7 @@ void sortOrderByName(HorseStore& store) {
   std::iota(store.order.begin(), store.order.end(), 1);
   std::stable_sort(store.order.begin(), store.order.end(),
                    [&](int a, int b) { return keys[a - 1] < keys[b - 1]; });
+  store.orderCheck = HorseStore::OrderCheck::Sorted;
 }
 
 void replaceHorse(HorseStore& store, int n, std::span<const std::string> record) {
