@@ -125,6 +125,13 @@ TEST(EngineRun, SameCardSameResultAndTheAllDistancesTalliesStay) {
   comparisonPass(all, f.app.engine.runs, f.app.card, 0, {});
   EXPECT_EQ(all.win, tallies.win);
   EXPECT_EQ(all.loss2, tallies.loss2);
+  // The standings kept through the pass are those of the tables it leaves, over either distance.
+  const int n = f.app.card.runnerCount;
+  EXPECT_EQ(all.record, standingOf(all.win, all.loss, n));
+  EXPECT_EQ(all.record2, standingOf(all.win2, all.loss2, n));
+  comparisonPass(all, f.app.engine.runs, f.app.card, f.app.card.distance, {});
+  EXPECT_EQ(all.record, standingOf(all.win, all.loss, n));
+  EXPECT_EQ(all.record2, standingOf(all.win2, all.loss2, n));
 }
 
 // A development chosen on the prediction screen marks the race as a fresh prediction under it

@@ -1,5 +1,6 @@
 #include "core/engine/index_orders.hpp"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -85,17 +86,14 @@ using Rows = std::array<Row, kMaxRunners + 1>;
 
 SlotOrder orderBy(const TYosouResult& result, const Rows& rows, int n, OrderKind kind) {
   const auto [rankOf, chain] = kindOf(kind);
-  // Rank first, slot order among equal ranks: the smallest rank not yet taken, again and again.
-  SlotOrder order;
+  // Rank first, slot order among equal ranks: sorted as one number, rank above slot.
+  std::array<std::int64_t, kMaxRunners> byRank;
   for (int k = 1; k <= n; ++k) {
-    const std::int32_t rank = result.runner[k].*rankOf;
-    int at = order.size++;
-    while (at > 0 && result.runner[order.slot[at - 1]].*rankOf > rank) {
-      order.slot[at] = order.slot[at - 1];
-      --at;
-    }
-    order.slot[at] = k;
+    byRank[k - 1] = static_cast<std::int64_t>(result.runner[k].*rankOf) * 256 + k;
   }
+  std::sort(byRank.begin(), byRank.begin() + n);
+  SlotOrder order;
+  for (int i = 0; i < n; ++i) order.slot[order.size++] = static_cast<int>(byRank[i] & 255);
   // Within a rank, a bubble sort by adjacent exchanges with a fixed number of sweeps: the chain
   // is not transitive when 負Ｐ data is missing, so the sweeps, not a sorted outcome, define the
   // order.

@@ -20,7 +20,7 @@ std::int32_t shownRank(std::int32_t points, std::int32_t rank, int n) {
 void abilityPowerLoseP(const Tallies& t, const TRaceCard& card, TYosouResult& result,
                        SlotValues& abilityRanks) {
   const int n = slotCount(card);
-  const Standing record = standingOf(t.win, t.loss, n);
+  const Standing& record = t.record;
   SlotValues points{}, first{};
   pairPoints(record, t.rank, n, true, points);
   rankDescending(points, first, n);
@@ -34,7 +34,7 @@ void abilityPowerLoseP(const Tallies& t, const TRaceCard& card, TYosouResult& re
 
   // 底力 trusts only what the good runs proved: a level record earns nothing.
   SlotValues power{}, powerRanks{};
-  pairPoints(standingOf(t.win2, t.loss2, n), abilityRanks, n, false, power);
+  pairPoints(t.record2, abilityRanks, n, false, power);
   rankDescending(power, powerRanks, n);
   for (int i = 1; i <= n; ++i) {
     RunnerResult& r = result.runner[i];
@@ -66,7 +66,7 @@ void abilityPowerLoseP(const Tallies& t, const TRaceCard& card, TYosouResult& re
 
 void allDistanceFromPass(Tallies& t, const TRaceCard& card, TYosouResult& result) {
   const int n = slotCount(card);
-  pairPoints(standingOf(t.win2, t.loss2, n), t.rank, n, true, t.score);
+  pairPoints(t.record2, t.rank, n, true, t.score);
   rankDescending(t.score, t.rank, n);
   for (int i = 1; i <= n; ++i) {
     RunnerResult& r = result.runner[i];

@@ -92,16 +92,6 @@ struct Member {
   int word;  // run number - 1
 };
 
-// `a` met `b` and `b` met `a`, with the verdict seen from `a`.
-void recordBoth(const Member& a, const Member& b, int v) {
-  a.met->met[b.word] |= b.slotBit;
-  a.met->lost[b.word] |= v < 0 ? b.slotBit : 0u;
-  a.met->level[b.word] |= v == 0 ? b.slotBit : 0u;
-  b.met->met[a.word] |= a.slotBit;
-  b.met->lost[a.word] |= v > 0 ? a.slotBit : 0u;
-  b.met->level[a.word] |= v == 0 ? a.slotBit : 0u;
-}
-
 // The usual case where both sides are the same runs: each pair of runs is looked at once, since
 // a meeting seen from the other run has the opposite verdict. Runs with a regular month are
 // sorted by month inside their group, so that each looks only at the runs up to two months on;
@@ -144,26 +134,33 @@ void findMeetingsBothWays(Meetings& out, const RunCache& cache, const Groups& g,
     for (int i = 0; i < regular; ++i) {
       const Member& a = members[i];
       const int month = byMonth[i] >> 8;
+      // The own side's sets gather here and go out once; the other side's go straight out.
+      Meetings::Met own{};
+      // Two runs of one runner never meet: their bits are cleared rather than branched on.
       auto meet = [&](int j) {
         const Member& b = members[j];
-        if (a.slotBit != b.slotBit) recordBoth(a, b, verdict(*a.run, *b.run, withLast3F));
+        const std::uint32_t bBit = b.slotBit & ~a.slotBit, aBit = a.slotBit & ~b.slotBit;
+        const int v = verdict(*a.run, *b.run, withLast3F);
+        own.met[b.word] |= bBit;
+        own.lost[b.word] |= v < 0 ? bBit : 0u;
+        own.level[b.word] |= v == 0 ? bBit : 0u;
+        b.met->met[a.word] |= aBit;
+        b.met->lost[a.word] |= v > 0 ? aBit : 0u;
+        b.met->level[a.word] |= v == 0 ? aBit : 0u;
       };
       for (int j = i + 1; j < regular && (byMonth[j] >> 8) - month <= 2; ++j) meet(j);
       // Months 00/01 and 00/02 also meet the last months of 99.
       for (int j = regular - 1; j > i && (byMonth[j] >> 8) - month >= kYears - 2; --j) meet(j);
+      for (std::size_t w = 0; w < own.met.size(); ++w) {
+        a.met->met[w] |= own.met[w];
+        a.met->lost[w] |= own.lost[w];
+        a.met->level[w] |= own.level[w];
+      }
     }
   }
 }
 
 }  // namespace
-
-RunSet runSetOf(const RunFlags& flags, int n) {
-  RunSet set{};
-  for (int k = 1; k <= n; ++k) {
-    for (int r = 1; r <= kRuns; ++r) set[r - 1] |= flags[k][r] ? 1u << k : 0u;
-  }
-  return set;
-}
 
 void findMeetings(Meetings& out, const RunCache& cache, int n, const RunFlags& ownRuns,
                   const RunFlags& otherRuns, bool withLast3F) {

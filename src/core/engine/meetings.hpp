@@ -19,9 +19,6 @@ using RunSet = std::array<std::uint32_t, kRuns>;
 
 inline constexpr RunSet kEveryRun{~0u, ~0u, ~0u, ~0u, ~0u};
 
-// The runs of `flags` among slots 1..n.
-RunSet runSetOf(const RunFlags& flags, int n);
-
 // What every run met, as run sets: the runs of other runners it met, and among them those it
 // lost to and those it was level with. Left unset until findMeetings fills every entry, so that
 // a pass that needs no meetings of its own does not clear them.
@@ -45,7 +42,7 @@ inline OpponentOutcomes opponentOutcomes(const Meetings& meetings, int slot, int
                                          const RunSet& admitted) {
   const Meetings::Met& m = meetings.of[slot][run];
   std::uint32_t seen = 0, lost = 0, level = 0;
-  for (int s = 0; s < kRuns; ++s) {
+  for (std::size_t s = 0; s < admitted.size(); ++s) {
     seen |= m.met[s] & admitted[s];
     lost |= m.lost[s] & admitted[s];
     level |= m.level[s] & admitted[s];

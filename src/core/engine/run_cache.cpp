@@ -51,9 +51,14 @@ std::uint64_t packPlace(std::string_view key) {
   return packed | (length << 56);
 }
 
+// The value of a digit character, or more than 9 for any other byte.
+unsigned digitOf(char c) {
+  return static_cast<unsigned char>(c) - unsigned{'0'};
+}
+
 bool twoDigits(std::string_view s, int& value) {
-  if (s.size() != 2 || s[0] < '0' || s[0] > '9' || s[1] < '0' || s[1] > '9') return false;
-  value = (s[0] - '0') * 10 + (s[1] - '0');
+  if (s.size() != 2 || digitOf(s[0]) > 9 || digitOf(s[1]) > 9) return false;
+  value = static_cast<int>(digitOf(s[0]) * 10 + digitOf(s[1]));
   return true;
 }
 
@@ -109,6 +114,15 @@ std::uint32_t packBytes(const MonthBytes& m) {
   return v;
 }
 
+// Equal bytes: the fields compared here are a character or two, shorter than a library call.
+bool sameField(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
 bool doubleByteChar(std::string_view s) {
   return s.size() == 2 && isLeadByte(static_cast<unsigned char>(s[0]));
 }
@@ -122,9 +136,9 @@ bool writtenShape(std::string_view courseDate, std::string_view surface, std::st
   const std::string_view code = courseDate.substr(0, std::min<std::size_t>(2, courseDate.size()));
   bool plain = courseDate.size() == 6 && doubleByteChar(code) && doubleByteChar(surface) &&
                doubleByteChar(going);
-  for (std::size_t i = 2; plain && i < 6; ++i) plain = courseDate[i] >= '0' && courseDate[i] <= '9';
-  if (plain && surface == turf) {
-    for (const std::string& c : twoLayouts) plain = plain && code != c;
+  for (std::size_t i = 2; plain && i < 6; ++i) plain = digitOf(courseDate[i]) <= 9;
+  if (plain && sameField(surface, turf)) {
+    for (const std::string& c : twoLayouts) plain = plain && !sameField(code, c);
   }
   return plain;
 }
@@ -137,12 +151,12 @@ bool plainNumber(std::string_view s, int& value) {
   std::size_t i = 0;
   while (i < s.size() && s[i] == ' ') ++i;
   if (i == s.size()) return false;
-  int v = 0;
+  unsigned v = 0;
   for (; i < s.size(); ++i) {
-    if (s[i] < '0' || s[i] > '9') return false;
-    v = v * 10 + (s[i] - '0');
+    if (digitOf(s[i]) > 9) return false;
+    v = v * 10 + digitOf(s[i]);
   }
-  value = v;
+  value = static_cast<int>(v);
   return true;
 }
 
@@ -170,7 +184,7 @@ std::array<std::string, 4> meetingVariants(std::string_view key) {
 std::int32_t timeInTenths(std::string_view time) {
   if (time.size() < 4) return 0;
   for (std::size_t i = 0; i < 4; ++i) {
-    if (time[i] < '0' || time[i] > '9') return 0;
+    if (digitOf(time[i]) > 9) return 0;
   }
   return (time[0] - '0') * 600 + ((time[1] - '0') * 10 + (time[2] - '0')) * 10 + (time[3] - '0');
 }
@@ -191,8 +205,8 @@ void fillRunCache(RunCache& cache, const HorseStore& store, const TRaceCard& car
       if (block.size() < kRecordLines) continue;  // no horse: 9999 m, never compared
       auto line = [&](RunField f) -> std::string_view { return block[runLine(r, f) - 1]; };
       const std::string_view surface = line(RunField::Surface);
-      run.present = surface != none;
-      run.raceSurface = surface == card.surface;
+      run.present = !sameField(surface, none);
+      run.raceSurface = sameField(surface, card.surface);
       if (!run.present) continue;  // an empty run's other lines mean nothing
       const std::string_view courseDate = line(RunField::CourseDate), going = line(RunField::Going);
       std::string ruleKey;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 #include <utility>
 
 #include "core/engine/meetings.hpp"
@@ -38,18 +39,32 @@ bool last3FVotes(const TRaceCard& card) {
   return card.distance >= 1500 || (card.course == tokyo && card.distance == 1400);
 }
 
+namespace {
+
+// The field's values in slots 1..18, the empty slots holding `empty`: the loops below then run
+// over all 18 without a bound the compiler cannot see, which lets it take four slots at a time.
+std::array<std::int32_t, kMaxRunners> padded(const SlotValues& values, int n, std::int32_t empty) {
+  std::array<std::int32_t, kMaxRunners> out;
+  for (int k = 1; k <= kMaxRunners; ++k) out[k - 1] = k <= n ? values[k] : empty;
+  return out;
+}
+
+}  // namespace
+
 void rankDescending(const SlotValues& score, SlotValues& rank, int n) {
+  const auto values = padded(score, n, std::numeric_limits<std::int32_t>::min());  // an empty slot is above nobody
   for (int i = 1; i <= n; ++i) {
     int higher = 0;
-    for (int k = 1; k <= n; ++k) higher += score[k] > score[i];
+    for (std::int32_t v : values) higher += v > score[i];
     rank[i] = higher + 1;
   }
 }
 
 void rankAscending(const SlotValues& value, SlotValues& rank, int n) {
+  const auto values = padded(value, n, std::numeric_limits<std::int32_t>::max());  // an empty slot is below nobody
   for (int i = 1; i <= n; ++i) {
     int lower = 0;
-    for (int k = 1; k <= n; ++k) lower += value[k] < value[i];
+    for (std::int32_t v : values) lower += v < value[i];
     rank[i] = lower + 1;
   }
 }
@@ -81,16 +96,21 @@ Standing standingOf(const PairTable& win, const PairTable& loss, int n) {
 void pairPoints(const Standing& s, const SlotValues& rank, int n, bool countLevel,
                 SlotValues& points) {
   // Beating a high-ranked runner weighs most, losing to a low-ranked one weighs most.
+  SlotValues beatWeight{}, lostWeight{};
+  for (int k = 1; k <= n; ++k) {
+    beatWeight[k] = 2 * (n - rank[k] + 1);
+    lostWeight[k] = 2 * rank[k];
+  }
   for (int i = 1; i <= n; ++i) {
     std::int32_t plus = 0, minus = 0;
     for (std::uint32_t ks = s.ahead[i]; ks != 0; ks &= ks - 1) {
-      plus += 2 * (n - rank[std::countr_zero(ks)] + 1);
+      plus += beatWeight[std::countr_zero(ks)];
     }
     for (std::uint32_t ks = countLevel ? s.level[i] : 0u; ks != 0; ks &= ks - 1) {
       plus += n - (rank[i] + rank[std::countr_zero(ks)]) / 2 + 1;
     }
     for (std::uint32_t ks = s.behind[i]; ks != 0; ks &= ks - 1) {
-      minus += 2 * rank[std::countr_zero(ks)];
+      minus += lostWeight[std::countr_zero(ks)];
     }
     points[i] = pointsOf(plus, minus);
   }
@@ -125,13 +145,20 @@ void tally(PairTable& win, PairTable& loss, int points, const Meetings& meetings
   }
 }
 
+// Pair (i, k) of a standing set again from its record.
+void standPair(Standing& s, int i, int k, std::int32_t w, std::int32_t l) {
+  const std::uint32_t bit = 1u << k, keep = ~bit;
+  s.ahead[i] = (s.ahead[i] & keep) | (w > l ? bit : 0u);
+  s.behind[i] = (s.behind[i] & keep) | (w < l ? bit : 0u);
+  s.level[i] = (s.level[i] & keep) | (w == l && w > 0 ? bit : 0u);
+}
+
 // A pair decided on one side is carried over to the pairs that side has not met: whoever beat
-// a runner that beat m is taken to beat m. Afterwards every pair with entries counts as decided.
-void transitiveStep(Tallies& t, int n) {
-  const Standing s = standingOf(t.win, t.loss, n);
-  // The pairs with entries: those of the tables now, and those the step adds to.
-  std::array<std::uint32_t, kSlots> entries;
-  for (int i = 1; i <= n; ++i) entries[i] = s.ahead[i] | s.behind[i] | s.level[i];
+// a runner that beat m is taken to beat m. `s` is the standing of win and loss, which equal win2
+// and loss2 on entry; afterwards it is the standing of the new tables, where every pair with
+// entries counts as decided.
+void transitiveStep(Tallies& t, Standing& s, int n) {
+  std::array<std::uint32_t, kSlots> touched{};  // [slot i]: the pairs (i, m) the step adds to
   for (int i = 1; i <= n; ++i) {
     const std::uint32_t decided = t.decided[i] & ~(1u << i), open = ~decided & ~(1u << i);
     for (std::uint32_t ks = decided; ks != 0; ks &= ks - 1) {
@@ -141,23 +168,29 @@ void transitiveStep(Tallies& t, int n) {
           const int m = std::countr_zero(ms);
           ++t.win2[i][m];
           ++t.loss2[m][i];
-          entries[i] |= 1u << m;
-          entries[m] |= 1u << i;
+          touched[i] |= 1u << m;
+          touched[m] |= 1u << i;
         }
       } else if (s.behind[i] >> k & 1u) {
         for (std::uint32_t ms = open & t.decided[k] & s.behind[k]; ms != 0; ms &= ms - 1) {
           const int m = std::countr_zero(ms);
           ++t.loss2[i][m];
           ++t.win2[m][i];
-          entries[i] |= 1u << m;
-          entries[m] |= 1u << i;
+          touched[i] |= 1u << m;
+          touched[m] |= 1u << i;
         }
       }
     }
   }
   t.win = t.win2;
   t.loss = t.loss2;
-  for (int i = 1; i <= n; ++i) t.decided[i] = entries[i];
+  for (int i = 1; i <= n; ++i) {
+    for (std::uint32_t ks = touched[i]; ks != 0; ks &= ks - 1) {
+      const int k = std::countr_zero(ks);
+      standPair(s, i, k, t.win[i][k], t.loss[i][k]);
+    }
+    t.decided[i] = s.ahead[i] | s.behind[i] | s.level[i];
+  }
 }
 
 }  // namespace
@@ -207,32 +240,36 @@ void comparisonPass(Tallies& t, const RunCache& cache, const Meetings& all, cons
 
   // A record closer than four points either way says nothing about who is better; the others
   // are the pairs the transitive step starts from.
-  t.decided.fill(0);
   for (int i = 1; i <= n; ++i) {
     for (int j = 1; j <= n; ++j) {
       const int w = t.win[i][j], l = t.loss[i][j];
-      if (w + l > 0 && w - l < 4 && l - w < 4) {
-        t.win[i][j] = t.loss[i][j] = 1;
-      } else if (w != l) {
-        t.decided[i] |= 1u << j;
-      }
+      if (w + l > 0 && w - l < 4 && l - w < 4) t.win[i][j] = t.loss[i][j] = 1;
     }
   }
+  Standing transitive = standingOf(t.win, t.loss, n);
+  t.decided.fill(0);
+  for (int i = 1; i <= n; ++i) t.decided[i] = transitive.ahead[i] | transitive.behind[i];
   t.win2 = t.win;
   t.loss2 = t.loss;
-  transitiveStep(t, n);
-  transitiveStep(t, n);
+  transitiveStep(t, transitive, n);
+  transitiveStep(t, transitive, n);
   if (progress) progress();
 
   // Over every distance the usable runs are exactly the runs the meetings were found among.
   tally(t.win2, t.loss2, 1, *meetings, n, usable, d == 0 ? kEveryRun : usableSet);
+  const Standing everyMeeting = standingOf(t.win2, t.loss2, n);
   if (d > 0) {
     std::swap(t.win, t.win2);
     std::swap(t.loss, t.loss2);
+    t.record = everyMeeting;
+    t.record2 = transitive;
+  } else {
+    t.record = transitive;
+    t.record2 = everyMeeting;
   }
 
   // Four points for every runner beaten, four off for every defeat, one for a level record.
-  const Standing s = standingOf(t.win2, t.loss2, n);
+  const Standing& s = t.record2;
   for (int i = 1; i <= n; ++i) {
     t.score[i] = 4 * std::popcount(s.ahead[i]) - 4 * std::popcount(s.behind[i]) +
                  std::popcount(s.level[i]);

@@ -24,6 +24,14 @@ using SlotValues = std::array<std::int32_t, kSlots>;
 // table does not list keeps the window of the pass before.
 DistanceWindow distanceWindow(int d, DistanceWindow previous);
 
+// [slot i]: bit sets over the other runners k of i's record against k in a pair of tables:
+// ahead (W > L), behind (W < L) and level with entries (W == L > 0).
+struct Standing {
+  std::array<std::uint32_t, kSlots> ahead{}, behind{}, level{};
+  bool operator==(const Standing&) const = default;
+};
+Standing standingOf(const PairTable& win, const PairTable& loss, int n);
+
 // After a pass over the race distance the first set holds the good runs' record plus one point
 // per meeting of any runs, the second set the good runs' record alone; after a pass over every
 // distance it is the other way round.
@@ -32,6 +40,7 @@ struct Tallies {
   PairTable win2{}, loss2{};  // second set (W2, L2)
   // [slot i]: bit set of the slots j whose pair with i counts as decided in the transitive step.
   std::array<std::uint32_t, kSlots> decided{};
+  Standing record, record2;  // after a pass: the standings of the first and the second set
   SlotValues score{};     // [slot]: working points
   SlotValues rank{};      // [slot]: competition rank of score
   DistanceWindow window;  // kept between passes and between predictions
@@ -69,13 +78,6 @@ void comparisonPass(Tallies& t, const RunCache& cache, const Meetings& all, cons
 void rankDescending(const SlotValues& score, SlotValues& rank, int n);
 // Competition ranks of value[1..n], lowest first.
 void rankAscending(const SlotValues& value, SlotValues& rank, int n);
-
-// [slot i]: bit sets over the other runners k of i's record against k in a pair of tables:
-// ahead (W > L), behind (W < L) and level with entries (W == L > 0).
-struct Standing {
-  std::array<std::uint32_t, kSlots> ahead{}, behind{}, level{};
-};
-Standing standingOf(const PairTable& win, const PairTable& loss, int n);
 
 // 500 + half the rank-weighted wins - half the rank-weighted losses, and one more point when the
 // runner came out ahead or had comparisons but came out level (so 500 means "never compared").
