@@ -14,6 +14,7 @@
 #include "core/text/sjis.hpp"
 #include "core/views/marking_label.hpp"
 #include "tests/support/scripted_dialogs.hpp"
+#include "tests/support/unreadable_file.hpp"
 
 namespace korvane {
 namespace {
@@ -172,6 +173,15 @@ TEST_F(CustomFileTest, AFaultyLineIsNamedAndNothingIsTaken) {
   EXPECT_EQ(dialogs.messages[0].at(1), sj("40行目：数字ではありません。"));
   EXPECT_EQ(edit.rules(), before);
   EXPECT_EQ(app.custom.file, newCustomFileName());
+
+  // A file the system refuses gives the system's reason.
+  const testing::UnreadableFile noread = testing::makeUnreadableFile(dir / "noread.umc");
+  dialogs.fileAnswers.push_back(fs::path("noread.umc"));
+  EXPECT_FALSE(loadCustomFile(app, edit));
+  EXPECT_EQ(dialogs.messages.at(1),
+            (std::vector<std::string>{sj("「noread.umc」を読み込めませんでした。"), noread.reason,
+                                      sj("データは読み込む前のままです。")}));
+  EXPECT_EQ(edit.rules(), before);
 }
 
 TEST_F(CustomFileTest, TabItemsAndThePowerTick) {

@@ -22,6 +22,7 @@
 #include "core/text/sjis.hpp"
 #include "tests/support/dated_record.hpp"
 #include "tests/support/scripted_dialogs.hpp"
+#include "tests/support/unreadable_file.hpp"
 
 namespace korvane {
 namespace {
@@ -290,6 +291,21 @@ TEST_F(RaceLoad, AMissingOrBrokenFileLeavesEverythingAsItWas) {
             std::vector<std::string>{sj("指定されたファイル名は、存在しません。")});
   expectUnchanged();
 
+  // A file that stands there but cannot be read says why.
+  const testing::UnreadableFile noread = testing::makeUnreadableFile(dir_ / "other" / "noread.uma");
+  fs::create_directory(dir_ / "other" / "folder.uma");
+  for (const auto& [file, reason] :
+       {std::pair{noread.path, noread.reason},
+        std::pair{dir_ / "other" / "folder.uma", sj("ファイルではなく、フォルダです。")}}) {
+    dialogs.fileAnswers.push_back(file);
+    EXPECT_FALSE(loadRace(app));
+    EXPECT_EQ(dialogs.messages.back(),
+              (std::vector<std::string>{sj("「") + file.filename().string() +
+                                            sj("」を読み込めませんでした。"),
+                                        reason, sj("データは読み込む前のままです。")}));
+    expectUnchanged();
+  }
+
   std::vector<std::string> shortOfBlocks = raceFile({datedRecord(horse("ウエ"), {})});
   shortOfBlocks[kHeaderLines - 1] = "2";
   dialogs.fileAnswers.push_back(put("other/race_short_of_blocks.uma", shortOfBlocks));
@@ -456,8 +472,8 @@ TEST_F(RaceAddLoad, AMalformedFileAddsNothing) {
             std::vector<std::string>{sj("指定されたファイル名は、存在しません。")});
 }
 
-// What a file dialog can hand over besides a race file is refused at once, naming it: nothing
-// can hang the program or fill its memory.
+// What a file dialog can hand over besides a race file is refused at once, naming it and saying
+// why: nothing can hang the program or fill its memory.
 TEST_F(RaceAddLoad, DevicesPipesLinkLoopsAndHugeFilesAreRefusedAtOnce) {
   appendHorse(app.store, datedRecord(horse("アイ"), {"0801"}));
   const HorseStore before = app.store;
@@ -469,7 +485,17 @@ TEST_F(RaceAddLoad, DevicesPipesLinkLoopsAndHugeFilesAreRefusedAtOnce) {
   { std::ofstream(other / "huge.uma", std::ios::binary) << "x"; }
   fs::resize_file(other / "huge.uma", 600u << 20);
 
-  for (const char* name : {"zero.uma", "pipe.uma", "loop_a.uma", "huge.uma"}) {
+  const testing::UnreadableFile noread = testing::makeUnreadableFile(other / "noread.uma");
+  fs::create_directory(other / "folder.uma");
+
+  const std::string notAFile = sj("普通のファイルではありません（デバイス、パイプなど）。");
+  for (const auto& [name, reason] :
+       {std::pair<std::string, std::string>{"zero.uma", notAFile},
+        {"pipe.uma", notAFile},
+        {"loop_a.uma", sj("リンクが輪になっていて、ファイルにたどり着けません。")},
+        {"huge.uma", sj("ファイルが大きすぎます。コルバンのファイルではありません。")},
+        {"folder.uma", sj("ファイルではなく、フォルダです。")},
+        {"noread.uma", noread.reason}}) {
     SCOPED_TRACE(name);
     const auto start = std::chrono::steady_clock::now();
     dialogs.fileAnswers.push_back(other / name);
@@ -477,7 +503,9 @@ TEST_F(RaceAddLoad, DevicesPipesLinkLoopsAndHugeFilesAreRefusedAtOnce) {
     EXPECT_FALSE(addLoadRace(app));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
     ASSERT_EQ(dialogs.messages.size(), 1u);
+    ASSERT_EQ(dialogs.messages[0].size(), 3u);
     EXPECT_EQ(dialogs.messages[0][0], sj("「") + name + sj("」を読み込めませんでした。"));
+    EXPECT_EQ(dialogs.messages[0][1], reason);
     EXPECT_EQ(app.store.page, before.page);
   }
 }

@@ -297,6 +297,15 @@ TEST_F(StoreFiles, MalformedFilesAreRefusedAndChangeNothing) {
   EXPECT_EQ(dialogs.messages[0][1], sj("ファイルがありません。"));
   EXPECT_EQ(app.store.count, 3);
 
+  // A continuation file that is a folder says so.
+  fs::create_directory(dir_ / kSecond);
+  dialogs.messages.clear();
+  EXPECT_FALSE(loadAllHorses(app));
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0][1], sj("ファイルではなく、フォルダです。"));
+  EXPECT_EQ(app.store.count, 3);
+  fs::remove(dir_ / kSecond);
+
   // Damage inside an empty run is never read, so it does not stop the load.
   writeFile(kSecond, second);
   std::vector<std::string> content = main;

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include "core/text/encoding.hpp"
 #include "core/text/line_file.hpp"
 #include "core/text/sjis.hpp"
+#include "tests/support/unreadable_file.hpp"
 
 namespace korvane {
 namespace {
@@ -107,7 +109,7 @@ TEST_F(LineFileTest, RefusesWhatIsNoPlausibleFileAtOnce) {
   namespace fs = std::filesystem;
   const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(readLines(dir_ / "missing.txt").fault, ReadFault::Missing);
-  EXPECT_EQ(readLines(dir_).fault, ReadFault::NotAFile);
+  EXPECT_EQ(readLines(dir_).fault, ReadFault::Folder);
   EXPECT_EQ(readLines("/dev/null").fault, ReadFault::NotAFile);
 
   fs::create_symlink("/dev/zero", dir_ / "zero.uma");
@@ -134,11 +136,31 @@ TEST_F(LineFileTest, RefusesWhatIsNoPlausibleFileAtOnce) {
   EXPECT_TRUE(readLines(dir_ / "big.ini").lines);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 
-  for (ReadFault f : {ReadFault::Missing, ReadFault::NotAFile, ReadFault::LinkLoop,
-                      ReadFault::TooLarge, ReadFault::Unreadable, ReadFault::OutOfMemory}) {
+  for (ReadFault f : {ReadFault::Missing, ReadFault::NoPermission, ReadFault::Folder,
+                      ReadFault::NotAFile, ReadFault::LinkLoop, ReadFault::TooLarge,
+                      ReadFault::Unreadable, ReadFault::OutOfMemory}) {
     EXPECT_TRUE(cp932ToUtf8(readFaultReason(f)).ok);
     EXPECT_FALSE(readFaultReason(f).empty());
   }
+}
+
+// A file the system refuses says why in the message window, not "could not read" once more.
+TEST_F(LineFileTest, TheSystemsRefusalGivesItsReason) {
+  const testing::UnreadableFile noread = testing::makeUnreadableFile(dir_ / "noread.uma");
+  const LinesRead refused = readLines(noread.path);
+  EXPECT_FALSE(refused.lines);
+  EXPECT_EQ(readFaultReason(refused.fault, refused.systemError), noread.reason);
+
+  const LinesRead longName = readLines(dir_ / std::string(300, 'a'));
+  EXPECT_EQ(longName.fault, ReadFault::Unreadable);
+  EXPECT_EQ(readFaultReason(longName.fault, longName.systemError), sj("ファイル名が長すぎます。"));
+
+  // Any other refusal carries the system's own name and text.
+  const std::string other = readFaultReason(ReadFault::Unreadable, EBADF);
+  EXPECT_EQ(cp932ToUtf8(other).text,
+            "システムのエラーのため、読み込めませんでした（EBADF: Bad file descriptor）。");
+  EXPECT_EQ(cp932ToUtf8(readFaultReason(ReadFault::Unreadable, 99999)).text,
+            "システムのエラーのため、読み込めませんでした（エラー番号 99999）。");
 }
 
 TEST_F(LineFileTest, WritesCrLfAfterEveryLineAndReplacesAtomically) {

@@ -127,7 +127,7 @@ std::variant<AddLoadTally, LoadError> addLoadFile(HorseStore& store, const fs::p
     // The whole file is read and checked before the store changes, so a damaged file adds
     // nothing rather than half of its horses.
     LinesRead read = readLines(file);
-    if (!read.lines) return LoadError{file, 0, readFaultReason(read.fault)};
+    if (!read.lines) return unreadableFile(file, read);
     std::vector<std::string>& lines = *read.lines;
     std::variant<int, LoadError> checked = checkRaceFileBlocks(lines, file);
     if (LoadError* fault = std::get_if<LoadError>(&checked)) return std::move(*fault);
@@ -135,7 +135,7 @@ std::variant<AddLoadTally, LoadError> addLoadFile(HorseStore& store, const fs::p
     repairCutNames(lines, kHeaderLines, blocks);
     return mergeRaceBlocks(store, lines, blocks);
   } catch (const std::bad_alloc&) {
-    return LoadError{file, 0, readFaultReason(ReadFault::OutOfMemory)};
+    return unreadableFile(file, {std::nullopt, ReadFault::OutOfMemory});
   }
 }
 

@@ -37,10 +37,6 @@ LoadError errorAt(const fs::path& file, int line, std::string_view reasonUtf8) {
   return LoadError{file, line, sj(reasonUtf8)};
 }
 
-LoadError unreadable(const fs::path& file, ReadFault fault) {
-  return LoadError{file, 0, readFaultReason(fault)};
-}
-
 LoadError shortFile(const fs::path& file, std::size_t lines, int horses) {
   return LoadError{file, static_cast<int>(lines) + 1,
                    sj("ファイルが途中で終わっています（") + std::to_string(horses) +
@@ -109,6 +105,10 @@ void repairCutNames(std::span<std::string> lines, std::size_t first, int blocks)
   }
 }
 
+LoadError unreadableFile(const fs::path& file, const LinesRead& read) {
+  return LoadError{file, 0, readFaultReason(read.fault, read.systemError)};
+}
+
 std::vector<std::string> loadErrorMessage(const LoadError& error) {
   std::vector<std::string> lines{sj("「") + shownFileName(error.file) +
                                  sj("」を読み込めませんでした。")};
@@ -123,7 +123,7 @@ namespace {
 std::variant<LoadedSet, LoadError> parsePageZeroFile(const fs::path& file,
                                                      const fs::path& dataFolder) {
   LinesRead read = readLines(file);
-  if (!read.lines) return unreadable(file, read.fault);
+  if (!read.lines) return unreadableFile(file, read);
   std::vector<std::string>& lines = *read.lines;
   if (lines.size() < static_cast<std::size_t>(kHeaderLines)) {
     return errorAt(file, static_cast<int>(lines.size()) + 1, "ファイルが途中で終わっています。");
@@ -174,7 +174,7 @@ std::variant<LoadedSet, LoadError> parsePageZeroFile(const fs::path& file,
     for (int p = 1; kHorsesPerPage * p < count; ++p) {
       const fs::path part = dataFolder / continuationName(p);
       LinesRead partRead = readLines(part);
-      if (!partRead.lines) return unreadable(part, partRead.fault);
+      if (!partRead.lines) return unreadableFile(part, partRead);
       std::optional<std::vector<std::string>>& pageLines = partRead.lines;
       const int blocks = blocksOnPage(count, p);
       const std::size_t pageNeeded = static_cast<std::size_t>(kBlockLines * blocks);
@@ -206,7 +206,7 @@ std::variant<LoadedSet, LoadError> readPageZeroFile(const fs::path& file,
     return parsePageZeroFile(file, dataFolder);
   } catch (const std::bad_alloc&) {
     // Sixteen pages of horses may not fit beside everything else; the program goes on as it was.
-    return unreadable(file, ReadFault::OutOfMemory);
+    return unreadableFile(file, {std::nullopt, ReadFault::OutOfMemory});
   }
 }
 

@@ -23,6 +23,9 @@ struct LoadError {
   std::string reason;  // cp932
 };
 
+// The load error of a file that could not be read at all, with the system's reason.
+LoadError unreadableFile(const std::filesystem::path& file, const LinesRead& read);
+
 // The message window lines for a load error: names the file and the line.
 std::vector<std::string> loadErrorMessage(const LoadError& error);
 

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <new>
 #include <system_error>
 
@@ -37,18 +38,26 @@ class Descriptor {
   int fd_;
 };
 
-ReadFault openFault(int error) {
+// The refusal of the system, from its errno.
+LinesRead refusal(int error) {
   switch (error) {
     case ENOENT:
     case ENOTDIR:
-      return ReadFault::Missing;
+      return {std::nullopt, ReadFault::Missing};
+    case EACCES:
+    case EPERM:
+      return {std::nullopt, ReadFault::NoPermission};
+    case EISDIR:
+      return {std::nullopt, ReadFault::Folder};
     case ELOOP:
-      return ReadFault::LinkLoop;
+      return {std::nullopt, ReadFault::LinkLoop};
     case ENXIO:  // a socket or a device without its driver
     case ENODEV:
-      return ReadFault::NotAFile;
+      return {std::nullopt, ReadFault::NotAFile};
+    case ENOMEM:
+      return {std::nullopt, ReadFault::OutOfMemory};
     default:
-      return ReadFault::Unreadable;
+      return {std::nullopt, ReadFault::Unreadable, error};
   }
 }
 
@@ -56,9 +65,10 @@ ReadFault openFault(int error) {
 LinesRead readContent(const std::filesystem::path& path, std::size_t maxBytes,
                       std::string& content) {
   const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-  if (fd.get() < 0) return {std::nullopt, openFault(errno)};
+  if (fd.get() < 0) return refusal(errno);
   struct stat info {};
-  if (::fstat(fd.get(), &info) != 0) return {std::nullopt, ReadFault::Unreadable};
+  if (::fstat(fd.get(), &info) != 0) return refusal(errno);
+  if (S_ISDIR(info.st_mode)) return {std::nullopt, ReadFault::Folder};
   if (!S_ISREG(info.st_mode)) return {std::nullopt, ReadFault::NotAFile};
   if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
     return {std::nullopt, ReadFault::TooLarge};
@@ -74,7 +84,7 @@ LinesRead readContent(const std::filesystem::path& path, std::size_t maxBytes,
     const ssize_t n = ::read(fd.get(), content.data() + done, content.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return {std::nullopt, ReadFault::Unreadable};
+      return refusal(errno);
     }
     if (n == 0) break;
     done += static_cast<std::size_t>(n);
@@ -117,6 +127,28 @@ std::filesystem::path folderOf(const std::filesystem::path& path) {
   return parent.empty() ? std::filesystem::path(".") : parent;
 }
 
+// The reasons a user can act on in their words; any other the system's own name and text, which
+// are plain ASCII and so show in every code page.
+std::string systemErrorReason(int error) {
+  switch (error) {
+    case EIO:
+      return sj("読み取り中に入出力エラーが起きました（ディスクや接続の不具合）。");
+    case EMFILE:
+    case ENFILE:
+      return sj("開いているファイルが多すぎます。");
+    case ENAMETOOLONG:
+      return sj("ファイル名が長すぎます。");
+    default:
+      break;
+  }
+  const char* name = ::strerrorname_np(error);
+  const char* text = ::strerrordesc_np(error);
+  return sj("システムのエラーのため、読み込めませんでした（") +
+         (name != nullptr && text != nullptr ? std::string(name) + ": " + text
+                                             : sj("エラー番号 ") + std::to_string(error)) +
+         sj("）。");
+}
+
 }  // namespace
 
 LinesRead readLines(const std::filesystem::path& path, std::size_t maxBytes) {
@@ -131,14 +163,18 @@ LinesRead readLines(const std::filesystem::path& path, std::size_t maxBytes) {
   }
 }
 
-std::string readFaultReason(ReadFault fault) {
+std::string readFaultReason(ReadFault fault, int systemError) {
   switch (fault) {
     case ReadFault::None:
       break;
     case ReadFault::Missing:
       return sj("ファイルがありません。");
+    case ReadFault::NoPermission:
+      return sj("読み込む権限がありません。");
+    case ReadFault::Folder:
+      return sj("ファイルではなく、フォルダです。");
     case ReadFault::NotAFile:
-      return sj("普通のファイルではありません（フォルダ、デバイス、パイプなど）。");
+      return sj("普通のファイルではありません（デバイス、パイプなど）。");
     case ReadFault::LinkLoop:
       return sj("リンクが輪になっていて、ファイルにたどり着けません。");
     case ReadFault::TooLarge:
@@ -146,7 +182,7 @@ std::string readFaultReason(ReadFault fault) {
     case ReadFault::OutOfMemory:
       return sj("メモリが足りないため、読み込めませんでした。");
     case ReadFault::Unreadable:
-      return sj("ファイルを読み込めませんでした。");
+      return systemErrorReason(systemError);
   }
   return std::string();
 }

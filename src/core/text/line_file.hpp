@@ -20,16 +20,19 @@ inline constexpr std::size_t kMaxSmallFileBytes = 64u << 10;
 enum class ReadFault {
   None,
   Missing,
-  NotAFile,   // a folder, a device, a pipe: nothing the program reads
-  LinkLoop,   // links that lead round in a circle
-  TooLarge,   // larger than the caller's limit
-  Unreadable,
+  NoPermission,
+  Folder,
+  NotAFile,    // a device, a pipe, a socket: nothing the program reads
+  LinkLoop,    // links that lead round in a circle
+  TooLarge,    // larger than the caller's limit
+  Unreadable,  // any other refusal of the system, kept in systemError
   OutOfMemory,
 };
 
 struct LinesRead {
   std::optional<std::vector<std::string>> lines;  // set when the file was read
   ReadFault fault = ReadFault::None;
+  int systemError = 0;  // the errno behind an Unreadable fault
 };
 
 // Reads a whole regular file (after following links) of at most maxBytes into lines. Lines end
@@ -37,8 +40,9 @@ struct LinesRead {
 // else (a device, a pipe, a larger file) is refused at once, before a byte is read.
 LinesRead readLines(const std::filesystem::path& path, std::size_t maxBytes = kMaxDataFileBytes);
 
-// The reason of a fault for the message window (cp932), e.g. "ファイルがありません。".
-std::string readFaultReason(ReadFault fault);
+// Why the file could not be read, for the message window (cp932), e.g. "読み込む権限がありません。".
+// An Unreadable fault is told from its systemError.
+std::string readFaultReason(ReadFault fault, int systemError = 0);
 
 // The one door through which the program writes files, so that tests can make any step of a save
 // fail. Every call returns false on failure.
