@@ -41,6 +41,23 @@ TEST(Sjis, WellFormedShiftJis) {
   EXPECT_TRUE(isWellFormedCp932("\x87\x40\xFA\x40"));
 }
 
+// The table of assigned codes says of every double-byte code what the conversion says.
+TEST(Sjis, AssignedPairsAreThoseTheConversionTakes) {
+  int assigned = 0;
+  for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+    for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+      const char pair[] = {static_cast<char>(lead), static_cast<char>(trail)};
+      const bool converts = cp932ToUtf8(std::string_view(pair, 2)).ok;
+      ASSERT_EQ(isAssignedCp932Pair(static_cast<unsigned char>(lead),
+                                    static_cast<unsigned char>(trail)),
+                converts)
+          << std::hex << lead << ' ' << trail;
+      assigned += converts;
+    }
+  }
+  EXPECT_GT(assigned, 7000);  // the conversion was there to ask
+}
+
 TEST(Sjis, SpacesAndDigits) {
   EXPECT_EQ(halfSpacesToZen("A   B"), "A" + sj("　") + " B");
   EXPECT_EQ(zenToHalfSpaces(sj("サ　ラ")), sj("サ") + "  " + sj("ラ"));

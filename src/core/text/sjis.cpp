@@ -21,6 +21,7 @@ std::size_t charBytesAt(std::string_view s, std::size_t pos) {
 bool isWellFormedCp932(std::string_view s) {
   for (std::size_t pos = 0; pos < s.size(); ++pos) {
     const auto c = static_cast<unsigned char>(s[pos]);
+    if (c < 0x80) continue;  // most bytes of a file: digits, letters, blanks
     if (isLeadByte(c)) {
       if (++pos == s.size()) return false;
       if (!isAssignedCp932Pair(c, static_cast<unsigned char>(s[pos]))) return false;
