@@ -11,7 +11,7 @@ namespace korvane {
 
 struct PredictionEngine {
   RunCache runs{};            // [slot][run]: the runners' past runs
-  Meetings meetings;          // which of those runs met, over every distance and surface
+  Meetings meetings{};        // which of those runs met, over every distance and surface
   Tallies tallies{};          // after a prediction: the all-distances pass; window = race distance
   SlotValues abilityRanks{};  // [slot]: ranks of the second 能力 computation, before 500s go last
 };

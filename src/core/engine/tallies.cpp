@@ -76,19 +76,27 @@ std::int32_t pointsOf(std::int32_t plus, std::int32_t minus) {
 }
 
 Standing standingOf(const PairTable& win, const PairTable& loss, int n) {
+  // 1 << k for every slot k: the rows are read whole, the empty slots and the runner itself
+  // masked off afterwards, so that the loop has a length the compiler sees.
+  static constexpr std::array<std::uint32_t, kSlots> bits = [] {
+    std::array<std::uint32_t, kSlots> b{};
+    for (int k = 0; k < kSlots; ++k) b[k] = 1u << k;
+    return b;
+  }();
+  const std::uint32_t field = ((2u << n) - 1) & ~1u;
   Standing s;
   for (int i = 1; i <= n; ++i) {
     std::uint32_t ahead = 0, behind = 0, level = 0;
-    for (int k = 1; k <= n; ++k) {
+    for (int k = 0; k < kSlots; ++k) {
       const std::int32_t w = win[i][k], l = loss[i][k];
-      const std::uint32_t bit = k != i ? 1u << k : 0u;
-      ahead |= w > l ? bit : 0u;
-      behind |= w < l ? bit : 0u;
-      level |= w == l && w > 0 ? bit : 0u;
+      ahead |= w > l ? bits[k] : 0u;
+      behind |= w < l ? bits[k] : 0u;
+      level |= (w == l) & (w > 0) ? bits[k] : 0u;
     }
-    s.ahead[i] = ahead;
-    s.behind[i] = behind;
-    s.level[i] = level;
+    const std::uint32_t others = field & ~bits[i];
+    s.ahead[i] = ahead & others;
+    s.behind[i] = behind & others;
+    s.level[i] = level & others;
   }
   return s;
 }
