@@ -36,9 +36,9 @@ Seen seenBy(const Meetings& m, int slot, int run) {
   const Meetings::Met& met = m.of[slot][run];
   for (int s = 1; s <= kRuns; ++s) {
     for (int k = 0; k < 32; ++k) {
-      if (!(met.met[s - 1] >> k & 1u)) continue;
-      const int v = met.lost[s - 1] >> k & 1u ? -1 : met.level[s - 1] >> k & 1u ? 0 : 1;
-      seen.insert({k, s, v});
+      for (int o = kLost; o <= kWon; ++o) {
+        if (met.by[o][s - 1] >> k & 1u) seen.insert({k, s, o - 1});
+      }
     }
   }
   return seen;

@@ -76,17 +76,13 @@ void group(Groups& g, const RunCache& cache, int n, const RunFlags& ownRuns,
 
 // Run `run` of `slot` met run `otherRun` of `otherSlot` with `verdict` (the sign counts).
 void record(Meetings& out, int slot, int run, int otherSlot, int otherRun, int verdict) {
-  Meetings::Met& m = out.of[slot][run];
-  const std::uint32_t bit = 1u << otherSlot;
-  m.met[otherRun - 1] |= bit;
-  m.lost[otherRun - 1] |= verdict < 0 ? bit : 0u;
-  m.level[otherRun - 1] |= verdict == 0 ? bit : 0u;
+  out.of[slot][run].by[outcomeOf(verdict)][otherRun - 1] |= 1u << otherSlot;
 }
 
-// A run of a group as the pair loop reads it: where its meetings go and where it stands in the
-// others' run sets.
+// A run of a group as the pair loop reads it: its figures, where its meetings go and where it
+// stands in the others' run sets.
 struct Member {
-  const CachedRun* run;
+  RunPace pace;
   Meetings::Met* met;
   std::uint32_t slotBit;
   int word;  // run number - 1
@@ -128,34 +124,23 @@ void findMeetingsBothWays(Meetings& out, const RunCache& cache, const Groups& g,
     std::array<Member, kRunRefs> members;
     for (int i = 0; i < regular; ++i) {
       const Groups::Ref ref = g.refs[byMonth[i] & 255];
-      members[i] = {&cache[ref.slot][ref.run], &out.of[ref.slot][ref.run], 1u << ref.slot,
+      const CachedRun& run = cache[ref.slot][ref.run];
+      members[i] = {{run.time, run.last3F}, &out.of[ref.slot][ref.run], 1u << ref.slot,
                     ref.run - 1};
     }
     for (int i = 0; i < regular; ++i) {
-      const Member& a = members[i];
+      const Member a = members[i];
       const int month = byMonth[i] >> 8;
-      // The own side's sets gather here and go out once; the other side's go straight out.
-      Meetings::Met own{};
-      // Two runs of one runner never meet: their bits are cleared rather than branched on.
       auto meet = [&](int j) {
         const Member& b = members[j];
-        const std::uint32_t bBit = b.slotBit & ~a.slotBit, aBit = a.slotBit & ~b.slotBit;
-        const int v = verdict(*a.run, *b.run, withLast3F);
-        own.met[b.word] |= bBit;
-        own.lost[b.word] |= v < 0 ? bBit : 0u;
-        own.level[b.word] |= v == 0 ? bBit : 0u;
-        b.met->met[a.word] |= aBit;
-        b.met->lost[a.word] |= v > 0 ? aBit : 0u;
-        b.met->level[a.word] |= v == 0 ? aBit : 0u;
+        if (b.slotBit == a.slotBit) return;  // two runs of one runner never meet
+        const int outcome = outcomeOf(verdict(a.pace, b.pace, withLast3F));
+        a.met->by[outcome][b.word] |= b.slotBit;
+        b.met->by[kWon - outcome][a.word] |= a.slotBit;
       };
       for (int j = i + 1; j < regular && (byMonth[j] >> 8) - month <= 2; ++j) meet(j);
       // Months 00/01 and 00/02 also meet the last months of 99.
       for (int j = regular - 1; j > i && (byMonth[j] >> 8) - month >= kYears - 2; --j) meet(j);
-      for (std::size_t w = 0; w < own.met.size(); ++w) {
-        a.met->met[w] |= own.met[w];
-        a.met->lost[w] |= own.lost[w];
-        a.met->level[w] |= own.level[w];
-      }
     }
   }
 }

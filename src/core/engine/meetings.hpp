@@ -19,12 +19,21 @@ using RunSet = std::array<std::uint32_t, kRuns>;
 
 inline constexpr RunSet kEveryRun{~0u, ~0u, ~0u, ~0u, ~0u};
 
-// What every run met, as run sets: the runs of other runners it met, and among them those it
-// lost to and those it was level with. Left unset until findMeetings fills every entry, so that
-// a pass that needs no meetings of its own does not clear them.
+// The outcome of a meeting seen from a run: beaten, level or ahead.
+inline constexpr int kLost = 0, kLevel = 1, kWon = 2;
+
+// The outcome of a verdict (its sign counts); the other run sees 2 - outcome.
+inline int outcomeOf(int verdict) {
+  return (verdict > 0) - (verdict < 0) + 1;
+}
+
+// What every run met, as run sets: the runs of other runners it lost to, was level with and beat,
+// one set per outcome so that a meeting is recorded with a single write. Left unset until
+// findMeetings fills every entry, so that a pass that needs no meetings of its own does not
+// clear them.
 struct Meetings {
   struct Met {
-    RunSet met, lost, level;
+    std::array<RunSet, 3> by;  // [kLost, kLevel, kWon]
   };
   std::array<std::array<Met, kRuns + 1>, kMaxRunners + 1> of;  // [slot][run]
 };
@@ -41,13 +50,13 @@ struct OpponentOutcomes {
 inline OpponentOutcomes opponentOutcomes(const Meetings& meetings, int slot, int run,
                                          const RunSet& admitted) {
   const Meetings::Met& m = meetings.of[slot][run];
-  std::uint32_t seen = 0, lost = 0, level = 0;
+  std::uint32_t lost = 0, level = 0, won = 0;
   for (std::size_t s = 0; s < admitted.size(); ++s) {
-    seen |= m.met[s] & admitted[s];
-    lost |= m.lost[s] & admitted[s];
-    level |= m.level[s] & admitted[s];
+    lost |= m.by[kLost][s] & admitted[s];
+    level |= m.by[kLevel][s] & admitted[s];
+    won |= m.by[kWon][s] & admitted[s];
   }
-  return {lost, level & ~lost, seen & ~(lost | level)};
+  return {lost, level & ~lost, won & ~(lost | level)};
 }
 
 // For every run of `ownRuns`, the runs of `otherRuns` of other runners that it met.

@@ -49,8 +49,13 @@ struct Tallies {
 // Whether the comparison gives the last 600 m a vote: races from 1500 m, and 東京 1400 m.
 bool last3FVotes(const TRaceCard& card);
 
+// The two figures of a run that a meeting compares.
+struct RunPace {
+  std::int32_t time, last3F;
+};
+
 // +1 own run faster, -1 slower, 0 level; time and last 600 m vote separately.
-inline int verdict(const CachedRun& own, const CachedRun& other, bool withLast3F) {
+inline int verdict(RunPace own, RunPace other, bool withLast3F) {
   int y = 0;
   // A time of 0000 was never entered: it neither beats nor loses to a timed run.
   if (own.time > 0 && other.time > 0) y += (own.time < other.time) - (own.time > other.time);
@@ -58,6 +63,9 @@ inline int verdict(const CachedRun& own, const CachedRun& other, bool withLast3F
     y += (own.last3F < other.last3F) - (own.last3F > other.last3F);
   }
   return y;
+}
+inline int verdict(const CachedRun& own, const CachedRun& other, bool withLast3F) {
+  return verdict(RunPace{own.time, own.last3F}, RunPace{other.time, other.last3F}, withLast3F);
 }
 
 // Run r of a runner takes part in a pass of distance d.
