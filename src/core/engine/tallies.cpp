@@ -88,10 +88,12 @@ Standing standingOf(const PairTable& win, const PairTable& loss, int n) {
   for (int i = 1; i <= n; ++i) {
     std::uint32_t ahead = 0, behind = 0, level = 0;
     for (int k = 0; k < kSlots; ++k) {
+      // A comparison as an all-ones or all-zero mask, which the compiler takes four slots at a
+      // time; the tallies are far too small for the differences to overflow.
       const std::int32_t w = win[i][k], l = loss[i][k];
-      ahead |= w > l ? bits[k] : 0u;
-      behind |= w < l ? bits[k] : 0u;
-      level |= (w == l) & (w > 0) ? bits[k] : 0u;
+      ahead |= static_cast<std::uint32_t>((l - w) >> 31) & bits[k];
+      behind |= static_cast<std::uint32_t>((w - l) >> 31) & bits[k];
+      level |= static_cast<std::uint32_t>(-((w == l) & (w > 0))) & bits[k];
     }
     const std::uint32_t others = field & ~bits[i];
     s.ahead[i] = ahead & others;
