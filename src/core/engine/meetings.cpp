@@ -128,9 +128,11 @@ void findMeetingsBothWays(Meetings& out, const RunCache& cache, const Groups& g,
       members[i] = {{run.time, run.last3F}, &out.of[ref.slot][ref.run], 1u << ref.slot,
                     ref.run - 1};
     }
+    int end = 0;  // the first run more than two months after run i: it only moves on
     for (int i = 0; i < regular; ++i) {
       const Member a = members[i];
       const int month = byMonth[i] >> 8;
+      while (end < regular && (byMonth[end] >> 8) - month <= 2) ++end;
       auto meet = [&](int j) {
         const Member& b = members[j];
         if (b.slotBit == a.slotBit) return;  // two runs of one runner never meet
@@ -138,7 +140,7 @@ void findMeetingsBothWays(Meetings& out, const RunCache& cache, const Groups& g,
         a.met->by[outcome][b.word] |= b.slotBit;
         b.met->by[kWon - outcome][a.word] |= a.slotBit;
       };
-      for (int j = i + 1; j < regular && (byMonth[j] >> 8) - month <= 2; ++j) meet(j);
+      for (int j = i + 1; j < end; ++j) meet(j);
       // Months 00/01 and 00/02 also meet the last months of 99.
       for (int j = regular - 1; j > i && (byMonth[j] >> 8) - month >= kYears - 2; --j) meet(j);
     }
