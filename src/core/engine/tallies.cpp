@@ -250,10 +250,13 @@ void comparisonPass(Tallies& t, const RunCache& cache, const Meetings& all, cons
 
   // A record closer than four points either way says nothing about who is better; the others
   // are the pairs the transitive step starts from.
+  // Whole rows, the empty slots holding no entries, so that the compiler takes four at a time.
   for (int i = 1; i <= n; ++i) {
-    for (int j = 1; j <= n; ++j) {
-      const int w = t.win[i][j], l = t.loss[i][j];
-      if (w + l > 0 && w - l < 4 && l - w < 4) t.win[i][j] = t.loss[i][j] = 1;
+    for (int j = 0; j < kSlots; ++j) {
+      const std::int32_t w = t.win[i][j], l = t.loss[i][j];
+      const bool close = (w + l > 0) & (w - l < 4) & (l - w < 4);
+      t.win[i][j] = close ? 1 : w;
+      t.loss[i][j] = close ? 1 : l;
     }
   }
   Standing transitive = standingOf(t.win, t.loss, n);
