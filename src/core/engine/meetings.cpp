@@ -79,10 +79,9 @@ void record(Meetings& out, int slot, int run, int otherSlot, int otherRun, int v
   out.of[slot][run].by[outcomeOf(verdict)][otherRun - 1] |= 1u << otherSlot;
 }
 
-// A run of a group as the pair loop reads it: its figures, where its meetings go and where it
-// stands in the others' run sets.
+// A run of a group as the pair loop reads it: where its meetings go and where it stands in the
+// others' run sets.
 struct Member {
-  RunPace pace;
   Meetings::Met* met;
   std::uint32_t slotBit;
   int word;  // run number - 1
@@ -122,27 +121,37 @@ void findMeetingsBothWays(Meetings& out, const RunCache& cache, const Groups& g,
     if (regular < 2) continue;
     std::sort(byMonth.begin(), byMonth.begin() + regular);
     std::array<Member, kRunRefs> members;
+    std::array<std::int32_t, kRunRefs> times, last3Fs, outcomes;
     for (int i = 0; i < regular; ++i) {
       const Groups::Ref ref = g.refs[byMonth[i] & 255];
       const CachedRun& run = cache[ref.slot][ref.run];
-      members[i] = {{run.time, run.last3F}, &out.of[ref.slot][ref.run], 1u << ref.slot,
-                    ref.run - 1};
+      members[i] = {&out.of[ref.slot][ref.run], 1u << ref.slot, ref.run - 1};
+      times[i] = run.time;
+      last3Fs[i] = run.last3F;
     }
     int end = 0;  // the first run more than two months after run i: it only moves on
     for (int i = 0; i < regular; ++i) {
       const Member a = members[i];
-      const int month = byMonth[i] >> 8;
-      while (end < regular && (byMonth[end] >> 8) - month <= 2) ++end;
-      auto meet = [&](int j) {
+      const RunPace own{times[i], last3Fs[i]};
+      auto outcomeWith = [&](int j) {
+        return outcomeOf(verdict(own, RunPace{times[j], last3Fs[j]}, withLast3F));
+      };
+      auto meet = [&](int j, int outcome) {
         const Member& b = members[j];
         if (b.slotBit == a.slotBit) return;  // two runs of one runner never meet
-        const int outcome = outcomeOf(verdict(a.pace, b.pace, withLast3F));
         a.met->by[outcome][b.word] |= b.slotBit;
         b.met->by[kWon - outcome][a.word] |= a.slotBit;
       };
-      for (int j = i + 1; j < end; ++j) meet(j);
+      const int month = byMonth[i] >> 8;
+      while (end < regular && (byMonth[end] >> 8) - month <= 2) ++end;
+      // The outcomes first, in a loop of plain figures that the compiler takes four runs at a
+      // time, then the meetings.
+      for (int j = i + 1; j < end; ++j) outcomes[j] = outcomeWith(j);
+      for (int j = i + 1; j < end; ++j) meet(j, outcomes[j]);
       // Months 00/01 and 00/02 also meet the last months of 99.
-      for (int j = regular - 1; j > i && (byMonth[j] >> 8) - month >= kYears - 2; --j) meet(j);
+      for (int j = regular - 1; j > i && (byMonth[j] >> 8) - month >= kYears - 2; --j) {
+        meet(j, outcomeWith(j));
+      }
     }
   }
 }
