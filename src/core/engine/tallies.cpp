@@ -69,12 +69,6 @@ void rankAscending(const SlotValues& value, SlotValues& rank, int n) {
   }
 }
 
-std::int32_t pointsOf(std::int32_t plus, std::int32_t minus) {
-  std::int32_t points = kNoComparison + plus / 2 - minus / 2;
-  if (points > kNoComparison || (points == kNoComparison && (plus > 0 || minus > 0))) ++points;
-  return points;
-}
-
 Standing standingOf(const PairTable& win, const PairTable& loss, int n) {
   // 1 << k for every slot k: the rows are read whole, the empty slots and the runner itself
   // masked off afterwards, so that the loop has a length the compiler sees.

@@ -10,6 +10,7 @@
 #include "core/database/race_card.hpp"
 #include "core/engine/meetings.hpp"
 #include "core/engine/run_cache.hpp"
+#include "core/engine/yosou_result.hpp"
 
 namespace korvane {
 
@@ -94,6 +95,10 @@ void pairPoints(const Standing& s, const SlotValues& rank, int n, bool countLeve
                 SlotValues& points);
 
 // Points from the plus and minus sums, with the extra point that sets compared runners off 500.
-std::int32_t pointsOf(std::int32_t plus, std::int32_t minus);
+inline std::int32_t pointsOf(std::int32_t plus, std::int32_t minus) {
+  std::int32_t points = kNoComparison + plus / 2 - minus / 2;
+  if (points > kNoComparison || (points == kNoComparison && (plus > 0 || minus > 0))) ++points;
+  return points;
+}
 
 }  // namespace korvane

@@ -10,10 +10,6 @@ namespace {
 constexpr std::string_view kZenSpace = "\x81\x40";  // "　" in cp932
 }
 
-bool isLeadByte(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 std::size_t charBytesAt(std::string_view s, std::size_t pos) {
   return (isLeadByte(static_cast<unsigned char>(s[pos])) && pos + 1 < s.size()) ? 2 : 1;
 }

@@ -10,7 +10,9 @@
 namespace korvane {
 
 // True for the first byte of a double-byte cp932 character (0x81-0x9F, 0xE0-0xFC).
-bool isLeadByte(unsigned char c);
+inline bool isLeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 // Bytes of the character that starts at pos: 2 for a lead byte followed by another byte, else 1.
 std::size_t charBytesAt(std::string_view s, std::size_t pos);
