@@ -1,8 +1,10 @@
-// Kills `korvane-cli add-load` with SIGKILL at random moments while it updates a nearly full
-// all-horses set, and checks after every trial that `korvane-cli check` finds a set that loads as
-// exactly the set before the add-load or exactly the set after it, never a mix and never a set
-// that fails to load. Each trial's race file carries newer runs of the same horses, so every
-// finished add-load changes the set.
+// Kills `korvane-cli add-load` with SIGKILL while it updates a nearly full all-horses set, and
+// checks after every trial that `korvane-cli check` finds a set that loads as exactly the set
+// before the add-load or exactly the set after it, never a mix and never a set that fails to load.
+// Every other trial is killed at a random moment; the others are killed the moment the save's
+// commit marker stands, while the files are being moved into place, and must give the new set.
+// Each trial's race file carries newer runs of the same horses, so every finished add-load
+// changes the set.
 //
 //   korvane_add_load_kill KORVANE_CLI WORK_FOLDER [TRIALS]
 // The set is made in a folder of its own inside WORK_FOLDER and removed at the end.
@@ -50,6 +52,22 @@ pid_t start(const std::vector<std::string>& args) {
     std::_Exit(127);
   }
   return pid;
+}
+
+// Waits until the save's commit marker stands or the program has ended (it is not reaped here).
+// True when the marker was seen while the program still ran.
+bool waitForCommit(pid_t pid, const fs::path& marker) {
+  const auto deadline = Steady::now() + std::chrono::seconds(30);
+  while (Steady::now() < deadline) {
+    std::error_code error;
+    if (fs::exists(marker, error)) return true;
+    siginfo_t info{};
+    if (::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+        info.si_pid == pid) {
+      return false;
+    }
+  }
+  return false;
 }
 
 int finish(pid_t pid) {
@@ -143,19 +161,31 @@ int main(int argc, char** argv) {
   std::mt19937 random(seed);
   const auto spanMicros = std::chrono::duration_cast<std::chrono::microseconds>(span).count();
   std::uniform_int_distribution<long> delay(0, spanMicros * 6 / 5);
-  int oldSets = 0, newSets = 0, broken = 0;
+  const fs::path marker = data / ".korvane-saving" / "commit";
+  int oldSets = 0, newSets = 0, broken = 0, afterCommit = 0;
   for (int trial = 2; trial < trials + 2; ++trial) {
     auto [race, expected] = runTrial(trial);
     const pid_t child = start({cli, "add-load", data.string(), race.string()});
-    std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+    bool committed = false;
+    if (trial % 2 == 0) {
+      committed = waitForCommit(child, marker);
+    } else {
+      std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+    }
     ::kill(child, SIGKILL);
     finish(child);
+    afterCommit += committed ? 1 : 0;
 
     const int checked = finish(start({cli, "check", data.string()}));
     const std::optional<HorseStore> after = loadSet(data);
     if (checked != 0 || !after) {
       ++broken;
       std::cerr << "trial " << trial << ": the set no longer loads\n";
+      break;
+    }
+    if (committed && !sameSet(*after, expected)) {
+      ++broken;
+      std::cerr << "trial " << trial << ": a committed save was not finished\n";
       break;
     }
     if (sameSet(*after, *current)) {
@@ -177,8 +207,8 @@ int main(int argc, char** argv) {
   const bool lastWorks = lastStatus == 0 && current && sameSet(*current, lastExpected);
 
   std::cout << trials << " trials killed within " << spanMicros / 1000 << " ms (seed " << seed
-            << "): " << oldSets << " old set, " << newSets << " new set, " << broken
-            << " broken; the next add-load " << (lastWorks ? "went through" : "FAILED") << "\n";
+            << "): " << oldSets << " old set, " << newSets << " new set (" << afterCommit
+            << " killed after the commit), " << broken << " broken; the next add-load " << (lastWorks ? "went through" : "FAILED") << "\n";
   fs::remove_all(work);
   return broken == 0 && lastWorks ? 0 : 1;
 }
