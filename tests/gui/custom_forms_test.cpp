@@ -21,6 +21,7 @@
 #include "gui/custom/set_up_form.hpp"
 #include "gui/views/yosou_form.hpp"
 #include "gui/platform/qt_text.hpp"
+#include "tests/gui/support/clicks.hpp"
 #include "tests/gui/support/gui_world.hpp"
 #include "tests/gui/support/list_texts.hpp"
 #include "tests/gui/support/main_window.hpp"
@@ -30,6 +31,9 @@
 using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::child;
+using korvane::testing::clickRow;
+using korvane::testing::closeIfOpen;
+using korvane::testing::menuItem;
 using korvane::testing::GuiWorld;
 using korvane::testing::listTexts;
 using korvane::testing::onNextModalOf;
@@ -42,18 +46,6 @@ namespace {
 void click(const QObject& window, const char* name) {
   auto* control = child<QAbstractButton>(window, name);
   QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
-}
-
-// A window the clicks did not close is closed with -1, so that the test fails instead of waiting.
-void closeIfOpen(QDialog& window) {
-  if (window.isVisible()) window.done(-1);
-}
-
-QAction* menuItem(const QWidget& form, const char* caption) {
-  for (QAction* action : child<QMenuBar>(form, "MainMenu1")->findChildren<QAction*>()) {
-    if (action->text() == qs(caption)) return action;
-  }
-  return nullptr;
 }
 
 QString modeLabel(const TMainForm& form) {
@@ -296,8 +288,7 @@ class CustomFormsTest : public QObject {
     tabs->setCurrentIndex(5);
     auto* rows = child<QListWidget>(custom, "NokoriLst");
     QCOMPARE(listTexts(custom, "NokoriLst").at(2), qs("ベストが５番目以内"));
-    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
-                      rows->visualItemRect(rows->item(2)).center());
+    clickRow(rows, 2);
     click(custom, "UpBtn");
     QCOMPARE(listTexts(custom, "NokoriLst").at(1), qs("ベストが５番目以内"));
     QCOMPARE(rows->currentRow(), 1);

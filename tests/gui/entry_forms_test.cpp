@@ -23,6 +23,7 @@
 #include "gui/entry/in_uma_form.hpp"
 #include "gui/views/yosou_form.hpp"
 #include "tests/core/engine_test_horses.hpp"
+#include "tests/gui/support/clicks.hpp"
 #include "tests/gui/support/gui_world.hpp"
 #include "tests/gui/support/main_window.hpp"
 #include "tests/gui/support/modal_driver.hpp"
@@ -30,26 +31,21 @@
 using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::child;
+using korvane::testing::clickRow;
+using korvane::testing::doubleClickRow;
 using korvane::testing::GuiWorld;
 using korvane::testing::onNextModalOf;
 
 namespace {
 
-QPoint itemCentre(QListWidget* list, int row) {
-  return list->visualItemRect(list->item(row)).center();
-}
-
 // A click on a list item: chooses it.
 void pick(QWidget& form, const char* list, int row) {
-  QListWidget* widget = child<QListWidget>(form, list);
-  QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, itemCentre(widget, row));
+  clickRow(child<QListWidget>(form, list), row);
 }
 
 // A double click as the desktop sends it: chooses the item and moves on to the next page.
 void pickAndMoveOn(QWidget& form, const char* list, int row) {
-  QListWidget* widget = child<QListWidget>(form, list);
-  QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, itemCentre(widget, row));
-  QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, itemCentre(widget, row));
+  doubleClickRow(child<QListWidget>(form, list), row);
 }
 
 QString field(QWidget& form, const char* name) {
@@ -255,8 +251,7 @@ class EntryFormsTest : public QObject {
       editor.reject();
     });
     QListWidget* runners = child<QListWidget>(*form, "RunLst");
-    QTest::mouseClick(runners->viewport(), Qt::LeftButton, {}, itemCentre(runners, 0));
-    QTest::mouseDClick(runners->viewport(), Qt::LeftButton, {}, itemCentre(runners, 0));
+    doubleClickRow(runners, 0);
     QTRY_COMPARE(heading, qs(" 1着"));
 
     bool guided = false;

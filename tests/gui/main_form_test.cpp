@@ -22,6 +22,7 @@
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/window_place.hpp"
 #include "gui/views/yosou_form.hpp"
+#include "tests/gui/support/clicks.hpp"
 #include "tests/gui/support/gui_world.hpp"
 #include "tests/gui/support/main_window.hpp"
 #include "tests/gui/support/modal_driver.hpp"
@@ -30,6 +31,9 @@
 using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::child;
+using korvane::testing::clickRow;
+using korvane::testing::doubleClickRow;
+using korvane::testing::menuItem;
 using korvane::testing::datedRecord;
 using korvane::testing::GuiWorld;
 using korvane::testing::onNextModalOf;
@@ -40,20 +44,6 @@ std::vector<std::string> lines(std::initializer_list<const char*> utf8) {
   std::vector<std::string> out;
   for (const char* line : utf8) out.push_back(sj(line));
   return out;
-}
-
-QPoint rowCentre(QListView* list, int row) {
-  return list->visualRect(list->model()->index(row, 0)).center();
-}
-
-void clickRow(QListView* list, int row) {
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
-}
-
-// As the desktop sends it: a click, then the double click on the same spot.
-void doubleClickRow(QListView* list, int row) {
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
-  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(list, row));
 }
 
 int topRow(QListView* list) {
@@ -67,14 +57,6 @@ QString selectedText(QListView* list) {
 
 QString horseRow(QListView* list, int row) {
   return list->model()->index(row, 0).data().toString();
-}
-
-// A menu item of the main window, found by its caption.
-QAction* menuItem(const TMainForm& form, const char* caption) {
-  for (QAction* action : child<QMenuBar>(form, "MainMenu1")->findChildren<QAction*>()) {
-    if (action->text() == qs(caption)) return action;
-  }
-  return nullptr;
 }
 
 QStringList letters(const TMainForm& form) {
@@ -239,10 +221,7 @@ class MainFormTest : public QObject {
                       Qt::LeftButton);  // nothing selected: nothing moves
     QVERIFY(child<QListWidget>(*form, "RunLst")->item(0)->text().startsWith(qs("アイネス")));
 
-    QTest::mouseClick(child<QListWidget>(*form, "RunLst")->viewport(), Qt::LeftButton, {},
-                      child<QListWidget>(*form, "RunLst")
-                          ->visualItemRect(child<QListWidget>(*form, "RunLst")->item(2))
-                          .center());
+    clickRow(child<QListWidget>(*form, "RunLst"), 2);
     QTest::mouseClick(child<QPushButton>(*form, "UpBtn"), Qt::LeftButton);
     QVERIFY(child<QListWidget>(*form, "RunLst")->item(1)->text().startsWith(qs("サクラ")));
     QCOMPARE(child<QListWidget>(*form, "RunLst")->currentRow(), 1);

@@ -17,33 +17,21 @@
 #include "gui/engine/think_form.hpp"
 #include "gui/engine/uchisoto_form.hpp"
 #include "gui/platform/qt_text.hpp"
+#include "tests/gui/support/clicks.hpp"
 #include "tests/gui/support/gui_world.hpp"
 #include "tests/gui/support/modal_driver.hpp"
 
 using namespace korvane;
 using namespace korvane::gui;
 using korvane::testing::child;
+using korvane::testing::clickRow;
+using korvane::testing::doubleClickRow;
+using korvane::testing::closeIfOpen;
 using korvane::testing::GuiWorld;
 using korvane::testing::onNextModalOf;
 
 namespace {
 
-void clickRow(QListWidget* list, int row) {
-  const QRect rect = list->visualItemRect(list->item(row));
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-}
-
-// As the desktop sends it: a click, then the double click on the same spot.
-void doubleClickRow(QListWidget* list, int row) {
-  const QRect rect = list->visualItemRect(list->item(row));
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-}
-
-// A window the clicks did not close is closed with -1, so that the test fails instead of waiting.
-void closeIfOpen(QDialog& window) {
-  if (window.isVisible()) window.done(-1);
-}
 
 int selectedRow(const QListWidget* list) {
   const auto rows = list->selectionModel()->selectedRows();
