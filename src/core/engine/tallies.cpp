@@ -122,29 +122,65 @@ void pairPoints(const Standing& s, const SlotValues& rank, int n, bool countLeve
 
 namespace {
 
+// A row of a pair table as three words of eight entries. No entry overflows, so adding word by
+// word adds entry by entry, whatever the machine's byte order.
+using RowWords = std::array<std::uint64_t, kRowBytes / 8>;
+using Row = std::array<std::uint8_t, kRowBytes>;
+
+// Runs counted per opponent slot, one byte per slot, so that adding the opponents of one run is
+// three table look-ups and adds instead of a visit to every opponent.
+struct OpponentCounts {
+  RowWords words{};
+
+  void add(std::uint32_t slots) {
+    for (std::size_t w = 0; w < words.size(); ++w) words[w] += kSpread[slots >> (8 * w) & 255u];
+  }
+
+  // The eight bits of a byte as eight entries of 0 or 1.
+  static constexpr std::array<std::uint64_t, 256> kSpread = [] {
+    std::array<std::uint64_t, 256> table{};
+    for (unsigned b = 0; b < 256; ++b) {
+      std::array<std::uint8_t, 8> entries{};
+      for (unsigned k = 0; k < 8; ++k) entries[k] = static_cast<std::uint8_t>(b >> k & 1u);
+      table[b] = std::bit_cast<std::uint64_t>(entries);
+    }
+    return table;
+  }();
+};
+
+// row += points * counts + level, entry by entry.
+void addCounts(Row& row, int points, const RowWords& counts, const RowWords& level) {
+  RowWords words = std::bit_cast<RowWords>(row);
+  for (std::size_t w = 0; w < words.size(); ++w) {
+    words[w] += static_cast<std::uint64_t>(points) * counts[w] + level[w];
+  }
+  row = std::bit_cast<Row>(words);
+}
+
 // The head-to-head loop: every run of i that `ownRuns` lets in against the runs it met of every
-// other runner in `admitted`; one entry per run and opponent, a loss outweighing the rest.
+// other runner in `admitted`; one entry per run and opponent, a loss outweighing the rest. A
+// defeat of i by k is also a win of k over i, and a win of i a defeat of k.
 void tally(PairTable& win, PairTable& loss, int points, const Meetings& meetings, int n,
            const RunFlags& ownRuns, const RunSet& admitted) {
+  PairTable lost, won;  // [slot i][slot k]: i's runs that lost to k, that beat k
   for (int i = 1; i <= n; ++i) {
+    OpponentCounts l, v, w;
     for (int r = 1; r <= kRuns; ++r) {
       if (!ownRuns[i][r]) continue;
       const OpponentOutcomes o = opponentOutcomes(meetings, i, r, admitted);
-      for (std::uint32_t ks = o.lost; ks != 0; ks &= ks - 1) {
-        const int k = std::countr_zero(ks);
-        loss[i][k] += points;
-        win[k][i] += points;
-      }
-      for (std::uint32_t ks = o.level; ks != 0; ks &= ks - 1) {
-        const int k = std::countr_zero(ks);
-        win[i][k] += 1;
-        loss[i][k] += 1;
-      }
-      for (std::uint32_t ks = o.won; ks != 0; ks &= ks - 1) {
-        const int k = std::countr_zero(ks);
-        win[i][k] += points;
-        loss[k][i] += points;
-      }
+      l.add(o.lost);
+      v.add(o.level);
+      w.add(o.won);
+    }
+    addCounts(loss[i], points, l.words, v.words);
+    addCounts(win[i], points, w.words, v.words);
+    lost[i] = std::bit_cast<Row>(l.words);
+    won[i] = std::bit_cast<Row>(w.words);
+  }
+  for (int i = 1; i <= n; ++i) {
+    for (int k = 1; k <= n; ++k) {
+      win[i][k] += static_cast<std::uint8_t>(points * lost[k][i]);
+      loss[i][k] += static_cast<std::uint8_t>(points * won[k][i]);
     }
   }
 }
@@ -244,13 +280,14 @@ void comparisonPass(Tallies& t, const RunCache& cache, const Meetings& all, cons
 
   // A record closer than four points either way says nothing about who is better; the others
   // are the pairs the transitive step starts from.
-  // Whole rows, the empty slots holding no entries, so that the compiler takes four at a time.
+  // Whole rows, the empty slots holding no entries, in byte arithmetic so that the compiler takes
+  // a row at a time: w - l + 3 wraps round to 7 or more unless the two are less than four apart.
   for (int i = 1; i <= n; ++i) {
-    for (int j = 0; j < kSlots; ++j) {
-      const std::int32_t w = t.win[i][j], l = t.loss[i][j];
-      const bool close = (w + l > 0) & (w - l < 4) & (l - w < 4);
-      t.win[i][j] = close ? 1 : w;
-      t.loss[i][j] = close ? 1 : l;
+    for (int j = 0; j < kRowBytes; ++j) {
+      const std::uint8_t w = t.win[i][j], l = t.loss[i][j];
+      const std::uint8_t close = -(((w | l) != 0) & (static_cast<std::uint8_t>(w - l + 3) < 7));
+      t.win[i][j] = (w & ~close) | (1 & close);
+      t.loss[i][j] = (l & ~close) | (1 & close);
     }
   }
   Standing transitive = standingOf(t.win, t.loss, n);
