@@ -102,23 +102,14 @@ void runScores(const RunCache& cache, const Meetings& all, const TRaceCard& card
     meetings = &own;
   }
 
+  const RankWeights weights(abilityRanks, n);
   SlotValues best{};
   for (int j = 1; j <= kRuns; ++j) {
     for (int i = 1; i <= n; ++i) {
       std::int32_t score = kNoComparison;
       if (usable[i][j]) {
         const OpponentOutcomes o = opponentOutcomes(*meetings, i, j, kEveryRun);
-        std::int32_t plus = 0, minus = 0;
-        for (std::uint32_t ks = o.lost; ks != 0; ks &= ks - 1) {
-          minus += 2 * abilityRanks[std::countr_zero(ks)];
-        }
-        for (std::uint32_t ks = o.level; ks != 0; ks &= ks - 1) {
-          plus += n - (abilityRanks[i] + abilityRanks[std::countr_zero(ks)]) / 2 + 1;
-        }
-        for (std::uint32_t ks = o.won; ks != 0; ks &= ks - 1) {
-          plus += 2 * (n - abilityRanks[std::countr_zero(ks)] + 1);
-        }
-        score = pointsOf(plus, minus);
+        score = weights.points(i, o.won, o.level, o.lost);
       }
       result.runner[i].runScore[j] = score;
       if (score > best[i] && score != kNoComparison) best[i] = score;

@@ -97,26 +97,44 @@ Standing standingOf(const PairTable& win, const PairTable& loss, int n) {
   return s;
 }
 
+SlotSums::SlotSums(const SlotValues& weight) {
+  for (int g = 0; g < kGroups; ++g) {
+    sums_[g][0] = 0;
+    for (unsigned bits = 1; bits < 16; ++bits) {
+      const int k = 4 * g + std::countr_zero(bits);
+      sums_[g][bits] = sums_[g][bits & (bits - 1)] + (k < kSlots ? weight[k] : 0);
+    }
+  }
+}
+
+namespace {
+
+SlotValues weightsBy(const SlotValues& rank, int n, bool beating) {
+  SlotValues weight{};
+  for (int k = 1; k <= n; ++k) weight[k] = beating ? 2 * (n - rank[k] + 1) : 2 * rank[k];
+  return weight;
+}
+
+}  // namespace
+
+RankWeights::RankWeights(const SlotValues& rank, int n)
+    : rank_(rank), beat_(weightsBy(rank, n, true)), lost_(weightsBy(rank, n, false)), n_(n) {}
+
+std::int32_t RankWeights::points(int i, std::uint32_t ahead, std::uint32_t level,
+                                 std::uint32_t behind) const {
+  std::int32_t plus = beat_.over(ahead);
+  // Level meetings are few: their runners are visited one by one.
+  for (std::uint32_t ks = level; ks != 0; ks &= ks - 1) {
+    plus += n_ - (rank_[i] + rank_[std::countr_zero(ks)]) / 2 + 1;
+  }
+  return pointsOf(plus, lost_.over(behind));
+}
+
 void pairPoints(const Standing& s, const SlotValues& rank, int n, bool countLevel,
                 SlotValues& points) {
-  // Beating a high-ranked runner weighs most, losing to a low-ranked one weighs most.
-  SlotValues beatWeight{}, lostWeight{};
-  for (int k = 1; k <= n; ++k) {
-    beatWeight[k] = 2 * (n - rank[k] + 1);
-    lostWeight[k] = 2 * rank[k];
-  }
+  const RankWeights weights(rank, n);
   for (int i = 1; i <= n; ++i) {
-    std::int32_t plus = 0, minus = 0;
-    for (std::uint32_t ks = s.ahead[i]; ks != 0; ks &= ks - 1) {
-      plus += beatWeight[std::countr_zero(ks)];
-    }
-    for (std::uint32_t ks = countLevel ? s.level[i] : 0u; ks != 0; ks &= ks - 1) {
-      plus += n - (rank[i] + rank[std::countr_zero(ks)]) / 2 + 1;
-    }
-    for (std::uint32_t ks = s.behind[i]; ks != 0; ks &= ks - 1) {
-      minus += lostWeight[std::countr_zero(ks)];
-    }
-    points[i] = pointsOf(plus, minus);
+    points[i] = weights.points(i, s.ahead[i], countLevel ? s.level[i] : 0u, s.behind[i]);
   }
 }
 

@@ -25,6 +25,23 @@ using PairTable = std::array<std::array<std::uint8_t, kRowBytes>, kSlots>;
 // [slot]: one value per runner.
 using SlotValues = std::array<std::int32_t, kSlots>;
 
+// Sums of a weight per slot over sets of slots, read four slots at a time from the sixteen sums
+// of each group of four slots: in a full field most runners met most others, and five look-ups
+// cost less than a visit to every runner of a set.
+class SlotSums {
+ public:
+  explicit SlotSums(const SlotValues& weight);
+  std::int32_t over(std::uint32_t set) const {
+    std::int32_t sum = 0;
+    for (int g = 0; g < kGroups; ++g) sum += sums_[g][set >> (4 * g) & 15u];
+    return sum;
+  }
+
+ private:
+  static constexpr int kGroups = (kSlots + 3) / 4;
+  std::array<std::array<std::int32_t, 16>, kGroups> sums_;  // [group][its four slots' bits]
+};
+
 // The distances whose runs count for a race of distance d (0 = every distance). A distance the
 // table does not list keeps the window of the pass before.
 DistanceWindow distanceWindow(int d, DistanceWindow previous);
@@ -92,9 +109,25 @@ void rankDescending(const SlotValues& score, SlotValues& rank, int n);
 // Competition ranks of value[1..n], lowest first.
 void rankAscending(const SlotValues& value, SlotValues& rank, int n);
 
-// 500 + half the rank-weighted wins - half the rank-weighted losses, and one more point when the
-// runner came out ahead or had comparisons but came out level (so 500 means "never compared").
-// A level pair with entries counts only when `countLevel`.
+// What beating, meeting level and losing to each runner weighs by the runners' ranks: beating a
+// high-ranked runner weighs most, losing to a low-ranked one weighs most, a level meeting weighs
+// by both runners' ranks.
+class RankWeights {
+ public:
+  RankWeights(const SlotValues& rank, int n);
+  // 500 + half the weighted wins - half the weighted losses of runner i, ahead of the runners of
+  // `ahead`, level with those of `level` and behind those of `behind`, and one more point when
+  // it came out ahead or had comparisons but came out level (so 500 means "never compared").
+  std::int32_t points(int i, std::uint32_t ahead, std::uint32_t level, std::uint32_t behind) const;
+
+ private:
+  SlotValues rank_;
+  SlotSums beat_, lost_;
+  int n_;
+};
+
+// The points of every runner from its standing against the others; a level pair with entries
+// counts only when `countLevel`.
 void pairPoints(const Standing& s, const SlotValues& rank, int n, bool countLevel,
                 SlotValues& points);
 
