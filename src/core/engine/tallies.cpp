@@ -69,27 +69,46 @@ void rankAscending(const SlotValues& value, SlotValues& rank, int n) {
   }
 }
 
+namespace {
+
+constexpr std::uint64_t kHighBits = 0x8080808080808080ull, kLowBits = 0x0101010101010101ull;
+
+// Entries 8w..8w+7 of a row as one number, entry j in bits 8j..8j+7.
+std::uint64_t eightEntries(const std::array<std::uint8_t, kRowBytes>& row, int w) {
+  std::uint64_t v = 0;
+  for (int j = 0; j < 8; ++j) v |= std::uint64_t{row[8 * w + j]} << (8 * j);
+  return v;
+}
+
+// The high bit of every entry of a that is greater than the one of b. No entry reaches 128, so
+// no entry borrows from the next.
+std::uint64_t greater(std::uint64_t a, std::uint64_t b) {
+  return ((a | kHighBits) - (b + kLowBits)) & kHighBits;
+}
+
+// The high bits of eight entries as eight bits, entry j to bit j.
+std::uint32_t highBits(std::uint64_t x) {
+  return static_cast<std::uint32_t>(((x >> 7) * 0x0102040810204080ull) >> 56);
+}
+
+}  // namespace
+
 Standing standingOf(const PairTable& win, const PairTable& loss, int n) {
-  // 1 << k for every slot k: the rows are read whole, the empty slots and the runner itself
-  // masked off afterwards, so that the loop has a length the compiler sees.
-  static constexpr std::array<std::uint32_t, kSlots> bits = [] {
-    std::array<std::uint32_t, kSlots> b{};
-    for (int k = 0; k < kSlots; ++k) b[k] = 1u << k;
-    return b;
-  }();
+  // The rows are read whole, eight entries at a time, the empty slots and the runner itself
+  // masked off afterwards.
   const std::uint32_t field = ((2u << n) - 1) & ~1u;
   Standing s;
   for (int i = 1; i <= n; ++i) {
     std::uint32_t ahead = 0, behind = 0, level = 0;
-    for (int k = 0; k < kSlots; ++k) {
-      // A comparison as an all-ones or all-zero mask, which the compiler takes four slots at a
-      // time; the tallies are far too small for the differences to overflow.
-      const std::int32_t w = win[i][k], l = loss[i][k];
-      ahead |= static_cast<std::uint32_t>((l - w) >> 31) & bits[k];
-      behind |= static_cast<std::uint32_t>((w - l) >> 31) & bits[k];
-      level |= static_cast<std::uint32_t>(-((w == l) & (w > 0))) & bits[k];
+    for (int w = 0; w < kRowBytes / 8; ++w) {
+      const std::uint64_t wins = eightEntries(win[i], w), losses = eightEntries(loss[i], w);
+      const std::uint64_t more = greater(wins, losses), fewer = greater(losses, wins);
+      const std::uint64_t even = ~(more | fewer) & greater(wins, 0);
+      ahead |= highBits(more) << (8 * w);
+      behind |= highBits(fewer) << (8 * w);
+      level |= highBits(even) << (8 * w);
     }
-    const std::uint32_t others = field & ~bits[i];
+    const std::uint32_t others = field & ~(1u << i);
     s.ahead[i] = ahead & others;
     s.behind[i] = behind & others;
     s.level[i] = level & others;
@@ -104,8 +123,7 @@ SlotSums::SlotSums(const SlotValues& weight) {
       const int k = 4 * g + std::countr_zero(bits);
       sums_[g][bits] = sums_[g][bits & (bits - 1)] + (k < kSlots ? weight[k] : 0);
     }
-  }
-}
+  }}
 
 namespace {
 
@@ -217,9 +235,13 @@ void standPair(Standing& s, int i, int k, std::int32_t w, std::int32_t l) {
 // entries counts as decided.
 void transitiveStep(Tallies& t, Standing& s, int n) {
   std::array<std::uint32_t, kSlots> touched{};  // [slot i]: the pairs (i, m) the step adds to
+  const std::uint32_t field = ((2u << n) - 1) & ~1u;
   for (int i = 1; i <= n; ++i) {
-    const std::uint32_t decided = t.decided[i] & ~(1u << i), open = ~decided & ~(1u << i);
-    for (std::uint32_t ks = decided; ks != 0; ks &= ks - 1) {
+    const std::uint32_t decided = t.decided[i] & ~(1u << i);
+    // In a field where most pairs met, most runners have no open pair left.
+    const std::uint32_t open = field & ~decided & ~(1u << i);
+    if (open == 0) continue;
+    for (std::uint32_t ks = decided & (s.ahead[i] | s.behind[i]); ks != 0; ks &= ks - 1) {
       const int k = std::countr_zero(ks);
       if (s.ahead[i] >> k & 1u) {
         for (std::uint32_t ms = open & t.decided[k] & s.ahead[k]; ms != 0; ms &= ms - 1) {

@@ -17,9 +17,10 @@ namespace korvane {
 inline constexpr int kSlots = kMaxRunners + 1;  // runner slots 1..18, index 0 unused
 
 // [slot i][slot j]: points of runner i against runner j, one byte each, every row padded to
-// three machine words so that the tallies add a whole row in three steps. No entry comes near
-// 255: a pass starts from at most 20 (two points per run, five runs on each side), the transitive
-// step adds at most 32 to a pair it has not decided yet, the last loop at most 10.
+// three machine words so that the tallies work on eight entries at a time. No entry reaches 128,
+// which the byte arithmetic relies on: a pass starts from at most 20 (two points per run, five
+// runs on each side), the transitive step adds at most 32 to a pair it has not decided yet, the
+// last loop at most 10.
 inline constexpr int kRowBytes = 24;
 using PairTable = std::array<std::array<std::uint8_t, kRowBytes>, kSlots>;
 // [slot]: one value per runner.
