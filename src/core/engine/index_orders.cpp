@@ -98,9 +98,8 @@ SlotOrder orderBy(const TYosouResult& result, const Rows& rows, int n, OrderKind
   // is not transitive when 負Ｐ data is missing, so the sweeps, not a sorted outcome, define the
   // order.
   for (int start = 0; start < order.size;) {
-    const std::int32_t rank = result.runner[order.slot[start]].*rankOf;
     int end = start + 1;
-    while (end < order.size && result.runner[order.slot[end]].*rankOf == rank) ++end;
+    while (end < order.size && byRank[end] >> 8 == byRank[start] >> 8) ++end;
     for (int pass = 0; pass < end - start - 1; ++pass) {
       for (int j = start; j < end - 1 - pass; ++j) {
         if (laterGoesAhead(rows[order.slot[j]], rows[order.slot[j + 1]], *chain)) {

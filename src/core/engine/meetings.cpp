@@ -33,7 +33,10 @@ void group(Groups& g, const RunCache& cache, int n, const RunFlags& ownRuns,
            const RunFlags& otherRuns) {
   std::array<std::int16_t, kBuckets> bucket;
   bucket.fill(-1);
-  std::array<std::int16_t, kRunRefs> firstRef{}, size{};
+  // [group]: its place and distance, and its number of runs.
+  std::array<std::uint64_t, kRunRefs> place;
+  std::array<std::int32_t, kRunRefs> distance;
+  std::array<std::int16_t, kRunRefs> size;
   g.count = 0;
   for (int k = 1; k <= n; ++k) {
     for (int r = 1; r <= kRuns; ++r) {
@@ -45,15 +48,14 @@ void group(Groups& g, const RunCache& cache, int n, const RunFlags& ownRuns,
           (run.place ^ (static_cast<std::uint64_t>(run.distance) * 0x9E3779B97F4A7C15ull));
       h ^= h >> 29;
       int b = static_cast<int>(h * 0xBF58476D1CE4E5B9ull >> 56);
-      while (bucket[b] >= 0) {
-        const CachedRun& first =
-            cache[firstRef[bucket[b]] / kRuns + 1][firstRef[bucket[b]] % kRuns + 1];
-        if (first.place == run.place && first.distance == run.distance) break;
+      while (bucket[b] >= 0 &&
+             (place[bucket[b]] != run.place || distance[bucket[b]] != run.distance)) {
         b = (b + 1) % kBuckets;
       }
       if (bucket[b] < 0) {
         bucket[b] = static_cast<std::int16_t>(g.count);
-        firstRef[g.count] = static_cast<std::int16_t>(ref);
+        place[g.count] = run.place;
+        distance[g.count] = run.distance;
         size[g.count] = 0;
         ++g.count;
       }
@@ -66,10 +68,12 @@ void group(Groups& g, const RunCache& cache, int n, const RunFlags& ownRuns,
     g.start[i + 1] = static_cast<std::int16_t>(g.start[i] + size[i]);
   }
   std::array<std::int16_t, kRunRefs + 1> fill = g.start;
-  for (int ref = 0; ref < n * kRuns; ++ref) {
-    if (g.groupOfRef[ref] >= 0) {
-      g.refs[fill[g.groupOfRef[ref]]++] = {static_cast<std::int8_t>(ref / kRuns + 1),
-                                           static_cast<std::int8_t>(ref % kRuns + 1)};
+  for (int k = 1; k <= n; ++k) {
+    for (int r = 1; r <= kRuns; ++r) {
+      const int group = g.groupOfRef[refOf(k, r)];
+      if (group >= 0) {
+        g.refs[fill[group]++] = {static_cast<std::int8_t>(k), static_cast<std::int8_t>(r)};
+      }
     }
   }
 }
