@@ -37,7 +37,7 @@ Seen seenBy(const Meetings& m, int slot, int run) {
   for (int s = 1; s <= kRuns; ++s) {
     for (int k = 0; k < 32; ++k) {
       for (int o = kLost; o <= kWon; ++o) {
-        if (met.by[o][s - 1] >> k & 1u) seen.insert({k, s, o - 1});
+        if (met.cell[Meetings::Met::cellOf(o, s)] >> k & 1u) seen.insert({k, s, o - 1});
       }
     }
   }

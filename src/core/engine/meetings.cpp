@@ -80,7 +80,7 @@ void group(Groups& g, const RunCache& cache, int n, const RunFlags& ownRuns,
 
 // Run `run` of `slot` met run `otherRun` of `otherSlot` with `verdict` (the sign counts).
 void record(Meetings& out, int slot, int run, int otherSlot, int otherRun, int verdict) {
-  out.of[slot][run].by[outcomeOf(verdict)][otherRun - 1] |= 1u << otherSlot;
+  out.of[slot][run].cell[Meetings::Met::cellOf(outcomeOf(verdict), otherRun)] |= 1u << otherSlot;
 }
 
 // A run of a group as the pair loop reads it: where its meetings go and where it stands in the
@@ -88,7 +88,6 @@ void record(Meetings& out, int slot, int run, int otherSlot, int otherRun, int v
 struct Member {
   Meetings::Met* met;
   std::uint32_t slotBit;
-  int word;  // run number - 1
 };
 
 // The usual case where both sides are the same runs: each pair of runs is looked at once, since
@@ -125,11 +124,14 @@ void findMeetingsBothWays(Meetings& out, const RunCache& cache, const Groups& g,
     if (regular < 2) continue;
     std::sort(byMonth.begin(), byMonth.begin() + regular);
     std::array<Member, kRunRefs> members;
-    std::array<std::int32_t, kRunRefs> times, last3Fs, outcomes;
+    // [member]: its run number, times, and the cells a meeting with the run being looked at goes
+    // into, on its own side and on the other.
+    std::array<std::int32_t, kRunRefs> runs, times, last3Fs, ownCell, otherCell;
     for (int i = 0; i < regular; ++i) {
       const Groups::Ref ref = g.refs[byMonth[i] & 255];
       const CachedRun& run = cache[ref.slot][ref.run];
-      members[i] = {&out.of[ref.slot][ref.run], 1u << ref.slot, ref.run - 1};
+      members[i] = {&out.of[ref.slot][ref.run], 1u << ref.slot};
+      runs[i] = ref.run;
       times[i] = run.time;
       last3Fs[i] = run.last3F;
     }
@@ -137,24 +139,28 @@ void findMeetingsBothWays(Meetings& out, const RunCache& cache, const Groups& g,
     for (int i = 0; i < regular; ++i) {
       const Member a = members[i];
       const RunPace own{times[i], last3Fs[i]};
-      auto outcomeWith = [&](int j) {
-        return outcomeOf(verdict(own, RunPace{times[j], last3Fs[j]}, withLast3F));
+      const int ownRun = runs[i];
+      auto cellsWith = [&](int j) {
+        const int outcome = outcomeOf(verdict(own, RunPace{times[j], last3Fs[j]}, withLast3F));
+        ownCell[j] = Meetings::Met::cellOf(outcome, runs[j]);
+        otherCell[j] = Meetings::Met::cellOf(kWon - outcome, ownRun);
       };
-      auto meet = [&](int j, int outcome) {
+      auto meet = [&](int j) {
         const Member& b = members[j];
         if (b.slotBit == a.slotBit) return;  // two runs of one runner never meet
-        a.met->by[outcome][b.word] |= b.slotBit;
-        b.met->by[kWon - outcome][a.word] |= a.slotBit;
+        a.met->cell[ownCell[j]] |= b.slotBit;
+        b.met->cell[otherCell[j]] |= a.slotBit;
       };
       const int month = byMonth[i] >> 8;
       while (end < regular && (byMonth[end] >> 8) - month <= 2) ++end;
       // The outcomes first, in a loop of plain figures that the compiler takes four runs at a
       // time, then the meetings.
-      for (int j = i + 1; j < end; ++j) outcomes[j] = outcomeWith(j);
-      for (int j = i + 1; j < end; ++j) meet(j, outcomes[j]);
+      for (int j = i + 1; j < end; ++j) cellsWith(j);
+      for (int j = i + 1; j < end; ++j) meet(j);
       // Months 00/01 and 00/02 also meet the last months of 99.
       for (int j = regular - 1; j > i && (byMonth[j] >> 8) - month >= kYears - 2; --j) {
-        meet(j, outcomeWith(j));
+        cellsWith(j);
+        meet(j);
       }
     }
   }

@@ -33,7 +33,10 @@ inline int outcomeOf(int verdict) {
 // clear them.
 struct Meetings {
   struct Met {
-    std::array<RunSet, 3> by;  // [kLost, kLevel, kWon]
+    // [outcome * kRuns + run - 1]: the runner slots whose run met this one with that outcome
+    // (kLost, kLevel, kWon), one flat table so that a meeting goes in with one computed index.
+    std::array<std::uint32_t, 3 * kRuns> cell;
+    static constexpr int cellOf(int outcome, int run) { return outcome * kRuns + run - 1; }
   };
   std::array<std::array<Met, kRuns + 1>, kMaxRunners + 1> of;  // [slot][run]
 };
@@ -51,10 +54,10 @@ inline OpponentOutcomes opponentOutcomes(const Meetings& meetings, int slot, int
                                          const RunSet& admitted) {
   const Meetings::Met& m = meetings.of[slot][run];
   std::uint32_t lost = 0, level = 0, won = 0;
-  for (std::size_t s = 0; s < admitted.size(); ++s) {
-    lost |= m.by[kLost][s] & admitted[s];
-    level |= m.by[kLevel][s] & admitted[s];
-    won |= m.by[kWon][s] & admitted[s];
+  for (int s = 0; s < kRuns; ++s) {
+    lost |= m.cell[Meetings::Met::cellOf(kLost, s + 1)] & admitted[s];
+    level |= m.cell[Meetings::Met::cellOf(kLevel, s + 1)] & admitted[s];
+    won |= m.cell[Meetings::Met::cellOf(kWon, s + 1)] & admitted[s];
   }
   return {lost, level & ~lost, won & ~(lost | level)};
 }
