@@ -56,6 +56,14 @@ unsigned digitOf(char c) {
   return static_cast<unsigned char>(c) - unsigned{'0'};
 }
 
+// Whether the four bytes at p are all digits, tested at once: every byte's high half must be 3,
+// and stay 3 with 6 added (a byte that carries into the next has failed the first test already).
+bool fourDigits(const char* p) {
+  std::uint32_t x = 0;
+  std::memcpy(&x, p, 4);
+  return ((x & 0xF0F0F0F0u) | ((x + 0x06060606u) & 0xF0F0F0F0u) >> 4) == 0x33333333u;
+}
+
 bool twoDigits(std::string_view s, int& value) {
   if (s.size() != 2 || digitOf(s[0]) > 9 || digitOf(s[1]) > 9) return false;
   value = static_cast<int>(digitOf(s[0]) * 10 + digitOf(s[1]));
@@ -136,7 +144,7 @@ bool writtenShape(std::string_view courseDate, std::string_view surface, std::st
   const std::string_view code = courseDate.substr(0, std::min<std::size_t>(2, courseDate.size()));
   bool plain = courseDate.size() == 6 && doubleByteChar(code) && doubleByteChar(surface) &&
                doubleByteChar(going);
-  for (std::size_t i = 2; plain && i < 6; ++i) plain = digitOf(courseDate[i]) <= 9;
+  plain = plain && fourDigits(courseDate.data() + 2);
   if (plain && sameField(surface, turf)) {
     for (const std::string& c : twoLayouts) plain = plain && !sameField(code, c);
   }
@@ -182,10 +190,7 @@ std::array<std::string, 4> meetingVariants(std::string_view key) {
 }
 
 std::int32_t timeInTenths(std::string_view time) {
-  if (time.size() < 4) return 0;
-  for (std::size_t i = 0; i < 4; ++i) {
-    if (digitOf(time[i]) > 9) return 0;
-  }
+  if (time.size() < 4 || !fourDigits(time.data())) return 0;
   return (time[0] - '0') * 600 + ((time[1] - '0') * 10 + (time[2] - '0')) * 10 + (time[3] - '0');
 }
 
