@@ -108,7 +108,7 @@ void runScores(const RunCache& cache, const Meetings& all, const TRaceCard& card
     for (int i = 1; i <= n; ++i) {
       std::int32_t score = kNoComparison;
       if (usable[i][j]) {
-        const OpponentOutcomes o = opponentOutcomes(*meetings, i, j, kEveryRun);
+        const OpponentOutcomes o = opponentOutcomes(*meetings, i, j);
         score = weights.points(i, o.won, o.level, o.lost);
       }
       result.runner[i].runScore[j] = score;

@@ -166,6 +166,13 @@ void findMeetingsBothWays(Meetings& out, const RunCache& cache, const Groups& g,
   }
 }
 
+// The outcomes of every run against every run number, once the meetings are all in.
+void foldEveryRun(Meetings& out, int n) {
+  for (int k = 1; k <= n; ++k) {
+    for (int r = 1; r <= kRuns; ++r) out.of[k][r].everyRun = opponentOutcomes(out, k, r, kEveryRun);
+  }
+}
+
 }  // namespace
 
 void findMeetings(Meetings& out, const RunCache& cache, int n, const RunFlags& ownRuns,
@@ -175,6 +182,7 @@ void findMeetings(Meetings& out, const RunCache& cache, int n, const RunFlags& o
   out.of.fill({});
   if (ownRuns == otherRuns) {
     findMeetingsBothWays(out, cache, g, withLast3F);
+    foldEveryRun(out, n);
     return;
   }
   for (int i = 1; i <= n; ++i) {
@@ -190,6 +198,7 @@ void findMeetings(Meetings& out, const RunCache& cache, int n, const RunFlags& o
       }
     }
   }
+  foldEveryRun(out, n);
 }
 
 void findAllMeetings(Meetings& out, const RunCache& cache, const TRaceCard& card) {

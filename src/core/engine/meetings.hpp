@@ -27,6 +27,14 @@ inline int outcomeOf(int verdict) {
   return (verdict > 0) - (verdict < 0) + 1;
 }
 
+// What one run's meetings say about each opponent, as bit sets over runner slots: a defeat by
+// the opponent outweighs a level meeting, and a level meeting outweighs any wins. Bit sets keep
+// the loop over the meetings free of per-opponent counters; the order in which the opponents are
+// then visited does not matter, because each one adds to its own cells or to a plain sum.
+struct OpponentOutcomes {
+  std::uint32_t lost = 0, level = 0, won = 0;
+};
+
 // What every run met, as run sets: the runs of other runners it lost to, was level with and beat,
 // one set per outcome so that a meeting is recorded with a single write. Left unset until
 // findMeetings fills every entry, so that a pass that needs no meetings of its own does not
@@ -37,16 +45,11 @@ struct Meetings {
     // (kLost, kLevel, kWon), one flat table so that a meeting goes in with one computed index.
     std::array<std::uint32_t, 3 * kRuns> cell;
     static constexpr int cellOf(int outcome, int run) { return outcome * kRuns + run - 1; }
+    // The outcomes against the opponents' runs of every run number, read by the loops that admit
+    // them all.
+    OpponentOutcomes everyRun;
   };
   std::array<std::array<Met, kRuns + 1>, kMaxRunners + 1> of;  // [slot][run]
-};
-
-// What one run's meetings say about each opponent, as bit sets over runner slots: a defeat by
-// the opponent outweighs a level meeting, and a level meeting outweighs any wins. Bit sets keep
-// the loop over the meetings free of per-opponent counters; the order in which the opponents are
-// then visited does not matter, because each one adds to its own cells or to a plain sum.
-struct OpponentOutcomes {
-  std::uint32_t lost = 0, level = 0, won = 0;
 };
 
 // The outcomes of run `run` of slot `slot` against the opponents' runs in `admitted`.
@@ -60,6 +63,11 @@ inline OpponentOutcomes opponentOutcomes(const Meetings& meetings, int slot, int
     won |= m.cell[Meetings::Met::cellOf(kWon, s + 1)] & admitted[s];
   }
   return {lost, level & ~lost, won & ~(lost | level)};
+}
+
+// The same against the runs of every run number.
+inline OpponentOutcomes opponentOutcomes(const Meetings& meetings, int slot, int run) {
+  return meetings.of[slot][run].everyRun;
 }
 
 // For every run of `ownRuns`, the runs of `otherRuns` of other runners that it met.

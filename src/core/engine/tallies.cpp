@@ -199,11 +199,13 @@ void addCounts(Row& row, int points, const RowWords& counts, const RowWords& lev
 void tally(PairTable& win, PairTable& loss, int points, const Meetings& meetings, int n,
            const RunFlags& ownRuns, const RunSet& admitted) {
   PairTable lost, won;  // [slot i][slot k]: i's runs that lost to k, that beat k
+  const bool everyRun = admitted == kEveryRun;
   for (int i = 1; i <= n; ++i) {
     OpponentCounts l, v, w;
     for (int r = 1; r <= kRuns; ++r) {
       if (!ownRuns[i][r]) continue;
-      const OpponentOutcomes o = opponentOutcomes(meetings, i, r, admitted);
+      const OpponentOutcomes o = everyRun ? opponentOutcomes(meetings, i, r)
+                                          : opponentOutcomes(meetings, i, r, admitted);
       l.add(o.lost);
       v.add(o.level);
       w.add(o.won);
