@@ -53,20 +53,21 @@ std::array<std::int32_t, kMaxRunners> padded(const SlotValues& values, int n, st
 
 void rankDescending(const SlotValues& score, SlotValues& rank, int n) {
   const auto values = padded(score, n, std::numeric_limits<std::int32_t>::min());  // an empty slot is above nobody
-  for (int i = 1; i <= n; ++i) {
-    int higher = 0;
-    for (std::int32_t v : values) higher += v > score[i];
-    rank[i] = higher + 1;
+  // Every runner's count at once, one rival at a time.
+  std::array<std::int32_t, kMaxRunners> higher{};
+  for (std::int32_t rival : values) {
+    for (int i = 0; i < kMaxRunners; ++i) higher[i] += rival > values[i];
   }
+  for (int i = 1; i <= n; ++i) rank[i] = higher[i - 1] + 1;
 }
 
 void rankAscending(const SlotValues& value, SlotValues& rank, int n) {
   const auto values = padded(value, n, std::numeric_limits<std::int32_t>::max());  // an empty slot is below nobody
-  for (int i = 1; i <= n; ++i) {
-    int lower = 0;
-    for (std::int32_t v : values) lower += v < value[i];
-    rank[i] = lower + 1;
+  std::array<std::int32_t, kMaxRunners> lower{};
+  for (std::int32_t rival : values) {
+    for (int i = 0; i < kMaxRunners; ++i) lower[i] += rival < values[i];
   }
+  for (int i = 1; i <= n; ++i) rank[i] = lower[i - 1] + 1;
 }
 
 namespace {
