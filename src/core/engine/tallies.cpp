@@ -202,12 +202,19 @@ void addCounts(Row& row, int points, const RowWords& counts, const RowWords& lev
   row = std::bit_cast<Row>(words);
 }
 
+// The entries of counts times points.
+Row timesPoints(RowWords counts, int points) {
+  for (std::uint64_t& w : counts) w *= static_cast<std::uint64_t>(points);
+  return std::bit_cast<Row>(counts);
+}
+
 // The head-to-head loop: every run of i that `ownRuns` lets in against the runs it met of every
 // other runner in `admitted`; one entry per run and opponent, a loss outweighing the rest. A
 // defeat of i by k is also a win of k over i, and a win of i a defeat of k.
 void tally(PairTable& win, PairTable& loss, int points, const Meetings& meetings, int n,
            const RunFlags& ownRuns, const RunSet& admitted) {
-  PairTable lost, won;  // [slot i][slot k]: i's runs that lost to k, that beat k
+  // [slot i][slot k]: the points of i's runs that lost to k, that beat k.
+  PairTable lost, won;
   const bool everyRun = admitted == kEveryRun;
   for (int i = 1; i <= n; ++i) {
     OpponentCounts l, v, w;
@@ -221,13 +228,13 @@ void tally(PairTable& win, PairTable& loss, int points, const Meetings& meetings
     }
     addCounts(loss[i], points, l.words, v.words);
     addCounts(win[i], points, w.words, v.words);
-    lost[i] = std::bit_cast<Row>(l.words);
-    won[i] = std::bit_cast<Row>(w.words);
+    lost[i] = timesPoints(l.words, points);
+    won[i] = timesPoints(w.words, points);
   }
   for (int i = 1; i <= n; ++i) {
     for (int k = 1; k <= n; ++k) {
-      win[i][k] += static_cast<std::uint8_t>(points * lost[k][i]);
-      loss[i][k] += static_cast<std::uint8_t>(points * won[k][i]);
+      win[i][k] += lost[k][i];
+      loss[i][k] += won[k][i];
     }
   }
 }
