@@ -259,24 +259,25 @@ void transitiveStep(Tallies& t, Standing& s, int n) {
     // In a field where most pairs met, most runners have no open pair left.
     const std::uint32_t open = field & ~decided & ~(1u << i);
     if (open == 0) continue;
-    for (std::uint32_t ks = decided & (s.ahead[i] | s.behind[i]); ks != 0; ks &= ks - 1) {
+    // Whoever i beat beat m: i beat m. Whoever i lost to lost to m: i lost to m.
+    for (std::uint32_t ks = decided & s.ahead[i]; ks != 0; ks &= ks - 1) {
       const int k = std::countr_zero(ks);
-      if (s.ahead[i] >> k & 1u) {
-        for (std::uint32_t ms = open & t.decided[k] & s.ahead[k]; ms != 0; ms &= ms - 1) {
-          const int m = std::countr_zero(ms);
-          ++t.win2[i][m];
-          ++t.loss2[m][i];
-          touched[i] |= 1u << m;
-          touched[m] |= 1u << i;
-        }
-      } else if (s.behind[i] >> k & 1u) {
-        for (std::uint32_t ms = open & t.decided[k] & s.behind[k]; ms != 0; ms &= ms - 1) {
-          const int m = std::countr_zero(ms);
-          ++t.loss2[i][m];
-          ++t.win2[m][i];
-          touched[i] |= 1u << m;
-          touched[m] |= 1u << i;
-        }
+      for (std::uint32_t ms = open & t.decided[k] & s.ahead[k]; ms != 0; ms &= ms - 1) {
+        const int m = std::countr_zero(ms);
+        ++t.win2[i][m];
+        ++t.loss2[m][i];
+        touched[i] |= 1u << m;
+        touched[m] |= 1u << i;
+      }
+    }
+    for (std::uint32_t ks = decided & s.behind[i]; ks != 0; ks &= ks - 1) {
+      const int k = std::countr_zero(ks);
+      for (std::uint32_t ms = open & t.decided[k] & s.behind[k]; ms != 0; ms &= ms - 1) {
+        const int m = std::countr_zero(ms);
+        ++t.loss2[i][m];
+        ++t.win2[m][i];
+        touched[i] |= 1u << m;
+        touched[m] |= 1u << i;
       }
     }
   }
