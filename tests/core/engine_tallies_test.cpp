@@ -78,6 +78,20 @@ TEST(EnginePairScoring, WinsLossesAndLevelRecordsByRank) {
   EXPECT_EQ(points[1], 499);
 }
 
+// Weights of runners in every group of four slots, the last group holding slots 16 to 18 only.
+TEST(EnginePairScoring, WeightsOfRunnersAcrossTheWholeField) {
+  SlotValues rank{};
+  for (int k = 1; k <= 18; ++k) rank[k] = k;
+  const RankWeights weights(rank, 18);
+  // Runner 9 beat 13..18 (2 x (19 - k) each: 12 + 10 + 8 + 6 + 4 + 2 = 42) and lost to 1, 2 and
+  // 5..8 (2 x k each: 2 + 4 + 10 + 12 + 14 + 16 = 58): 500 + 21 - 29.
+  const std::uint32_t ahead = 0x7E000u, behind = 0x1E6u;
+  EXPECT_EQ(weights.points(9, ahead, 0, behind), 492);
+  // A level meeting with 18 weighs 18 - (9 + 18) div 2 + 1 = 6: 500 + 24 - 29.
+  EXPECT_EQ(weights.points(9, ahead, 1u << 18, behind), 495);
+  EXPECT_EQ(weights.points(9, 0, 0, 0), 500);
+}
+
 TEST(EngineDistanceWindow, RowsAndDistancesTheTableDoesNotList) {
   const DistanceWindow before{123, 456};
   auto is = [&](int d, int lo, int hi) {
@@ -255,6 +269,41 @@ TEST(EngineComparisonPass, TransitiveStepAndInitialScore) {
   EXPECT_EQ(t.score[3], 497);
   EXPECT_EQ(t.rank[1], 1);
   EXPECT_EQ(t.rank[3], 3);
+}
+
+// A full field whose five runs each all met: every runner beat every higher slot in every run,
+// but 17 and 18 always finished level. Each pair's entries come from both sides' runs.
+TEST(EngineComparisonPass, AFullFieldCountsEveryRunOfBothSides) {
+  RunCache cache{};
+  for (int k = 1; k <= 18; ++k) {
+    for (int r = 1; r <= kRuns; ++r) cache[k][r] = run(1, 1, 900 + std::min(k, 17), 345, r);
+  }
+  Tallies t;
+  comparisonPass(t, cache, card(18), 0, {});
+  // Good runs, two points a run: 5 wins of i's own and 5 defeats of k's, 20-0, no pair left open.
+  EXPECT_EQ(t.win[1][18], 20);
+  EXPECT_EQ(t.loss[18][1], 20);
+  EXPECT_EQ(t.win[9][10], 20);
+  EXPECT_EQ(t.loss[9][10], 0);
+  // Five level runs each way: 5-5, closed to 1-1.
+  EXPECT_EQ(t.win[17][18], 1);
+  EXPECT_EQ(t.loss[18][17], 1);
+  // Then every meeting once more, one point a run from each side.
+  EXPECT_EQ(t.win2[1][18], 30);
+  EXPECT_EQ(t.loss2[16][3], 30);
+  EXPECT_EQ(t.win2[17][18], 6);
+  EXPECT_EQ(t.loss2[17][18], 6);
+  EXPECT_EQ(t.record2.ahead[1], 0x7FFFCu);
+  EXPECT_EQ(t.record2.behind[16], 0x1FFFEu & ~(1u << 16));
+  EXPECT_EQ(t.record2.level[18], 1u << 17);
+  // Ranked by four points per runner beaten and per defeat (17 and 18 share rank 17), then pair
+  // points on those ranks: runner 1 beat ranks 2..16, 17 and 17, 2 x (17 + 16 + ... + 3 + 2 + 2)
+  // = 308, so 500 + 154 + 1; runner 2 beat all but rank 1, 500 + 137 - 1 + 1.
+  EXPECT_EQ(t.score[1], 655);
+  EXPECT_EQ(t.score[2], 637);
+  EXPECT_EQ(t.rank[1], 1);
+  EXPECT_EQ(t.rank[17], 17);
+  EXPECT_EQ(t.rank[18], 17);
 }
 
 TEST(EngineComparisonPass, OnlySameDistanceSamePeriodRunsMeet) {
