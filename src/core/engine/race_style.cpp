@@ -82,8 +82,24 @@ int developmentRow(std::string_view development) {
   return row;
 }
 
+namespace {
+
+// A style text of one double-byte character as one number, -1 for any other text: finding a
+// runner's style among the five is then a comparison of numbers.
+int styleKey(std::string_view text) {
+  if (text.size() != 2) return -1;
+  return static_cast<unsigned char>(text[0]) << 8 | static_cast<unsigned char>(text[1]);
+}
+
+}  // namespace
+
 int styleFitInRow(std::string_view style, int row) {
-  static const std::string unknown = sj("？");
+  static const int unknown = styleKey(sj("？"));
+  static const std::array<int, kStyles> styles = [] {
+    std::array<int, kStyles> keys{};
+    for (int s = 0; s < kStyles; ++s) keys[s] = styleKey(styleTexts()[s]);
+    return keys;
+  }();
   // [development 0..4 of developments(), and 展開不問 for any other text][逃 先 好 差 追]
   static constexpr std::array<std::array<int, kStyles>, kDevelopmentCount> table{{
       {2, 2, 1, 1, 0},  // 逃げ先行断然
@@ -92,9 +108,10 @@ int styleFitInRow(std::string_view style, int row) {
       {0, 1, 1, 2, 2},  // 差し追込有利
       {0, 1, 1, 2, 2},  // 差し追込断然
   }};
-  if (style == unknown) return 1;
+  const int key = styleKey(style);
+  if (key == unknown) return 1;
   for (int s = 0; s < kStyles; ++s) {
-    if (styleTexts()[s] == style) return table[row][s];
+    if (styles[s] == key) return table[row][s];
   }
   return 0;
 }
