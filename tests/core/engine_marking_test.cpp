@@ -110,6 +110,21 @@ TEST(EngineIndexOrders, EqualThroughTheChainKeepsSlotOrder) {
   EXPECT_EQ((std::array<int, 3>{f.slot[0], f.slot[1], f.slot[2]}), (std::array<int, 3>{2, 3, 1}));
 }
 
+// Ranks a prediction never gives (0, or above the field) are still taken rank first, slot next.
+TEST(EngineIndexOrders, RanksOutsideTheFieldStillSortRankFirst) {
+  TYosouResult r;
+  const std::array<int, 5> ranks{0, 9, 2, 0, 2};
+  for (int k = 1; k <= 4; ++k) r.runner[k].korvaneRank = ranks[k];
+  const SlotOrder o = indexOrder(r, 4, OrderKind::Korvane);
+  EXPECT_EQ((std::array<int, 4>{o.slot[0], o.slot[1], o.slot[2], o.slot[3]}),
+            (std::array<int, 4>{3, 2, 4, 1}));
+  r.runner[1].korvaneRank = 4;  // now 4, 2, 3, 2: every rank inside the field
+  r.runner[3].korvaneRank = 3;
+  const SlotOrder c = indexOrder(r, 4, OrderKind::Korvane);
+  EXPECT_EQ((std::array<int, 4>{c.slot[0], c.slot[1], c.slot[2], c.slot[3]}),
+            (std::array<int, 4>{2, 4, 3, 1}));
+}
+
 // Seven runners, none of them strong (コルバン指数 500 or less): the marks come from ベスト,
 // 負Ｐ, 全距離 and form. Slot 6 is scratched and must never be marked.
 TEST(EngineMarking, ARaceWhereNobodyIsStrong) {

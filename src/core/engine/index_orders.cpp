@@ -86,12 +86,24 @@ using Rows = std::array<Row, kMaxRunners + 1>;
 
 SlotOrder orderBy(const TYosouResult& result, const Rows& rows, int n, OrderKind kind) {
   const auto [rankOf, chain] = kindOf(kind);
-  // Rank first, slot order among equal ranks: sorted as one number, rank above slot.
+  // Rank first, slot order among equal ranks: sorted as one number, rank above slot. The ranks
+  // of a prediction run from 1 to n, and then one count per rank files every runner in its place.
   std::array<std::int64_t, kMaxRunners> byRank;
+  std::array<int, kMaxRunners + 2> before{};  // [rank + 1]: the runners of lower ranks, when counted
+  bool counted = true;
   for (int k = 1; k <= n; ++k) {
-    byRank[k - 1] = static_cast<std::int64_t>(result.runner[k].*rankOf) * 256 + k;
+    const std::int32_t rank = result.runner[k].*rankOf;
+    counted = counted && rank >= 1 && rank <= n;
+    if (counted) ++before[rank + 1];
+    byRank[k - 1] = static_cast<std::int64_t>(rank) * 256 + k;
   }
-  std::sort(byRank.begin(), byRank.begin() + n);
+  if (counted) {
+    for (int rank = 2; rank <= n; ++rank) before[rank] += before[rank - 1];
+    std::array<std::int64_t, kMaxRunners> unsorted = byRank;
+    for (int i = 0; i < n; ++i) byRank[before[unsorted[i] >> 8]++] = unsorted[i];
+  } else {
+    std::sort(byRank.begin(), byRank.begin() + n);
+  }
   SlotOrder order;
   for (int i = 0; i < n; ++i) order.slot[order.size++] = static_cast<int>(byRank[i] & 255);
   // Within a rank, a bubble sort by adjacent exchanges with a fixed number of sweeps: the chain
