@@ -41,10 +41,11 @@ struct OpponentOutcomes {
 // clear them.
 struct Meetings {
   struct Met {
-    // [outcome * kRuns + run - 1]: the runner slots whose run met this one with that outcome
-    // (kLost, kLevel, kWon), one flat table so that a meeting goes in with one computed index.
-    std::array<std::uint32_t, 3 * kRuns> cell;
-    static constexpr int cellOf(int outcome, int run) { return outcome * kRuns + run - 1; }
+    // [(run - 1) * 4 + outcome]: the runner slots whose run met this one with that outcome
+    // (kLost, kLevel, kWon; the fourth stays empty), one flat table so that a meeting goes in
+    // with one computed index and the three outcomes of a run number are read as one.
+    std::array<std::uint32_t, 4 * kRuns> cell;
+    static constexpr int cellOf(int outcome, int run) { return (run - 1) * 4 + outcome; }
     // The outcomes against the opponents' runs of every run number, read by the loops that admit
     // them all.
     OpponentOutcomes everyRun;
@@ -56,12 +57,11 @@ struct Meetings {
 inline OpponentOutcomes opponentOutcomes(const Meetings& meetings, int slot, int run,
                                          const RunSet& admitted) {
   const Meetings::Met& m = meetings.of[slot][run];
-  std::uint32_t lost = 0, level = 0, won = 0;
+  std::array<std::uint32_t, 4> met{};  // [outcome]
   for (int s = 0; s < kRuns; ++s) {
-    lost |= m.cell[Meetings::Met::cellOf(kLost, s + 1)] & admitted[s];
-    level |= m.cell[Meetings::Met::cellOf(kLevel, s + 1)] & admitted[s];
-    won |= m.cell[Meetings::Met::cellOf(kWon, s + 1)] & admitted[s];
+    for (int o = 0; o < 4; ++o) met[o] |= m.cell[s * 4 + o] & admitted[s];
   }
+  const std::uint32_t lost = met[kLost], level = met[kLevel], won = met[kWon];
   return {lost, level & ~lost, won & ~(lost | level)};
 }
 
