@@ -41,11 +41,13 @@ bool last3FVotes(const TRaceCard& card) {
 
 namespace {
 
-// The field's values in slots 1..18, the empty slots holding `empty`: the loops below then run
-// over all 18 without a bound the compiler cannot see, which lets it take four slots at a time.
-std::array<std::int32_t, kMaxRunners> padded(const SlotValues& values, int n, std::int32_t empty) {
-  std::array<std::int32_t, kMaxRunners> out;
-  for (int k = 1; k <= kMaxRunners; ++k) out[k - 1] = k <= n ? values[k] : empty;
+// The field's values in slots 1..18 and two more places, the empty ones holding `empty`: the
+// loops below then run over a length the compiler sees, a multiple of four, which lets it take
+// four slots at a time without a remainder.
+constexpr int kPadded = 20;
+std::array<std::int32_t, kPadded> padded(const SlotValues& values, int n, std::int32_t empty) {
+  std::array<std::int32_t, kPadded> out;
+  for (int k = 1; k <= kPadded; ++k) out[k - 1] = k <= n ? values[k] : empty;
   return out;
 }
 
@@ -54,18 +56,18 @@ std::array<std::int32_t, kMaxRunners> padded(const SlotValues& values, int n, st
 void rankDescending(const SlotValues& score, SlotValues& rank, int n) {
   const auto values = padded(score, n, std::numeric_limits<std::int32_t>::min());  // an empty slot is above nobody
   // Every runner's count at once, one rival at a time.
-  std::array<std::int32_t, kMaxRunners> higher{};
-  for (std::int32_t rival : values) {
-    for (int i = 0; i < kMaxRunners; ++i) higher[i] += rival > values[i];
+  std::array<std::int32_t, kPadded> higher{};
+  for (int k = 0; k < kMaxRunners; ++k) {
+    for (int i = 0; i < kPadded; ++i) higher[i] += values[k] > values[i];
   }
   for (int i = 1; i <= n; ++i) rank[i] = higher[i - 1] + 1;
 }
 
 void rankAscending(const SlotValues& value, SlotValues& rank, int n) {
   const auto values = padded(value, n, std::numeric_limits<std::int32_t>::max());  // an empty slot is below nobody
-  std::array<std::int32_t, kMaxRunners> lower{};
-  for (std::int32_t rival : values) {
-    for (int i = 0; i < kMaxRunners; ++i) lower[i] += rival < values[i];
+  std::array<std::int32_t, kPadded> lower{};
+  for (int k = 0; k < kMaxRunners; ++k) {
+    for (int i = 0; i < kPadded; ++i) lower[i] += values[k] < values[i];
   }
   for (int i = 1; i <= n; ++i) rank[i] = lower[i - 1] + 1;
 }
