@@ -261,7 +261,7 @@ void transitiveStep(Tallies& t, Standing& s, int n) {
     // In a field where most pairs met, most runners have no open pair left.
     const std::uint32_t open = field & ~decided & ~(1u << i);
     if (open == 0) continue;
-    // Whoever i beat beat m: i beat m. Whoever i lost to lost to m: i lost to m.
+    // i beat k and k beat m: i is taken to beat m; i lost to k and k lost to m: i to lose to m.
     for (std::uint32_t ks = decided & s.ahead[i]; ks != 0; ks &= ks - 1) {
       const int k = std::countr_zero(ks);
       for (std::uint32_t ms = open & t.decided[k] & s.ahead[k]; ms != 0; ms &= ms - 1) {
