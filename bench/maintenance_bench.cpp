@@ -35,7 +35,7 @@ const Database& database() {
     Database out;
     for (const gen::GenHorse& horse : world.horses) {
       const int n = appendBlock(out.store, horse.block);
-      std::string courseDate = out.store.line(n, runLine(1, RunField::CourseDate));
+      std::string courseDate(out.store.line(n, runLine(1, RunField::CourseDate)));
       courseDate.replace(2, 4, n % kEvery == 0 ? "0501" : "0903");
       out.store.setLine(n, runLine(1, RunField::CourseDate), courseDate);
     }

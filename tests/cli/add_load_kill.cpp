@@ -29,6 +29,7 @@
 #include "core/database/store_files.hpp"
 #include "core/text/sjis.hpp"
 #include "generator/generator.hpp"
+#include "tests/support/store_lines.hpp"
 
 namespace {
 
@@ -83,7 +84,9 @@ std::vector<std::string> newerRaceFile(const HorseStore& store, const std::vecto
   std::vector<std::string> lines =
       gen::headerLines(TRaceCard(), gen::kRaceFileBanner, static_cast<int>(horses.size()));
   for (int n : horses) {
-    std::vector<std::string> block(store.block(n).begin(), store.block(n).end());
+    const BlockLines stored = store.block(n);
+    const std::span<const std::string_view> storedLines = stored;
+    std::vector<std::string> block(storedLines.begin(), storedLines.end());
     for (int r = 1; r <= kRuns; ++r) {
       if (block[runLine(r, RunField::Surface) - 1] == noRun) continue;
       std::string& courseDate = block[runLine(r, RunField::CourseDate) - 1];
@@ -103,7 +106,7 @@ std::optional<HorseStore> loadSet(const fs::path& data) {
 }
 
 bool sameSet(const HorseStore& a, const HorseStore& b) {
-  return a.count == b.count && a.page == b.page && a.order == b.order;
+  return a.count == b.count && storeLines(a) == storeLines(b) && a.order == b.order;
 }
 
 }  // namespace
@@ -141,7 +144,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> lines = newerRaceFile(original, runners, trial);
     writer.writeLines(race, lines);
     HorseStore expected = *current;
-    mergeRaceBlocks(expected, lines, kRunners);
+    addLoadFile(expected, race);
     return std::make_pair(race, expected);
   };
   auto [firstRace, firstExpected] = runTrial(1);

@@ -129,7 +129,7 @@ TEST(Generator, RunsArePlausible) {
       EXPECT_GE(month, 1);
       EXPECT_LE(month, 12);
     }
-    EXPECT_EQ(b[kStyleLine - 1], computeStyle(b));
+    EXPECT_EQ(b[kStyleLine - 1], computeStyle(lineViews(b)));
   }
   EXPECT_GT(present, 2000);
   EXPECT_GT(empty, 50);
@@ -163,7 +163,7 @@ TEST(Generator, TimesAndCornersFollowTheFinish) {
       if (finish == 99 || time == "0000") continue;
       // Different races of one meeting share this key; finishing order can then disagree with
       // time only across races, so compare within a key only winners against the rest.
-      races[runCourseKeyOf(b, r) + b[runLine(r, RunField::Distance) - 1]].emplace_back(finish,
+      races[runCourseKeyOf(lineViews(b), r) + b[runLine(r, RunField::Distance) - 1]].emplace_back(finish,
                                                                                        time);
     }
   }
@@ -212,7 +212,7 @@ TEST(Generator, RunnersOfACardMeetEachOther) {
       for (int r = 1; r <= kRuns && !met; ++r) {
         if (a[runLine(r, RunField::Surface) - 1] != c.surface) continue;
         for (int s = 1; s <= kRuns && !met; ++s) {
-          met = runCourseKeyOf(a, r) == runCourseKeyOf(b, s) &&
+          met = runCourseKeyOf(lineViews(a), r) == runCourseKeyOf(lineViews(b), s) &&
                 a[runLine(r, RunField::Distance) - 1] == b[runLine(s, RunField::Distance) - 1];
         }
       }
@@ -250,8 +250,8 @@ TEST_F(GeneratorFiles, AllHorsesSetReadsBackWithItsContinuationPages) {
       << std::get<LoadError>(loaded).reason << " line " << std::get<LoadError>(loaded).line;
   const auto& set = std::get<LoadedSet>(loaded);
   EXPECT_EQ(set.store.count, 800);
-  EXPECT_EQ(set.store.page[0], files.pages[0]);
-  EXPECT_EQ(set.store.page[1], files.pages[1]);
+  EXPECT_EQ(set.store.pageLines(0), lineViews(files.pages[0]));
+  EXPECT_EQ(set.store.pageLines(1), lineViews(files.pages[1]));
   EXPECT_EQ(set.card.runnerCount, 16);
   EXPECT_EQ(set.card.runner, c.runner);
   EXPECT_EQ(set.card.disregard, c.disregard);
@@ -280,7 +280,7 @@ TEST_F(GeneratorFiles, RaceFileRenumbersItsRunners) {
   // In memory the race is as レース読込 leaves it: the horses in name order.
   sortOrderByName(set.store);
   const gen::RaceSet memory = gen::raceSet(w, c);
-  EXPECT_EQ(memory.store.page[0], set.store.page[0]);
+  EXPECT_EQ(memory.store.pageLines(0), set.store.pageLines(0));
   EXPECT_EQ(memory.store.order, set.store.order);
   EXPECT_EQ(memory.card.runner, set.card.runner);
 }

@@ -34,24 +34,24 @@ TEST(HorseRecord, PlaceholderBlockIsFortyOneLinesOfEmptyRunsAndStylesAsAllRounde
   for (int r = 1; r <= 5; ++r) {
     for (int i = 0; i < 8; ++i) EXPECT_EQ(block[8 * r - 7 + i], emptyRun[i]) << r << "/" << i;
   }
-  EXPECT_EQ(computeStyle(block), sj("好"));
+  EXPECT_EQ(computeStyle(lineViews(block)), sj("好"));
 }
 
 TEST(HorseRecord, RunningStyleFromTheCornerPositions) {
-  EXPECT_EQ(computeStyle(withCorners({{1, 1}, {1, 1}})), sj("逃"));
+  EXPECT_EQ(computeStyle(lineViews(withCorners({{1, 1}, {1, 1}}))), sj("逃"));
   // K = 2, N = 1: none of the one-sided rules holds.
-  EXPECT_EQ(computeStyle(withCorners({{4, 3}, {4, 3}, {1, 1}})), sj("好"));
+  EXPECT_EQ(computeStyle(lineViews(withCorners({{4, 3}, {4, 3}, {1, 1}}))), sj("好"));
   // 追 by the tally, but the horse was up front in one of its two latest runs.
-  EXPECT_EQ(computeStyle(withCorners({{1, 1}, {8, 9}, {8, 9}})), sj("好"));
+  EXPECT_EQ(computeStyle(lineViews(withCorners({{1, 1}, {8, 9}, {8, 9}}))), sj("好"));
   // 逃 by the tally, but it was at the back in one of its two latest runs.
-  EXPECT_EQ(computeStyle(withCorners({{8, 9}, {1, 1}, {1, 1}})), sj("好"));
-  EXPECT_EQ(computeStyle(withCorners({{8, 9}, {8, 9}, {8, 9}})), sj("追"));
-  EXPECT_EQ(computeStyle(withCorners({{2, 2}, {3, 3}, {4, 2}})), sj("先"));
-  EXPECT_EQ(computeStyle(withCorners({{5, 5}, {7, 5}, {6, 6}})), sj("差"));
+  EXPECT_EQ(computeStyle(lineViews(withCorners({{8, 9}, {1, 1}, {1, 1}}))), sj("好"));
+  EXPECT_EQ(computeStyle(lineViews(withCorners({{8, 9}, {8, 9}, {8, 9}}))), sj("追"));
+  EXPECT_EQ(computeStyle(lineViews(withCorners({{2, 2}, {3, 3}, {4, 2}}))), sj("先"));
+  EXPECT_EQ(computeStyle(lineViews(withCorners({{5, 5}, {7, 5}, {6, 6}}))), sj("差"));
   // A run without a 4th-corner position is skipped; only three valid runs count.
-  EXPECT_EQ(computeStyle(withCorners({{1, 0}, {8, 9}, {8, 9}, {8, 9}, {1, 1}})), sj("追"));
+  EXPECT_EQ(computeStyle(lineViews(withCorners({{1, 0}, {8, 9}, {8, 9}, {8, 9}, {1, 1}}))), sj("追"));
   // A 3rd corner of 0 or above 18 counts as a valid run without a tally.
-  EXPECT_EQ(computeStyle(withCorners({{0, 3}, {19, 3}, {1, 1}})), sj("逃"));
+  EXPECT_EQ(computeStyle(lineViews(withCorners({{0, 3}, {19, 3}, {1, 1}}))), sj("逃"));
 }
 
 TEST(HorseRecord, NamesAreStoredWithHalfWidthSpacesAndShownWithFullWidthOnes) {
@@ -70,17 +70,16 @@ TEST(HorseRecord, NamesAreStoredWithHalfWidthSpacesAndShownWithFullWidthOnes) {
 
 TEST(HorseRecord, ANameFieldEndingInHalfACharacterIsRepairedToBlanks) {
   // Bytes 18 and 19 are one character: the name field would end in its first half.
-  std::string cut = sj("ｱアイウエオカキクケ") + " 4" + sj("牡");
-  EXPECT_TRUE(repairCutName(cut));
-  EXPECT_EQ(cut, sj("ｱアイウエオカキク") + "   4" + sj("牡"));
-  EXPECT_TRUE(isWellFormedCp932(displayName(cut)));
+  const std::optional<std::string> mended =
+      repairedCutName(sj("ｱアイウエオカキクケ") + " 4" + sj("牡"));
+  ASSERT_TRUE(mended);
+  EXPECT_EQ(*mended, sj("ｱアイウエオカキク") + "   4" + sj("牡"));
+  EXPECT_TRUE(isWellFormedCp932(displayName(*mended)));
 
   // Whole characters up to byte 18 (or a line shorter than the field) are left alone.
   for (std::string whole : {identityLine(sj("アイウエオカキクケ"), 4, sj("牡")),
                             sj("ｱｲアイウエオカキク") + sj("ケ"), std::string("AB"), sj("ｱア")}) {
-    const std::string before = whole;
-    EXPECT_FALSE(repairCutName(whole));
-    EXPECT_EQ(whole, before);
+    EXPECT_FALSE(repairedCutName(whole));
   }
 }
 
@@ -181,22 +180,22 @@ TEST_F(HorseFields, RunCourseKeyUsesTheLayoutCodesOnTurfOnly) {
 
 TEST(HorseStorePages, HorseSevenFiftyOneOpensPageOne) {
   HorseStore store;
-  EXPECT_EQ(store.page[0].size(), 61u);
+  EXPECT_EQ(store.pageLines(0).size(), 61u);
   for (int n = 1; n <= 751; ++n) {
     const std::vector<std::string> record =
         placeholderRecord(identityLine(sj("ウマ") + std::to_string(n), 3, sj("牡")));
     ASSERT_EQ(appendHorse(store, record), n);
   }
-  EXPECT_EQ(store.page[0].size(), 61u + 42u * 750u);
-  EXPECT_EQ(store.page[1].size(), 42u);
+  EXPECT_EQ(store.pageLines(0).size(), 61u + 42u * 750u);
+  EXPECT_EQ(store.pageLines(1).size(), 42u);
   EXPECT_EQ(store.headerLine(61), "751");
   // Horse 750 ends the first page; horse 751 is lines 1-42 of the second.
-  EXPECT_EQ(&store.line(750, 42), &store.page[0][61 + 42 * 750 - 1]);
-  EXPECT_EQ(&store.line(751, 1), &store.page[1][0]);
-  EXPECT_EQ(&store.line(751, 42), &store.page[1][41]);
-  EXPECT_EQ(store.block(751).data(), store.page[1].data());
+  EXPECT_EQ(store.line(750, 42), store.pageLines(0)[61 + 42 * 750 - 1]);
+  EXPECT_EQ(store.line(750, 42), sj("好"));
+  EXPECT_EQ(store.line(751, 1), store.pageLines(1)[0]);
+  EXPECT_EQ(store.line(751, 42), store.pageLines(1)[41]);
   store.setLine(751, 2, sj("ダ"));
-  EXPECT_EQ(store.page[1][1], sj("ダ"));
+  EXPECT_EQ(store.pageLines(1)[1], sj("ダ"));
   EXPECT_EQ(horseName(store, 751).substr(0, 7), sj("ウマ") + "751");
 }
 

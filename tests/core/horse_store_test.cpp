@@ -12,6 +12,7 @@
 #include "core/database/race_card.hpp"
 #include "core/database/store_edit.hpp"
 #include "core/text/sjis.hpp"
+#include "tests/support/store_lines.hpp"
 
 namespace korvane {
 namespace {
@@ -25,7 +26,7 @@ std::vector<std::string> taggedRecord(const std::string& name, int tag) {
 }
 
 std::string tagOf(const HorseStore& store, int n) {
-  return store.line(n, runLine(3, RunField::Time));
+  return std::string(store.line(n, runLine(3, RunField::Time)));
 }
 
 // Names in an order unlike their index order: カ, ア, サ, ...
@@ -69,7 +70,7 @@ TEST(StoreEdit, AppendKeepsTheListInNameOrder) {
   EXPECT_EQ(store.headerLine(61), "4");
   EXPECT_TRUE(store.modified);
   EXPECT_EQ(horseStyle(store, 4), sj("好"));
-  EXPECT_EQ(store.page[0].size(), 61u + 4u * 42u);
+  EXPECT_EQ(store.pageLines(0).size(), 61u + 4u * 42u);
 
   // A second call for the same horse does not list it twice.
   insertIntoOrder(store, 4);
@@ -140,14 +141,40 @@ TEST(StoreEdit, ReplaceKeepsCountAndOrderAndRestyles) {
   EXPECT_TRUE(store.modified);
 }
 
+// A line once read stays readable whatever changes afterwards, and a copy of the store changes
+// apart from the original even though the two share the text they were read from.
+TEST(StoreEdit, LinesStayValidAndCopiesChangeApart) {
+  HorseStore store;
+  for (int i = 1; i <= 3; ++i) appendHorse(store, taggedRecord(nameFor(i), i));
+  const std::string_view name = store.line(2, 1);
+  const std::string nameBefore(name);
+  const std::string_view time = store.line(2, runLine(3, RunField::Time));
+
+  HorseStore copy = store;
+  store.setLine(2, 1, identityLine(sj("カワリ"), 5, sj("牝")));
+  store.setLine(2, runLine(3, RunField::Time), "t9");
+  TRaceCard card;
+  deleteHorse(store, card, 1);  // horse 2 is horse 1 now
+  EXPECT_EQ(name, nameBefore);
+  EXPECT_EQ(time, "t2");
+  EXPECT_EQ(copy.line(2, 1), nameBefore);
+  EXPECT_EQ(tagOf(copy, 2), "t2");
+  EXPECT_EQ(tagOf(store, 1), "t9");
+  EXPECT_EQ(horseName(store, 1).substr(0, 6), sj("カワリ"));
+  // The block is whole after a change of one line: its other lines and its style are kept.
+  EXPECT_EQ(store.line(1, runLine(3, RunField::Surface)), sj("無"));
+  EXPECT_EQ(store.line(1, kStyleLine), copy.line(2, kStyleLine));
+  EXPECT_EQ(store.line(2, 1), copy.line(3, 1));
+}
+
 TEST(StoreEdit, TheTwelveThousandthHorseIsTheLast) {
   HorseStore store = bulkStoreOf(kMaxHorses - 1);
   EXPECT_EQ(appendHorse(store, taggedRecord(nameFor(kMaxHorses), kMaxHorses)), kMaxHorses);
   EXPECT_EQ(store.headerLine(61), "12000");
-  EXPECT_EQ(store.page[15].size(), 42u * 750u);
+  EXPECT_EQ(store.pageLines(15).size(), 42u * 750u);
   EXPECT_EQ(appendHorse(store, taggedRecord("X", 0)), 0);
   EXPECT_EQ(store.count, kMaxHorses);
-  EXPECT_EQ(store.page[15].size(), 42u * 750u);
+  EXPECT_EQ(store.pageLines(15).size(), 42u * 750u);
   EXPECT_EQ(tagOf(store, 12000), "t12000");
   EXPECT_EQ(tagOf(store, 751), "t751");
   std::vector<int> sorted = store.order;
@@ -165,8 +192,8 @@ TEST(StoreEdit, DeletingHorseTenOfEightHundredPullsHorse751BackToPageZero) {
   deleteHorse(store, card, 10);
   EXPECT_EQ(store.count, 799);
   EXPECT_EQ(store.headerLine(61), "799");
-  EXPECT_EQ(store.page[0].size(), 61u + 42u * 750u);
-  EXPECT_EQ(store.page[1].size(), 42u * 49u);
+  EXPECT_EQ(store.pageLines(0).size(), 61u + 42u * 750u);
+  EXPECT_EQ(store.pageLines(1).size(), 42u * 49u);
   EXPECT_EQ(tagOf(store, 750), "t751");  // the end of page 0
   EXPECT_EQ(tagOf(store, 799), "t800");
   EXPECT_EQ(tagOf(store, 9), "t9");
@@ -196,7 +223,7 @@ TEST(StoreEdit, DeletingAcrossPagesKeepsEveryOtherBlockOrderAndRunner) {
     ASSERT_EQ(tagOf(store, n), "t" + std::to_string(old)) << n;
     ASSERT_EQ(store.block(n).size(), 42u);
   }
-  EXPECT_EQ(store.page[3].size(), 42u * 49u);
+  EXPECT_EQ(store.pageLines(3).size(), 42u * 49u);
 
   // The deleted horse's slot is scratched; the others follow their horses.
   EXPECT_EQ(card.runnerCount, 5);
@@ -234,7 +261,7 @@ TEST(StoreEdit, DeletingManyInOnePassEqualsDeletingThemOneByOne) {
   for (auto it = gone.rbegin(); it != gone.rend(); ++it) deleteHorse(single, singleCard, *it);
 
   EXPECT_EQ(many.count, 2300 - static_cast<int>(gone.size()));
-  EXPECT_EQ(many.page, single.page);
+  EXPECT_EQ(storeLines(many), storeLines(single));
   EXPECT_EQ(many.order, single.order);
   EXPECT_EQ(many.headerLine(61), std::to_string(many.count));
   EXPECT_EQ(manyCard.runner, singleCard.runner);

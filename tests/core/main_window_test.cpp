@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, ListRows) {
   scratch(app.card, 2);
   // Placeholder runs give no corner positions: the style is the unknown mark.
   EXPECT_EQ(runnerListRow(app.store, app.card, 1),
-            horseListRow(app.store, gelding) + " " + app.store.line(gelding, kStyleLine));
+            horseListRow(app.store, gelding) + " " + std::string(app.store.line(gelding, kStyleLine)));
   EXPECT_EQ(runnerListRow(app.store, app.card, 2), sj("（　出 　走 　取 　消　）"));
 }
 

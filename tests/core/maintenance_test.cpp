@@ -18,6 +18,7 @@
 #include "core/text/sjis.hpp"
 #include "tests/support/dated_record.hpp"
 #include "tests/support/scripted_dialogs.hpp"
+#include "tests/support/store_lines.hpp"
 
 namespace korvane {
 namespace {
@@ -112,9 +113,9 @@ TEST_F(Maintenance, AgesMoveByOneWithinOneAndNinetyNine) {
 
   // いいえ changes nothing.
   app.store.modified = false;
-  const auto before = app.store.page;
+  const auto before = storeLines(app.store);
   EXPECT_FALSE(changeAges(app, AgeStep::Older));
-  EXPECT_EQ(app.store.page, before);
+  EXPECT_EQ(storeLines(app.store), before);
   EXPECT_FALSE(app.store.modified);
 }
 
@@ -198,9 +199,10 @@ TEST_F(Maintenance, OldHorsesGoToTheRaceFileAndComeBackByAddLoad) {
   EXPECT_EQ(moved.card.runnerCount, 0);
   ASSERT_EQ(moved.store.count, 3);
   for (int i = 0; i < 3; ++i) {
-    const std::span<const std::string> block = moved.store.block(i + 1);
-    const std::span<const std::string> original = before.block(std::array{2, 4, 6}[i]);
-    EXPECT_TRUE(std::equal(block.begin(), block.end(), original.begin(), original.end()));
+    const BlockLines block = moved.store.block(i + 1);
+    const BlockLines original = before.block(std::array{2, 4, 6}[i]);
+    const std::span<const std::string_view> lines = block, originalLines = original;
+    EXPECT_TRUE(std::ranges::equal(lines, originalLines));
   }
 
   // 追加読込 of the file brings every horse back, block for block.
@@ -209,10 +211,10 @@ TEST_F(Maintenance, OldHorsesGoToTheRaceFileAndComeBackByAddLoad) {
   ASSERT_EQ(app.store.count, 7);
   std::map<std::string, std::vector<std::string>> merged, original;
   for (int n = 1; n <= 7; ++n) {
-    const auto block = app.store.block(n);
-    merged[horseName(app.store, n)].assign(block.begin(), block.end());
-    const auto old = before.block(n);
-    original[horseName(before, n)].assign(old.begin(), old.end());
+    const BlockLines block = app.store.block(n), old = before.block(n);
+    const std::span<const std::string_view> blockLines = block, oldLines = old;
+    merged[horseName(app.store, n)].assign(blockLines.begin(), blockLines.end());
+    original[horseName(before, n)].assign(oldLines.begin(), oldLines.end());
   }
   EXPECT_EQ(merged, original);
 }
@@ -233,14 +235,14 @@ TEST_F(Maintenance, SevenHundredFiftyAtATime) {
   // The last moved horse was HORSE01500; what stays keeps its order and its pages packed.
   EXPECT_EQ(horseName(app.store, 750), fitBytesZen("HORSE01499", 18));
   EXPECT_EQ(horseName(app.store, 751), fitBytesZen("HORSE01501", 18));
-  EXPECT_EQ(app.store.page[0].size(), 61u + 750u * 42u);
-  EXPECT_EQ(app.store.page[1].size(), 100u * 42u);
+  EXPECT_EQ(app.store.pageLines(0).size(), 61u + 750u * 42u);
+  EXPECT_EQ(app.store.pageLines(1).size(), 100u * 42u);
   EXPECT_EQ(app.store.headerLine(61), "850");
 
   EXPECT_TRUE(moveOldHorses(app, 3));
   EXPECT_EQ(dialogs.messages.back(), std::vector<std::string>{sj("古い馬を50頭、移動しました。")});
   EXPECT_EQ(app.store.count, 800);
-  EXPECT_EQ(app.store.page[1].size(), 50u * 42u);
+  EXPECT_EQ(app.store.pageLines(1).size(), 50u * 42u);
 
   // Nothing old is left: the dialog was answered, yet no file is written.
   const int writes = writer.writes;
@@ -261,7 +263,7 @@ TEST_F(Maintenance, AFailedWriteKeepsEveryHorse) {
   moveOldHorses(app, 1);
   ASSERT_EQ(dialogs.messages.back().size(), 3u);
   EXPECT_EQ(dialogs.messages.back()[0], sj("「full.uma」に保存できませんでした。"));
-  EXPECT_EQ(app.store.page, before.page);
+  EXPECT_EQ(storeLines(app.store), storeLines(before));
   EXPECT_EQ(app.store.count, 3);
   EXPECT_FALSE(app.store.modified);
 }

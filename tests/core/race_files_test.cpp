@@ -23,6 +23,7 @@
 #include "tests/support/dated_record.hpp"
 #include "tests/support/scripted_dialogs.hpp"
 #include "tests/support/unreadable_file.hpp"
+#include "tests/support/store_lines.hpp"
 
 namespace korvane {
 namespace {
@@ -140,9 +141,10 @@ TEST_F(RaceSave, RunnersAreRenumberedToTheirBlocksAndReloadPointsAtThem) {
   EXPECT_EQ((*lines)[42], "2.5,3");
   EXPECT_EQ((*lines)[43], "9999.0,3");
   EXPECT_EQ((*lines)[60], "2");
-  const auto first = app.store.block(12), second = app.store.block(7);
-  EXPECT_TRUE(std::equal(first.begin(), first.end(), lines->begin() + 61));
-  EXPECT_TRUE(std::equal(second.begin(), second.end(), lines->begin() + 61 + 42));
+  const BlockLines first = app.store.block(12), second = app.store.block(7);
+  const std::span<const std::string_view> firstLines = first, secondLines = second;
+  EXPECT_TRUE(std::equal(firstLines.begin(), firstLines.end(), lines->begin() + 61));
+  EXPECT_TRUE(std::equal(secondLines.begin(), secondLines.end(), lines->begin() + 61 + 42));
 
   // Saving a race changes neither what is edited nor its state.
   EXPECT_EQ(app.editedFile, allHorsesFileName());
@@ -272,7 +274,7 @@ TEST_F(RaceLoad, AMissingOrBrokenFileLeavesEverythingAsItWas) {
   const HorseStore storeBefore = app.store;
 
   const auto expectUnchanged = [&] {
-    EXPECT_EQ(app.store.page, storeBefore.page);
+    EXPECT_EQ(storeLines(app.store), storeLines(storeBefore));
     EXPECT_EQ(app.store.count, 1);
     EXPECT_EQ(app.card.runnerCount, 1);
     EXPECT_EQ(app.card.runner[1], horse1);
@@ -452,7 +454,7 @@ TEST_F(RaceAddLoad, AMalformedFileAddsNothing) {
     if (c.line > 0) {
       EXPECT_NE(shown.find(std::to_string(c.line) + sj("行目")), std::string::npos);
     }
-    EXPECT_EQ(app.store.page, before.page);
+    EXPECT_EQ(storeLines(app.store), storeLines(before));
     EXPECT_EQ(app.store.count, 1);
     EXPECT_FALSE(app.store.modified);
     EXPECT_EQ(app.folders.race, dir_ / "race");
@@ -506,7 +508,7 @@ TEST_F(RaceAddLoad, DevicesPipesLinkLoopsAndHugeFilesAreRefusedAtOnce) {
     ASSERT_EQ(dialogs.messages[0].size(), 3u);
     EXPECT_EQ(dialogs.messages[0][0], sj("「") + name + sj("」を読み込めませんでした。"));
     EXPECT_EQ(dialogs.messages[0][1], reason);
-    EXPECT_EQ(app.store.page, before.page);
+    EXPECT_EQ(storeLines(app.store), storeLines(before));
   }
 }
 

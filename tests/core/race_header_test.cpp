@@ -15,7 +15,7 @@ namespace {
 const std::filesystem::path kFile = "race.uma";
 
 TRaceCard parsed(const std::vector<std::string>& header) {
-  auto result = parseRaceHeader(header, kFile);
+  auto result = parseRaceHeader(lineViews(header), kFile);
   if (auto* error = std::get_if<LoadError>(&result)) {
     ADD_FAILURE() << "refused at line " << error->line;
     return {};
@@ -24,7 +24,7 @@ TRaceCard parsed(const std::vector<std::string>& header) {
 }
 
 int refusedAt(const std::vector<std::string>& header) {
-  auto result = parseRaceHeader(header, kFile);
+  auto result = parseRaceHeader(lineViews(header), kFile);
   if (auto* error = std::get_if<LoadError>(&result)) {
     EXPECT_EQ(error->file, kFile);
     EXPECT_FALSE(error->reason.empty());

@@ -79,11 +79,11 @@ TEST(RunShifts, AHorseOnALaterPageIsChangedInItsOwnPage) {
   for (int i = 0; i < 750; ++i) appendBlock(store, placeholderRecord(identityLine("x", 3, "")));
   const int n = addHorse(store, "ゴカイ", fiveRuns());
   ASSERT_EQ(n, 751);
-  const std::vector<std::string> before = store.page[0];
+  const std::vector<std::string_view> before = store.pageLines(0);
   deleteRun(store, n, 1);
-  EXPECT_EQ(store.page[0], before);
-  EXPECT_EQ(store.page[1][runLine(1, RunField::Finish) - 1], "2");
-  EXPECT_EQ(store.page[1].size(), 42u);
+  EXPECT_EQ(store.pageLines(0), before);
+  EXPECT_EQ(store.pageLines(1)[runLine(1, RunField::Finish) - 1], "2");
+  EXPECT_EQ(store.pageLines(1).size(), 42u);
 }
 
 }  // namespace

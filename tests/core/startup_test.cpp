@@ -50,7 +50,7 @@ class Startup : public ::testing::Test {
   }
   bool sortedByName() const {
     std::vector<std::string> names;
-    for (int n : app.store.order) names.push_back(app.store.line(n, 1).substr(0, 18));
+    for (int n : app.store.order) names.emplace_back(app.store.line(n, 1).substr(0, 18));
     return std::is_sorted(names.begin(), names.end());
   }
 
@@ -196,7 +196,7 @@ TEST_F(Startup, WithoutLoadAnEmptyNewRace) {
   EXPECT_EQ(app.editedFile, dir_ / u8"新しいレース.uma");
   EXPECT_FALSE(app.store.modified);
   EXPECT_EQ(app.card.runnerCount, 0);
-  EXPECT_EQ(app.store.page[0], emptyRaceHeader("KORVANE DATA 1998-2006"));
+  EXPECT_EQ(app.store.pageLines(0), lineViews(emptyRaceHeader("KORVANE DATA 1998-2006")));
 }
 
 TEST_F(Startup, ADamagedAllHorsesFileIsNeitherLoadedNorOverwritten) {

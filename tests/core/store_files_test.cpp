@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/app/app_state.hpp"
@@ -18,6 +20,7 @@
 #include "core/text/line_file.hpp"
 #include "core/text/sjis.hpp"
 #include "tests/support/scripted_dialogs.hpp"
+#include "tests/support/store_lines.hpp"
 
 namespace korvane {
 namespace {
@@ -150,7 +153,7 @@ TEST_F(StoreFiles, AFullSetSavesAsSixteenFilesAndComesBackByteForByte) {
   ASSERT_TRUE(loadAllHorses(loaded));
   EXPECT_TRUE(otherDialogs.messages.empty());
   EXPECT_EQ(loaded.store.count, 12000);
-  EXPECT_EQ(loaded.store.page, app.store.page);
+  EXPECT_EQ(storeLines(loaded.store), storeLines(app.store));
   EXPECT_EQ(loaded.store.order, app.store.order);
   EXPECT_EQ(loaded.card.runner, app.card.runner);
   EXPECT_EQ(loaded.card.disregard, app.card.disregard);
@@ -280,7 +283,7 @@ TEST_F(StoreFiles, MalformedFilesAreRefusedAndChangeNothing) {
     ASSERT_GE(message.size(), 2u);
     EXPECT_NE(message[0].find(utf8ToCp932Lossy(d.file.string())), std::string::npos);
     EXPECT_EQ(message[1].substr(0, message[1].find(sj("行目"))), std::to_string(d.expectedLine));
-    EXPECT_EQ(app.store.page, before.store.page);
+    EXPECT_EQ(storeLines(app.store), storeLines(before.store));
     EXPECT_EQ(app.store.count, 3);
     EXPECT_TRUE(app.store.modified);
     EXPECT_EQ(app.card.runner, before.card.runner);
@@ -313,6 +316,69 @@ TEST_F(StoreFiles, MalformedFilesAreRefusedAndChangeNothing) {
   writeFile(kMain, content);
   EXPECT_TRUE(loadAllHorses(app));
   EXPECT_EQ(app.store.count, 800);
+}
+
+// Of several faults the one reported is met first: the pages in order (they are read two at a
+// time), and within a horse its bytes before its numbers.
+TEST_F(StoreFiles, TheFaultMetFirstIsTheOneReported) {
+  savedSet(2300);  // four files
+  const fs::path third = u8"全競走馬3.um0", fourth = u8"全競走馬4.um0";
+  const int finish = runLine(1, RunField::Finish), corners = runLine(1, RunField::Corners);
+  struct Faults {
+    const char* what;
+    std::vector<std::tuple<fs::path, int, std::string>> damage;  // file, line, text
+    fs::path reportedFile;
+    int reportedLine;
+  };
+  const std::vector<Faults> cases{
+      {"a later page and an earlier one",
+       {{fourth, 42 * 10 + finish, "x"}, {third, 42 * 20 + finish, "y"}}, third, 42 * 20 + finish},
+      {"the main file and a later page",
+       {{third, 42 + finish, "x"}, {kMain, 61 + 42 * 5 + finish, "y"}}, kMain,
+       61 + 42 * 5 + finish},
+      {"a number before a bad byte of a later horse",
+       {{kSecond, 42 * 2 + finish, "x"}, {kSecond, 42 * 3 + 1, "\xFF"}}, kSecond,
+       42 * 2 + finish},
+      {"a bad byte after a number of the same horse",
+       {{kSecond, 42 * 2 + corners, " 1x 1"}, {kSecond, 42 * 2 + finish + 8, "\xFF"}}, kSecond,
+       42 * 2 + finish + 8},
+  };
+  std::map<fs::path, std::vector<std::string>> files;
+  for (const fs::path& name : {kMain, kSecond, third, fourth}) files[name] = lines(name);
+  for (const Faults& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::map<fs::path, std::vector<std::string>> damaged = files;
+    for (const auto& [file, line, text] : c.damage) damaged[file][line - 1] = text;
+    for (const auto& [name, content] : damaged) writeFile(name, content);
+    dialogs.messages.clear();
+    EXPECT_FALSE(loadAllHorses(app));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0][0].find(utf8ToCp932Lossy(c.reportedFile.string())),
+              std::string::npos);
+    EXPECT_EQ(dialogs.messages[0][1].substr(0, dialogs.messages[0][1].find(sj("行目"))),
+              std::to_string(c.reportedLine));
+  }
+}
+
+// Files written with LF alone, or without an end to the last line, load; a save writes them
+// back with CR LF after every line.
+TEST_F(StoreFiles, LineEndsOfOtherProgramsLoadAndSaveAsCrLf) {
+  savedSet(800);
+  const std::string main = bytesOf(dir_ / kMain), second = bytesOf(dir_ / kSecond);
+  const std::string lastStyle = lines(kSecond).back();
+  std::string lfOnly;
+  for (char c : main) {
+    if (c != '\r') lfOnly += c;
+  }
+  std::ofstream(dir_ / kMain, std::ios::binary) << lfOnly;
+  std::ofstream(dir_ / kSecond, std::ios::binary) << second.substr(0, second.size() - 2);
+  ASSERT_TRUE(loadAllHorses(app));
+  EXPECT_EQ(app.store.count, 800);
+  EXPECT_EQ(app.store.line(800, kStyleLine), lastStyle);
+  app.store.modified = true;
+  ASSERT_TRUE(saveStore(app));
+  EXPECT_EQ(bytesOf(dir_ / kMain), main);
+  EXPECT_EQ(bytesOf(dir_ / kSecond), second);
 }
 
 TEST_F(StoreFiles, AFailedSaveLeavesTheOldFilesAndTheChangesMarked) {
@@ -418,7 +484,7 @@ TEST_F(StoreFiles, ASaveStoppedAtAnyStepLeavesTheOldOrTheNewSet) {
       newOnes += isNew;
       EXPECT_EQ(loaded.store.count, isNew ? 751 : 2);
       if (isNew) {
-        EXPECT_EQ(loaded.store.page, app.store.page);
+        EXPECT_EQ(storeLines(loaded.store), storeLines(app.store));
       }
       EXPECT_FALSE(fs::exists(dir_ / ".korvane-saving"));
 
@@ -459,7 +525,7 @@ TEST_F(StoreFiles, ALoadThatCannotFinishACommittedSaveRefuses) {
   EXPECT_EQ(app.store.count, 0);
 
   ASSERT_TRUE(loadAllHorses(app));
-  EXPECT_EQ(app.store.page, saved.page);
+  EXPECT_EQ(storeLines(app.store), storeLines(saved));
   EXPECT_FALSE(fs::exists(dir_ / ".korvane-saving"));
 }
 
@@ -523,7 +589,7 @@ TEST_F(StoreFiles, ARaceFileIsSavedAloneAndKeepsHorsesPastTheFirstPage) {
   loaded.folders.data = dir_;
   ASSERT_TRUE(loadPageZeroFile(loaded, dir_ / "race.uma"));
   EXPECT_EQ(loaded.store.count, 800);
-  EXPECT_EQ(loaded.store.page, app.store.page);
+  EXPECT_EQ(storeLines(loaded.store), storeLines(app.store));
 }
 
 TEST_F(StoreFiles, SavePromptsNameTheEditedFile) {

@@ -6,6 +6,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "core/text/encoding.hpp"
 #include "core/text/line_file.hpp"
@@ -39,6 +42,39 @@ TEST(Sjis, WellFormedShiftJis) {
   }
   // The NEC and IBM extensions are characters of cp932 (①, ⅰ).
   EXPECT_TRUE(isWellFormedCp932("\x87\x40\xFA\x40"));
+}
+
+// The check that passes ASCII eight bytes at a time says what a byte-by-byte reading says, for
+// characters that straddle the eight-byte steps anywhere and for a fault at any place.
+TEST(Sjis, TheWordAtATimeCheckAgreesWithAByteByByteReading) {
+  const auto byteByByte = [](std::string_view s) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+      const auto c = static_cast<unsigned char>(s[i]);
+      if (c < 0x80 || (c >= 0xA1 && c <= 0xDF)) continue;
+      if (!isLeadByte(c) || i + 1 == s.size() ||
+          !isAssignedCp932Pair(c, static_cast<unsigned char>(s[i + 1]))) {
+        return false;
+      }
+      ++i;
+    }
+    return true;
+  };
+  const std::vector<std::string> good{"1600", " ",          "0",    sj("サ"),
+                                      sj("牡"), "\xB1",       "\r\n", "ABCDEFGHIJ"};
+  const std::vector<std::string> bad{"\x82", "\xFF", "\x85\x40", "\x80"};
+  std::mt19937 random(16);
+  int refused = 0;
+  for (int trial = 0; trial < 20000; ++trial) {
+    std::string text;
+    const int length = static_cast<int>(random() % 24);
+    for (int i = 0; i < length; ++i) {
+      // Mostly well-formed pieces, so that both answers come up often.
+      text += random() % 40 == 0 ? bad[random() % bad.size()] : good[random() % good.size()];
+    }
+    ASSERT_EQ(isWellFormedCp932(text), byteByByte(text)) << trial;
+    refused += !byteByByte(text);
+  }
+  EXPECT_GT(refused, 500);
 }
 
 // The table of assigned codes says of every double-byte code what the conversion says.
@@ -122,6 +158,43 @@ TEST_F(LineFileTest, ReadsCrLfLfAndAMissingLastLineEnd) {
 
 // Only regular files of plausible size are read; everything else is refused at once, so that
 // no file picked in a dialog can hang the program or fill its memory.
+// The cursor cuts lines as a plain reading of the bytes does: CR LF or LF ends a line, a CR
+// elsewhere stays in it, and a last line without an end is still a line.
+TEST(LineCursor, CutsLinesAsAPlainReadingDoes) {
+  const auto plainly = [](std::string_view text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] != '\n') {
+        line += text[i];
+        continue;
+      }
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      lines.push_back(line);
+      line.clear();
+    }
+    if (!line.empty()) {
+      if (line.back() == '\r') line.pop_back();
+      lines.push_back(line);
+    }
+    return lines;
+  };
+  const std::vector<std::string> pieces{"\r\n", "\n", "\r", "1", "395", sj("サクラ"),
+                                        "ABCDEFGHIJKLM"};
+  std::mt19937 random(42);
+  for (int trial = 0; trial < 5000; ++trial) {
+    std::string text;
+    const int length = static_cast<int>(random() % 30);
+    for (int i = 0; i < length; ++i) text += pieces[random() % pieces.size()];
+    std::vector<std::string> cut;
+    LineCursor cursor(text);
+    for (std::string_view line; cursor.next(line);) cut.emplace_back(line);
+    ASSERT_EQ(cut, plainly(text)) << trial;
+    ASSERT_EQ(countLines(text), cut.size()) << trial;
+    ASSERT_EQ(cursor.offset(), text.size());
+  }
+}
+
 TEST_F(LineFileTest, RefusesWhatIsNoPlausibleFileAtOnce) {
   namespace fs = std::filesystem;
   const auto start = std::chrono::steady_clock::now();

@@ -79,14 +79,16 @@ class FailingWriter : public LineWriter {
   int writes = 0;
   int calls = 0;
 
+  using LineWriter::writeLines;
+  using LineWriter::writeStaged;
   bool writeLines(const std::filesystem::path& path,
-                  std::span<const std::string> lines) override {
+                  std::span<const std::string_view> lines) override {
     ++writes;
     if (failAll || (failName && path.filename() == *failName) || failsNow()) return false;
     return real_.writeLines(path, lines);
   }
   bool writeStaged(const std::filesystem::path& path,
-                   std::span<const std::string> lines) override {
+                   std::span<const std::string_view> lines) override {
     ++writes;
     if (failAll || (failName && path.filename() == *failName) || failsNow()) return false;
     return real_.writeStaged(path, lines);

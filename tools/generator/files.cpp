@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/database/store_edit.hpp"
+#include "core/text/line_file.hpp"
 #include "core/text/sjis.hpp"
 
 namespace korvane::gen {
@@ -38,7 +39,7 @@ TRaceCard renumbered(const TRaceCard& card, std::vector<int>& horses) {
 
 HorseStore storeOf(std::vector<std::string> header, const std::vector<const GenHorse*>& horses) {
   HorseStore store;
-  store.page[0] = std::move(header);
+  store.setHeader(std::move(header));
   for (const GenHorse* horse : horses) appendBlock(store, horse->block);
   sortOrderByName(store);
   return store;
@@ -78,7 +79,8 @@ AllHorsesFiles allHorsesFiles(const World& world, const TRaceCard& card, std::st
       storeOf(headerLines(card, banner, static_cast<int>(horses.size())), horses);
   AllHorsesFiles files;
   for (int p = 0; p < kPageCount && (p == 0 || kHorsesPerPage * p < store.count); ++p) {
-    files.pages.push_back(store.page[p]);
+    const std::vector<std::string_view> lines = store.pageLines(p);
+    files.pages.emplace_back(lines.begin(), lines.end());
   }
   for (int i = 0; i < store.count; ++i) files.order.push_back(std::to_string(store.order[i]));
   return files;

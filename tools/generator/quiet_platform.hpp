@@ -26,10 +26,12 @@ class StillClock : public Clock {
 
 class RefusingWriter : public LineWriter {
  public:
-  bool writeLines(const std::filesystem::path&, std::span<const std::string>) override {
+  using LineWriter::writeLines;
+  using LineWriter::writeStaged;
+  bool writeLines(const std::filesystem::path&, std::span<const std::string_view>) override {
     return false;
   }
-  bool writeStaged(const std::filesystem::path&, std::span<const std::string>) override {
+  bool writeStaged(const std::filesystem::path&, std::span<const std::string_view>) override {
     return false;
   }
   bool makeFolder(const std::filesystem::path&) override { return false; }

@@ -8,6 +8,7 @@
 
 #include "core/database/horse_record.hpp"
 #include "generator/names.hpp"
+#include "core/text/line_file.hpp"
 #include "core/text/sjis.hpp"
 
 namespace korvane::gen {
@@ -296,7 +297,7 @@ std::vector<std::string> blockOf(const std::string& name, int age, const std::st
     at(RunField::Going) = goingMarks()[run.going];
     at(RunField::Finish) = std::to_string(run.finish);
   }
-  lines.push_back(computeStyle(lines));
+  lines.push_back(computeStyle(lineViews(lines)));
   return lines;
 }
 

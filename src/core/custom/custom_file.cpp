@@ -119,7 +119,7 @@ std::variant<CustomRules, LoadError> parseCustomFile(const std::vector<std::stri
 
 std::variant<CustomRules, LoadError> readCustomFile(const std::filesystem::path& file) {
   const LinesRead read = readLines(file, kMaxSmallFileBytes);
-  if (!read.lines) return unreadableFile(file, read);
+  if (!read.lines) return unreadableFile(file, read.fault, read.systemError);
   return parseCustomFile(*read.lines, file);
 }
 

@@ -1,5 +1,6 @@
 #include "core/database/horse_fields.hpp"
 
+#include <optional>
 #include <string_view>
 
 #include "core/text/sjis.hpp"
@@ -16,9 +17,9 @@ bool isRun(int r) {
 }
 
 // A run field of a registered horse, or nothing for a slot without a horse or a bad run number.
-const std::string* runLineOf(const HorseStore& store, int n, int r, RunField f) {
-  if (!isHorse(store, n) || !isRun(r)) return nullptr;
-  return &store.line(n, runLine(r, f));
+std::optional<std::string_view> runLineOf(const HorseStore& store, int n, int r, RunField f) {
+  if (!isHorse(store, n) || !isRun(r)) return std::nullopt;
+  return store.line(n, runLine(r, f));
 }
 
 std::string_view bytes(std::string_view line, std::size_t from, std::size_t count) {
@@ -49,13 +50,13 @@ std::string runSurface(const HorseStore& store, int n, int r) {
     static const std::string none = sj("無");
     return none;
   }
-  const std::string* line = runLineOf(store, n, r, RunField::Surface);
-  return line ? *line : std::string();
+  const std::optional<std::string_view> line = runLineOf(store, n, r, RunField::Surface);
+  return line ? std::string(*line) : std::string();
 }
 
 int runDistance(const HorseStore& store, int n, int r) {
   if (n == 0) return 9999;
-  const std::string* line = runLineOf(store, n, r, RunField::Distance);
+  const std::optional<std::string_view> line = runLineOf(store, n, r, RunField::Distance);
   if (!line) return 0;
   const int metres = parseLenient(*line);
   // Old entries give the distance in hundreds of metres.
@@ -63,12 +64,12 @@ int runDistance(const HorseStore& store, int n, int r) {
 }
 
 std::string runCourseCode(const HorseStore& store, int n, int r) {
-  const std::string* line = runLineOf(store, n, r, RunField::CourseDate);
+  const std::optional<std::string_view> line = runLineOf(store, n, r, RunField::CourseDate);
   return line ? std::string(bytes(*line, 0, 2)) : std::string();
 }
 
 std::string runCourseName(const HorseStore& store, int n, int r) {
-  const std::string* line = runLineOf(store, n, r, RunField::CourseDate);
+  const std::optional<std::string_view> line = runLineOf(store, n, r, RunField::CourseDate);
   return line ? courseName(bytes(*line, 0, 2)) : std::string();
 }
 
@@ -78,38 +79,39 @@ std::string runCourseKey(const HorseStore& store, int n, int r) {
     return none;
   }
   if (!isHorse(store, n) || !isRun(r)) return {};
-  return runCourseKeyOf(store.block(n), r);
+  const BlockLines block = store.block(n);
+  return runCourseKeyOf(block, r);
 }
 
 std::string runTime(const HorseStore& store, int n, int r) {
-  const std::string* line = runLineOf(store, n, r, RunField::Time);
+  const std::optional<std::string_view> line = runLineOf(store, n, r, RunField::Time);
   if (!line) return {};
   // A damaged short time line counts as a time not entered.
-  return line->size() < 4 ? std::string("0000") : *line;
+  return line->size() < 4 ? std::string("0000") : std::string(*line);
 }
 
 std::string runCorners(const HorseStore& store, int n, int r) {
   if (n == 0) return " 0 0 0";
-  const std::string* line = runLineOf(store, n, r, RunField::Corners);
-  return line ? *line : std::string();
+  const std::optional<std::string_view> line = runLineOf(store, n, r, RunField::Corners);
+  return line ? std::string(*line) : std::string();
 }
 
 int runLast3F(const HorseStore& store, int n, int r) {
   if (n == 0) return 999;
-  const std::string* line = runLineOf(store, n, r, RunField::Last3F);
+  const std::optional<std::string_view> line = runLineOf(store, n, r, RunField::Last3F);
   if (!line) return 0;
   // Loading refuses a present run whose 上がり is not a number; in an empty run it means nothing.
   return parseStrict(*line).value_or(999);
 }
 
 std::string runGoing(const HorseStore& store, int n, int r) {
-  const std::string* line = runLineOf(store, n, r, RunField::Going);
-  return line ? *line : std::string();
+  const std::optional<std::string_view> line = runLineOf(store, n, r, RunField::Going);
+  return line ? std::string(*line) : std::string();
 }
 
 int runFinish(const HorseStore& store, int n, int r) {
   if (n == 0) return 99;
-  const std::string* line = runLineOf(store, n, r, RunField::Finish);
+  const std::optional<std::string_view> line = runLineOf(store, n, r, RunField::Finish);
   if (!line) return 0;
   return parseStrict(*line).value_or(99);
 }
@@ -119,12 +121,13 @@ std::string horseStyle(const HorseStore& store, int n) {
     static const std::string unknown = sj("？");
     return unknown;
   }
-  return isHorse(store, n) ? store.line(n, kStyleLine) : std::string();
+  return isHorse(store, n) ? std::string(store.line(n, kStyleLine)) : std::string();
 }
 
 std::string updateStyle(HorseStore& store, int n) {
   if (!isHorse(store, n)) return {};
-  std::string style = computeStyle(store.block(n));
+  const BlockLines block = store.block(n);
+  std::string style = computeStyle(block);
   store.setLine(n, kStyleLine, style);
   return style;
 }

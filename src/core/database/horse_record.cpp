@@ -10,10 +10,6 @@ namespace korvane {
 
 namespace {
 
-// Numbers in a block are small; a runaway digit string is held at this ceiling instead of
-// overflowing, so that a limit check (count, runners) still sees it as too large.
-constexpr int kNumberCeiling = 1'000'000'000;
-
 constexpr std::size_t kNameBytes = 18;
 
 // Ages are kept to the two characters the line has room for.
@@ -23,12 +19,6 @@ std::string ageField(int age) {
 
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-std::size_t skipBlanks(std::string_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
-  return pos;
 }
 
 int accumulate(std::string_view digits) {
@@ -56,19 +46,10 @@ const StyleMarks& styleMarks() {
 }  // namespace
 
 int parseLenient(std::string_view text) {
-  const std::size_t start = skipBlanks(text);
+  const std::size_t start = blanksInFront(text);
   std::size_t end = start;
   while (end < text.size() && isDigit(text[end])) ++end;
   return accumulate(text.substr(start, end - start));
-}
-
-std::optional<int> parseStrict(std::string_view text) {
-  const std::size_t start = skipBlanks(text);
-  if (start == text.size()) return std::nullopt;
-  for (std::size_t i = start; i < text.size(); ++i) {
-    if (!isDigit(text[i])) return std::nullopt;
-  }
-  return accumulate(text.substr(start));
 }
 
 std::string identityLine(std::string_view name, int age, std::string_view sex) {
@@ -91,7 +72,7 @@ std::vector<std::string> placeholderRecord(std::string identity) {
   return record;
 }
 
-std::string computeStyle(std::span<const std::string> block) {
+std::string computeStyle(std::span<const std::string_view> block) {
   int nige = 0, senkou = 0, koui = 0, sashi = 0, oikomi = 0;
   int earlyFront = 0, earlyLate = 0;
   int valid = 0;
@@ -139,7 +120,7 @@ std::string computeStyle(std::span<const std::string> block) {
   return *style;
 }
 
-std::vector<std::string_view> presentMonths(std::span<const std::string> block) {
+std::vector<std::string_view> presentMonths(std::span<const std::string_view> block) {
   static const std::string noRun = sj("無");
   std::vector<std::string_view> months;
   for (int r = 1; r <= kRuns; ++r) {
@@ -183,21 +164,22 @@ std::string storedName(std::string_view name) {
   return fitBytes(zenToHalfSpaces(name), 18);
 }
 
-bool repairCutName(std::string& identity) {
+std::optional<std::string> repairedCutName(std::string_view identity) {
   constexpr std::size_t kNameBytes = 18;
   std::size_t pos = 0;
   while (pos < kNameBytes && pos < identity.size()) pos += charBytesAt(identity, pos);
-  if (pos != kNameBytes + 1) return false;
-  identity[kNameBytes - 1] = ' ';
-  identity[kNameBytes] = ' ';
-  return true;
+  if (pos != kNameBytes + 1) return std::nullopt;
+  std::string mended(identity);
+  mended[kNameBytes - 1] = ' ';
+  mended[kNameBytes] = ' ';
+  return mended;
 }
 
 std::string displayName(std::string_view name) {
   return fitBytesZen(halfSpacesToZen(name.substr(0, std::min<std::size_t>(name.size(), 18))), 18);
 }
 
-std::string runCourseKeyOf(std::span<const std::string> block, int r) {
+std::string runCourseKeyOf(std::span<const std::string_view> block, int r) {
   struct Layout {
     std::string code, keyCode;
     std::array<int, 4> distances;

@@ -1,46 +1,91 @@
 #include "core/database/horse_store.hpp"
 
+#include <algorithm>
 #include <string_view>
 
+#include "core/text/line_file.hpp"
 #include "core/text/sjis.hpp"
 
 namespace korvane {
 
-namespace {
-
-// Where horse n's block starts in its page: page 0 carries the race header in front.
-std::size_t blockStart(int n) {
-  const int k = (n - 1) % kHorsesPerPage;
-  const int offset = (n - 1) / kHorsesPerPage == 0 ? kHeaderLines : 0;
-  return static_cast<std::size_t>(offset + kBlockLines * k);
+BlockLines::BlockLines(std::span<const std::string_view> lines) {
+  std::copy_n(lines.begin(), std::min<std::size_t>(lines.size(), kBlockLines), lines_.begin());
 }
 
-int pageOf(int n) {
-  return (n - 1) / kHorsesPerPage;
+BlockLines splitBlock(std::string_view text) {
+  BlockLines lines;
+  LineCursor cursor(text);
+  for (std::size_t i = 0; i < kBlockLines && cursor.next(lines[i]); ++i) {
+  }
+  return lines;
 }
 
-}  // namespace
+HorseStore::HorseStore()
+    : header_(emptyRaceHeader({})), text_(std::make_shared<std::deque<std::string>>()) {}
 
-HorseStore::HorseStore() {
-  page[0] = emptyRaceHeader({});
+std::string_view HorseStore::line(int n, int L) const {
+  LineCursor cursor(blocks_[static_cast<std::size_t>(n - 1)]);
+  std::string_view line;
+  for (int i = 1; i <= L; ++i) {
+    if (!cursor.next(line)) return {};
+  }
+  return line;
 }
 
-const std::string& HorseStore::line(int n, int L) const {
-  return page[pageOf(n)][blockStart(n) + static_cast<std::size_t>(L - 1)];
+void HorseStore::setLine(int n, int L, std::string_view text) {
+  // Most changes leave most lines as they were; those keep no second copy.
+  if (line(n, L) == text) return;
+  BlockLines lines = block(n);
+  lines[static_cast<std::size_t>(L - 1)] = text;
+  setBlock(n, lines);
 }
 
-void HorseStore::setLine(int n, int L, std::string text) {
-  page[pageOf(n)][blockStart(n) + static_cast<std::size_t>(L - 1)] = std::move(text);
+void HorseStore::setBlock(int n, std::span<const std::string_view> lines) {
+  const std::size_t last = blocks_.size();
+  pushBlock(lines);
+  blocks_[static_cast<std::size_t>(n - 1)] = blocks_.back();
+  blocks_.resize(last);
 }
 
-std::span<const std::string> HorseStore::block(int n) const {
-  const std::vector<std::string>& lines = page[pageOf(n)];
-  return std::span<const std::string>(lines).subspan(blockStart(n), kBlockLines);
+std::vector<std::string_view> HorseStore::pageLines(int p) const {
+  std::vector<std::string_view> lines;
+  if (p == 0) lines.assign(header_.begin(), header_.end());
+  const std::size_t first = static_cast<std::size_t>(kHorsesPerPage) * p;
+  const std::size_t last = std::min(first + kHorsesPerPage, blocks_.size());
+  if (first >= last) return lines;
+  lines.reserve(lines.size() + (last - first) * kBlockLines);
+  for (std::size_t b = first; b < last; ++b) {
+    const BlockLines block = splitBlock(blocks_[b]);
+    const std::span<const std::string_view> blockLines = block;
+    lines.insert(lines.end(), blockLines.begin(), blockLines.end());
+  }
+  return lines;
 }
 
-std::span<std::string> HorseStore::block(int n) {
-  std::vector<std::string>& lines = page[pageOf(n)];
-  return std::span<std::string>(lines).subspan(blockStart(n), kBlockLines);
+void HorseStore::pushBlock(std::span<const std::string_view> lines) {
+  std::string& joined = keepText();
+  std::size_t size = 0;
+  for (std::size_t i = 0; i < kBlockLines; ++i) size += (i < lines.size() ? lines[i].size() : 0) + 2;
+  joined.reserve(size);
+  for (std::size_t i = 0; i < kBlockLines; ++i) {
+    if (i < lines.size()) joined += lines[i];
+    joined += "\r\n";
+  }
+  blocks_.push_back(joined);
+}
+
+void HorseStore::reserveBlocks(int horses) {
+  blocks_.reserve(static_cast<std::size_t>(std::max(horses, 0)));
+}
+
+void HorseStore::keepBlocks(int horses) {
+  blocks_.resize(std::min(blocks_.size(), static_cast<std::size_t>(std::max(horses, 0))));
+}
+
+std::string& HorseStore::keepText() {
+  // A store that was moved from gets text of its own.
+  if (!text_) text_ = std::make_shared<std::deque<std::string>>();
+  return text_->emplace_back();
 }
 
 std::vector<std::string> emptyRaceHeader(std::string_view banner) {

@@ -25,7 +25,8 @@ constexpr int kFirstRunnerLine = 7;  // header lines 7-24: the horse of each slo
 
 // Whether the file's block carries newer form than the stored horse: the first meeting month in
 // which the two histories part decides, with two-digit years read in a 50-year window.
-bool fileIsNewer(std::span<const std::string> fileBlock, std::span<const std::string> stored) {
+bool fileIsNewer(std::span<const std::string_view> fileBlock,
+                 std::span<const std::string_view> stored) {
   static constexpr std::string_view kNoDate = "0000";
   const std::vector<std::string_view> file = presentMonths(fileBlock);
   const std::vector<std::string_view> kept = presentMonths(stored);
@@ -62,63 +63,74 @@ std::vector<std::string> raceFileLines(const HorseStore& store, const TRaceCard&
   lines[kHeaderLines - 1] = std::to_string(static_cast<int>(horses.size()));
   lines.reserve(kHeaderLines + horses.size() * kBlockLines);
   for (int n : horses) {
-    const std::span<const std::string> block = store.block(n);
-    lines.insert(lines.end(), block.begin(), block.end());
+    const BlockLines block = store.block(n);
+    const std::span<const std::string_view> blockLines = block;
+    lines.insert(lines.end(), blockLines.begin(), blockLines.end());
   }
   return lines;
 }
 
-std::variant<int, LoadError> checkRaceFileBlocks(std::span<const std::string> lines,
-                                                 const fs::path& file) {
-  const auto fault = [&](int line, std::string reason) {
-    return LoadError{file, line, std::move(reason)};
-  };
-  const std::string notANumber = sj("数字ではありません。");
-  if (lines.size() < static_cast<std::size_t>(kHeaderLines)) {
-    return fault(static_cast<int>(lines.size()) + 1, sj("ファイルが途中で終わっています。"));
-  }
-  const std::optional<int> count = parseStrict(lines[kHeaderLines - 1]);
-  if (!count) return fault(kHeaderLines, notANumber);
-  const std::size_t available = (lines.size() - kHeaderLines) / kBlockLines;
-  if (static_cast<std::size_t>(*count) > available) {
-    return fault(static_cast<int>(lines.size()) + 1, sj("ファイルが途中で終わっています（") +
-                                                         std::to_string(*count) +
-                                                         sj("頭分の競走馬データが必要です）。"));
-  }
+namespace {
 
-  if (auto error = checkHorseBlocks(lines, kHeaderLines, *count, file)) return std::move(*error);
+// Moves the cursor past the header of a race file; the count its line 61 announces, or the fault.
+std::variant<int, LoadError> skipRaceHeader(LineCursor& cursor, const fs::path& file) {
+  std::string_view line;
+  for (int L = 1; L <= kHeaderLines; ++L) {
+    if (!cursor.next(line)) return LoadError{file, L, sj("ファイルが途中で終わっています。")};
+  }
+  const std::optional<int> count = parseStrict(line);
+  if (!count) return LoadError{file, kHeaderLines, sj("数字ではありません。")};
   return *count;
 }
 
-AddLoadTally mergeRaceBlocks(HorseStore& store, std::span<const std::string> lines, int blocks) {
+}  // namespace
+
+std::variant<int, LoadError> checkRaceFileBlocks(std::string_view text, const fs::path& file) {
+  LineCursor cursor(text);
+  std::variant<int, LoadError> count = skipRaceHeader(cursor, file);
+  if (const int* blocks = std::get_if<int>(&count)) {
+    if (auto error = readHorseBlocks(cursor, kHeaderLines, *blocks, file)) return *error;
+  }
+  return count;
+}
+
+AddLoadTally mergeRaceBlocks(HorseStore& store, std::string_view text, int blocks) {
   AddLoadTally tally;
   // The first stored horse of every name, so that a name is found without a scan of the store.
   std::unordered_map<std::string, int> byName;
   byName.reserve(static_cast<std::size_t>(store.count + blocks));
   for (int n = 1; n <= store.count; ++n) byName.emplace(matchName(store.line(n, 1)), n);
 
-  for (int b = 0; b < blocks; ++b) {
-    const std::span<const std::string> block =
-        lines.subspan(kHeaderLines + static_cast<std::size_t>(b) * kBlockLines, kBlockLines);
-    const std::span<const std::string> record = block.first(kRecordLines);
+  const auto merge = [&](std::string_view, const BlockLines& lines) {
+    BlockLines block = lines;
+    // A name cut in half a character is mended before it is matched.
+    const std::optional<std::string> mended = repairedCutName(block[0]);
+    if (mended) block[0] = *mended;
+    const std::span<const std::string_view> record =
+        std::span<const std::string_view>(block).first(kRecordLines);
     const std::string name = matchName(block[0]);
     if (const auto found = byName.find(name); found != byName.end()) {
-      if (fileIsNewer(block, store.block(found->second))) {
+      const BlockLines stored = store.block(found->second);
+      if (fileIsNewer(block, stored)) {
         replaceHorse(store, found->second, record);
         ++tally.replaced;
       } else {
         ++tally.kept;
       }
-      continue;
+      return;
     }
     if (store.count >= kMaxHorses) {
       ++tally.refused;
-      continue;
+      return;
     }
     byName.emplace(name, appendHorse(store, record));
     ++tally.appended;
-  }
-  store.headerLine(kHeaderLines) = std::to_string(store.count);
+  };
+  LineCursor cursor(text);
+  std::string_view line;
+  for (int L = 1; L <= kHeaderLines; ++L) cursor.next(line);
+  readHorseBlocks(cursor, kHeaderLines, blocks, {}, merge);
+  store.setHeaderLine(kHeaderLines, std::to_string(store.count));
   return tally;
 }
 
@@ -126,16 +138,14 @@ std::variant<AddLoadTally, LoadError> addLoadFile(HorseStore& store, const fs::p
   try {
     // The whole file is read and checked before the store changes, so a damaged file adds
     // nothing rather than half of its horses.
-    LinesRead read = readLines(file);
-    if (!read.lines) return unreadableFile(file, read);
-    std::vector<std::string>& lines = *read.lines;
-    std::variant<int, LoadError> checked = checkRaceFileBlocks(lines, file);
+    std::string text;
+    const ReadStatus read = readText(file, text);
+    if (read.fault != ReadFault::None) return unreadableFile(file, read.fault, read.systemError);
+    std::variant<int, LoadError> checked = checkRaceFileBlocks(text, file);
     if (LoadError* fault = std::get_if<LoadError>(&checked)) return std::move(*fault);
-    const int blocks = std::get<int>(checked);
-    repairCutNames(lines, kHeaderLines, blocks);
-    return mergeRaceBlocks(store, lines, blocks);
+    return mergeRaceBlocks(store, text, std::get<int>(checked));
   } catch (const std::bad_alloc&) {
-    return unreadableFile(file, {std::nullopt, ReadFault::OutOfMemory});
+    return unreadableFile(file, ReadFault::OutOfMemory);
   }
 }
 

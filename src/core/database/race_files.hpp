@@ -15,7 +15,7 @@
 namespace korvane {
 
 // Reads lines 2-60 into a card (line 1 and line 61 are the caller's). Errors name the line.
-std::variant<TRaceCard, LoadError> parseRaceHeader(std::span<const std::string> header,
+std::variant<TRaceCard, LoadError> parseRaceHeader(std::span<const std::string_view> header,
                                                    const std::filesystem::path& file);
 // Writes the card into lines 2-60 of `header` (61 lines); lines 1 and 61 are left alone.
 void writeRaceHeader(const TRaceCard& card, std::span<std::string> header);
@@ -24,9 +24,9 @@ void writeRaceHeader(const TRaceCard& card, std::span<std::string> header);
 // in the file, then the blocks of the runners in slot order.
 std::vector<std::string> raceFileLines(const HorseStore& store, const TRaceCard& card);
 
-// The number of horse blocks a race file announces on line 61, once every block it announces is
-// there and its strictly read fields are numbers.
-std::variant<int, LoadError> checkRaceFileBlocks(std::span<const std::string> lines,
+// The number of horse blocks a race file's text announces on line 61, once every block it
+// announces is there and its strictly read fields are numbers.
+std::variant<int, LoadError> checkRaceFileBlocks(std::string_view text,
                                                  const std::filesystem::path& file);
 
 // What the add-load did with the blocks of a file.
@@ -37,9 +37,9 @@ struct AddLoadTally {
   int refused = 0;  // no room left below 12000 horses
 };
 
-// Merges `blocks` checked blocks (from line 62 of `lines`) into the store; the race card is not
-// touched.
-AddLoadTally mergeRaceBlocks(HorseStore& store, std::span<const std::string> lines, int blocks);
+// Merges `blocks` checked blocks (from line 62 of the file's `text`) into the store; the race
+// card is not touched.
+AddLoadTally mergeRaceBlocks(HorseStore& store, std::string_view text, int blocks);
 
 // Reads and checks the whole race file, then merges its horses into the store; a file that cannot
 // be read or fails a check adds nothing.

@@ -53,7 +53,7 @@ LoadError errorAt(const std::filesystem::path& file, int line, std::string_view 
 
 }  // namespace
 
-std::variant<TRaceCard, LoadError> parseRaceHeader(std::span<const std::string> header,
+std::variant<TRaceCard, LoadError> parseRaceHeader(std::span<const std::string_view> header,
                                                    const std::filesystem::path& file) {
   if (header.size() < static_cast<std::size_t>(kLastCardLine)) {
     return errorAt(file, static_cast<int>(header.size()) + 1, "ファイルが途中で終わっています。");

@@ -95,7 +95,7 @@ bool displayGreater(std::string_view line1, const NameKey& than) {
 }
 
 void setCountLine(HorseStore& store) {
-  store.headerLine(kHeaderLines) = std::to_string(store.count);
+  store.setHeaderLine(kHeaderLines, std::to_string(store.count));
 }
 
 // Whether the display order stands in name order, equal names in any order.
@@ -111,23 +111,23 @@ bool inNameOrder(const HorseStore& store) {
 
 }  // namespace
 
-int appendBlock(HorseStore& store, std::span<const std::string> record) {
+int appendBlock(HorseStore& store, std::span<const std::string_view> record) {
   if (store.count >= kMaxHorses) return 0;
   // Whatever the caller gives, the block stays 42 lines: missing lines keep the empty-run text.
-  std::vector<std::string> block = placeholderRecord({});
+  const std::vector<std::string> placeholder = placeholderRecord({});
+  BlockLines block(lineViews(placeholder));
   const std::size_t given = std::min<std::size_t>(record.size(), kRecordLines);
-  std::copy_n(record.begin(), given, block.begin());
-  block.push_back(computeStyle(block));
+  for (std::size_t i = 0; i < given; ++i) block[i] = record[i];
+  const std::string style = computeStyle(block);
+  block[kStyleLine - 1] = style;
 
+  store.pushBlock(block);
   const int n = ++store.count;
-  std::vector<std::string>& page = store.page[(n - 1) / kHorsesPerPage];
-  page.insert(page.end(), std::make_move_iterator(block.begin()),
-              std::make_move_iterator(block.end()));
   setCountLine(store);
   return n;
 }
 
-int appendHorse(HorseStore& store, std::span<const std::string> record) {
+int appendHorse(HorseStore& store, std::span<const std::string_view> record) {
   const int n = appendBlock(store, record);
   if (n == 0) return 0;
   store.order.push_back(n);
@@ -175,11 +175,14 @@ void sortOrderByName(HorseStore& store) {
   store.orderCheck = HorseStore::OrderCheck::Sorted;
 }
 
-void replaceHorse(HorseStore& store, int n, std::span<const std::string> record) {
+void replaceHorse(HorseStore& store, int n, std::span<const std::string_view> record) {
   if (n < 1 || n > store.count) return;
-  const int given = static_cast<int>(std::min<std::size_t>(record.size(), kRecordLines));
-  for (int L = 1; L <= given; ++L) store.setLine(n, L, record[L - 1]);
-  store.setLine(n, kStyleLine, computeStyle(store.block(n)));
+  BlockLines block = store.block(n);
+  const std::size_t given = std::min<std::size_t>(record.size(), kRecordLines);
+  for (std::size_t i = 0; i < given; ++i) block[i] = record[i];
+  const std::string style = computeStyle(block);
+  block[kStyleLine - 1] = style;
+  store.setBlock(n, block);
   store.modified = true;
 }
 
@@ -211,14 +214,9 @@ void deleteHorses(HorseStore& store, TRaceCard& card, std::span<const int> gone)
     if (newIndex[n] == 0) continue;
     newIndex[n] = ++kept;
     if (kept == n) continue;
-    const std::span<std::string> from = store.block(n);
-    std::move(from.begin(), from.end(), store.block(kept).begin());
+    store.moveBlock(n, kept);
   }
-  for (int p = 0; p < kPageCount; ++p) {
-    const int onPage = std::clamp(kept - kHorsesPerPage * p, 0, kHorsesPerPage);
-    store.page[p].resize(static_cast<std::size_t>((p == 0 ? kHeaderLines : 0) +
-                                                  kBlockLines * onPage));
-  }
+  store.keepBlocks(kept);
 
   std::erase_if(store.order, [&](int n) { return n < 1 || n > store.count || newIndex[n] == 0; });
   for (int& n : store.order) n = newIndex[n];

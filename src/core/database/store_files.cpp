@@ -1,11 +1,14 @@
 #include "core/database/store_files.hpp"
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <new>
 #include <numeric>
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <thread>
 
 #include "core/database/horse_fields.hpp"
 #include "core/database/horse_record.hpp"
@@ -49,12 +52,15 @@ int blocksOnPage(int count, int page) {
 
 // The order file, when it lists every horse exactly once; otherwise nothing.
 std::optional<std::vector<int>> readOrderFile(const fs::path& file, int count) {
-  const auto lines = readLines(file).lines;
-  if (!lines || lines->size() < static_cast<std::size_t>(count)) return std::nullopt;
+  std::string text;
+  if (readText(file, text).fault != ReadFault::None) return std::nullopt;
+  LineCursor cursor(text);
   std::vector<int> order(static_cast<std::size_t>(count));
   std::vector<bool> seen(static_cast<std::size_t>(count) + 1, false);
   for (int i = 0; i < count; ++i) {
-    const std::optional<int> n = parseStrict((*lines)[i]);
+    std::string_view line;
+    if (!cursor.next(line)) return std::nullopt;
+    const std::optional<int> n = parseStrict(line);
     if (!n || *n < 1 || *n > count || seen[*n]) return std::nullopt;
     seen[*n] = true;
     order[i] = *n;
@@ -64,49 +70,58 @@ std::optional<std::vector<int>> readOrderFile(const fs::path& file, int count) {
 
 const char* const kNotShiftJis = "Shift-JISの文字として読めないバイトがあります。";
 
-std::optional<LoadError> checkShiftJis(std::span<const std::string> lines, std::size_t first,
-                                       std::size_t count, const fs::path& file) {
-  for (std::size_t i = first; i < first + count; ++i) {
-    if (!isWellFormedCp932(lines[i])) return errorAt(file, static_cast<int>(i) + 1, kNotShiftJis);
-  }
-  return std::nullopt;
-}
-
-}  // namespace
-
-// An empty run ("無") is never read past its surface line, so its other lines are not checked.
-std::optional<LoadError> checkHorseBlocks(std::span<const std::string> lines, std::size_t first,
-                                          int blocks, const fs::path& file) {
+// The numbers of one block that are read without a fallback. An empty run ("無") is never read
+// past its surface line, so its other lines are not checked.
+std::optional<LoadError> checkBlockNumbers(const BlockLines& block, std::size_t first,
+                                           const fs::path& file) {
   static const std::string none = sj("無");
   const std::string_view notANumber = "数字ではありません。";
-  for (int k = 0; k < blocks; ++k) {
-    const std::size_t base = first + static_cast<std::size_t>(kBlockLines * k);
-    if (auto error = checkShiftJis(lines, base, kBlockLines, file)) return error;
-    const auto fileLine = [&](int L) { return static_cast<int>(base) + L; };
-    for (int r = 1; r <= kRuns; ++r) {
-      if (lines[base + runLine(r, RunField::Surface) - 1] == none) continue;
-      const std::string_view corners = lines[base + runLine(r, RunField::Corners) - 1];
-      if (!parseStrict(corners.size() >= 4 ? corners.substr(2, 2) : std::string_view())) {
-        return errorAt(file, fileLine(runLine(r, RunField::Corners)), notANumber);
-      }
-      for (RunField f : {RunField::Last3F, RunField::Finish}) {
-        if (!parseStrict(lines[base + runLine(r, f) - 1])) {
-          return errorAt(file, fileLine(runLine(r, f)), notANumber);
-        }
+  const auto fileLine = [&](int L) { return static_cast<int>(first) + L; };
+  for (int r = 1; r <= kRuns; ++r) {
+    const std::string_view surface = block[runLine(r, RunField::Surface) - 1];
+    if (surface.size() == 2 && surface[0] == none[0] && surface[1] == none[1]) continue;
+    const std::string_view corners = block[runLine(r, RunField::Corners) - 1];
+    if (!parseStrict(corners.size() >= 4 ? corners.substr(2, 2) : std::string_view())) {
+      return errorAt(file, fileLine(runLine(r, RunField::Corners)), notANumber);
+    }
+    for (RunField f : {RunField::Last3F, RunField::Finish}) {
+      if (!parseStrict(block[runLine(r, f) - 1])) {
+        return errorAt(file, fileLine(runLine(r, f)), notANumber);
       }
     }
   }
   return std::nullopt;
 }
 
-void repairCutNames(std::span<std::string> lines, std::size_t first, int blocks) {
+}  // namespace
+
+std::optional<LoadError> readHorseBlocks(LineCursor& cursor, std::size_t firstLine, int blocks,
+                                         const fs::path& file, const TakeBlock& take) {
   for (int k = 0; k < blocks; ++k) {
-    repairCutName(lines[first + static_cast<std::size_t>(kBlockLines * k)]);
+    const std::size_t first = firstLine + static_cast<std::size_t>(kBlockLines * k);
+    const std::size_t from = cursor.offset();
+    BlockLines block;
+    for (std::size_t i = 0; i < kBlockLines; ++i) {
+      if (!cursor.next(block[i])) return shortFile(file, first + i, blocks);
+    }
+    const std::string_view text = cursor.text().substr(from, cursor.offset() - from);
+    // The block's bytes in one sweep: its line ends are plain ASCII and never the second byte of
+    // a character, so a bad byte is always in one of its lines.
+    if (!isWellFormedCp932(text)) {
+      for (std::size_t i = 0; i < kBlockLines; ++i) {
+        if (!isWellFormedCp932(block[i])) {
+          return errorAt(file, static_cast<int>(first + i) + 1, kNotShiftJis);
+        }
+      }
+    }
+    if (auto error = checkBlockNumbers(block, first, file)) return error;
+    if (take) take(text, block);
   }
+  return std::nullopt;
 }
 
-LoadError unreadableFile(const fs::path& file, const LinesRead& read) {
-  return LoadError{file, 0, readFaultReason(read.fault, read.systemError)};
+LoadError unreadableFile(const fs::path& file, ReadFault fault, int systemError) {
+  return LoadError{file, 0, readFaultReason(fault, systemError)};
 }
 
 std::vector<std::string> loadErrorMessage(const LoadError& error) {
@@ -120,82 +135,164 @@ std::vector<std::string> loadErrorMessage(const LoadError& error) {
 
 namespace {
 
+// What reading one page of horses gave, before it goes into the store: the text of each block
+// (kept by the store), and the names and styles to put right once the blocks are in.
+struct PageRead {
+  std::vector<std::string_view> blocks;
+  std::vector<std::pair<std::size_t, std::string>> mendedNames;  // block on the page, line 1
+  std::vector<std::pair<std::size_t, std::string>> styles;       // block on the page, line 42
+  std::optional<LoadError> error;
+};
+
+// Reads `blocks` blocks from the cursor on (the file's line `firstLine` + 1 next). A name cut in
+// half a character is mended; every horse carries the style of its runs, whatever the file said.
+PageRead readPage(LineCursor& cursor, std::size_t firstLine, int blocks, const fs::path& file) {
+  PageRead page;
+  page.blocks.reserve(static_cast<std::size_t>(std::max(blocks, 0)));
+  page.error = readHorseBlocks(
+      cursor, firstLine, blocks, file, [&](std::string_view text, const BlockLines& block) {
+        const std::size_t k = page.blocks.size();
+        page.blocks.push_back(text);
+        if (std::optional<std::string> mended = repairedCutName(block[0])) {
+          page.mendedNames.emplace_back(k, std::move(*mended));
+        }
+        std::string style = computeStyle(block);
+        if (style != block[kStyleLine - 1]) page.styles.emplace_back(k, std::move(style));
+      });
+  return page;
+}
+
+// Reads continuation page p (1..15) from `text`, which the store keeps.
+PageRead readContinuation(const fs::path& dataFolder, int p, int count, std::string& text) {
+  const fs::path part = dataFolder / continuationName(p);
+  try {
+    const ReadStatus read = readText(part, text);
+    if (read.fault != ReadFault::None) {
+      PageRead failed;
+      failed.error = unreadableFile(part, read.fault, read.systemError);
+      return failed;
+    }
+    LineCursor cursor(text);
+    return readPage(cursor, 0, blocksOnPage(count, p), part);
+  } catch (const std::bad_alloc&) {
+    PageRead failed;
+    failed.error = unreadableFile(part, ReadFault::OutOfMemory);
+    return failed;
+  }
+}
+
+// Puts a page that was read into the store, after the horses already in it.
+void takePage(HorseStore& store, const PageRead& page) {
+  const int first = store.count;
+  for (std::string_view text : page.blocks) store.pushBlockText(text);
+  store.count += static_cast<int>(page.blocks.size());
+  for (const auto& [k, name] : page.mendedNames) {
+    store.setLine(first + 1 + static_cast<int>(k), 1, name);
+  }
+  for (const auto& [k, style] : page.styles) {
+    store.setLine(first + 1 + static_cast<int>(k), kStyleLine, style);
+  }
+}
+
+// Reads the continuation pages 1 .. of a set of `count` horses: this thread and one more take
+// the pages in turn, each into text of its own that the store keeps.
+std::vector<PageRead> readContinuations(HorseStore& store, const fs::path& dataFolder, int count,
+                                        const std::function<void()>& alongside) {
+  int pages = 0;
+  while (kHorsesPerPage * (pages + 1) < count) ++pages;
+  std::vector<std::string*> texts;
+  for (int p = 1; p <= pages; ++p) texts.push_back(&store.keepText());
+  std::vector<PageRead> read(static_cast<std::size_t>(pages));
+  std::atomic<int> next{1};
+  const auto work = [&] {
+    for (int p = next++; p <= pages; p = next++) {
+      const auto i = static_cast<std::size_t>(p - 1);
+      read[i] = readContinuation(dataFolder, p, count, *texts[i]);
+    }
+  };
+  std::thread helper;
+  try {
+    if (pages > 0) helper = std::thread(work);
+  } catch (const std::system_error&) {
+    // Without a second thread this one reads every page.
+  }
+  // The helper is waited for however this thread leaves: the pages it fills live here.
+  struct Wait {
+    std::thread& thread;
+    ~Wait() {
+      if (thread.joinable()) thread.join();
+    }
+  } wait{helper};
+  alongside();
+  work();
+  return read;
+}
+
 std::variant<LoadedSet, LoadError> parsePageZeroFile(const fs::path& file,
                                                      const fs::path& dataFolder) {
-  LinesRead read = readLines(file);
-  if (!read.lines) return unreadableFile(file, read);
-  std::vector<std::string>& lines = *read.lines;
-  if (lines.size() < static_cast<std::size_t>(kHeaderLines)) {
-    return errorAt(file, static_cast<int>(lines.size()) + 1, "ファイルが途中で終わっています。");
+  HorseStore store;
+  std::string& text = store.keepText();
+  const ReadStatus read = readText(file, text);
+  if (read.fault != ReadFault::None) return unreadableFile(file, read.fault, read.systemError);
+  LineCursor cursor(text);
+  std::vector<std::string_view> header(kHeaderLines);
+  for (std::size_t i = 0; i < header.size(); ++i) {
+    if (!cursor.next(header[i])) {
+      return errorAt(file, static_cast<int>(i) + 1, "ファイルが途中で終わっています。");
+    }
   }
 
-  const std::optional<int> announced = parseStrict(lines[kHeaderLines - 1]);
+  const std::optional<int> announced = parseStrict(header[kHeaderLines - 1]);
   if (!announced) return errorAt(file, kHeaderLines, "数字ではありません。");
   if (*announced > kMaxHorses) {
     return errorAt(file, kHeaderLines, "登録馬が12000頭を越えています。");
   }
   const int count = *announced;
 
-  auto parsed = parseRaceHeader(lines, file);
+  auto parsed = parseRaceHeader(header, file);
   if (auto* error = std::get_if<LoadError>(&parsed)) return std::move(*error);
-  LoadedSet set{HorseStore(), std::move(std::get<TRaceCard>(parsed))};
-  TRaceCard& card = set.card;
+  TRaceCard& card = std::get<TRaceCard>(parsed);
   for (int k = 1; k <= card.runnerCount; ++k) {
     if (card.runner[k] > count) {
       return errorAt(file, 6 + k, "出走馬の番号に当たる競走馬がファイルにありません。");
+    }
+  }
+  for (std::size_t i = 0; i < header.size(); ++i) {
+    if (!isWellFormedCp932(header[i])) {
+      return errorAt(file, static_cast<int>(i) + 1, kNotShiftJis);
     }
   }
 
   // A race file that grew past one page while it was edited carries all its horses itself;
   // otherwise the horses after the first page stand in the continuation files of the data folder.
   const std::size_t wholeSet = static_cast<std::size_t>(kHeaderLines + kBlockLines * count);
-  const bool selfContained =
-      count > kHorsesPerPage && file.filename() != allHorsesFileName() && lines.size() >= wholeSet;
+  const bool selfContained = count > kHorsesPerPage && file.filename() != allHorsesFileName() &&
+                             countLines(text) >= wholeSet;
   const int blocksHere = selfContained ? count : blocksOnPage(count, 0);
-  const std::size_t needed = static_cast<std::size_t>(kHeaderLines + kBlockLines * blocksHere);
-  if (lines.size() < needed) return shortFile(file, lines.size(), blocksHere);
-  // Whatever follows the last block is not data; keeping it would misplace later appends.
-  lines.resize(needed);
-  if (auto error = checkShiftJis(lines, 0, kHeaderLines, file)) return std::move(*error);
-  if (auto error = checkHorseBlocks(lines, kHeaderLines, blocksHere, file)) {
-    return std::move(*error);
-  }
-  repairCutNames(lines, kHeaderLines, blocksHere);
-
-  HorseStore& store = set.store;
+  store.setHeader(std::vector<std::string>(header.begin(), header.end()));
+  store.reserveBlocks(count);
+  // Whatever follows the last block is not data; it is not read.
+  PageRead first;
+  const auto readFirst = [&] { first = readPage(cursor, kHeaderLines, blocksHere, file); };
+  std::vector<PageRead> continuations;
   if (selfContained) {
-    for (int p = 1; kHorsesPerPage * p < count; ++p) {
-      const auto from = lines.begin() + kHeaderLines + kBlockLines * kHorsesPerPage * p;
-      const auto to = from + kBlockLines * blocksOnPage(count, p);
-      store.page[p].assign(std::make_move_iterator(from), std::make_move_iterator(to));
-    }
-    lines.resize(kHeaderLines + kBlockLines * kHorsesPerPage);
+    readFirst();
   } else {
-    for (int p = 1; kHorsesPerPage * p < count; ++p) {
-      const fs::path part = dataFolder / continuationName(p);
-      LinesRead partRead = readLines(part);
-      if (!partRead.lines) return unreadableFile(part, partRead);
-      std::optional<std::vector<std::string>>& pageLines = partRead.lines;
-      const int blocks = blocksOnPage(count, p);
-      const std::size_t pageNeeded = static_cast<std::size_t>(kBlockLines * blocks);
-      if (pageLines->size() < pageNeeded) return shortFile(part, pageLines->size(), blocks);
-      pageLines->resize(pageNeeded);
-      if (auto error = checkHorseBlocks(*pageLines, 0, blocks, part)) return std::move(*error);
-      repairCutNames(*pageLines, 0, blocks);
-      store.page[p] = std::move(*pageLines);
-    }
+    continuations = readContinuations(store, dataFolder, count, readFirst);
   }
-  store.page[0] = std::move(lines);
-  store.count = count;
+  if (first.error) return std::move(*first.error);
+  takePage(store, first);
+  for (PageRead& page : continuations) {
+    if (page.error) return std::move(*page.error);
+    takePage(store, page);
+  }
   store.order.resize(static_cast<std::size_t>(count));
   std::iota(store.order.begin(), store.order.end(), 1);
-  // Every loaded horse carries the style of its current runs, whatever the file said.
-  for (int n = 1; n <= count; ++n) updateStyle(store, n);
   store.modified = false;
 
   recomputeOdds(card);
   recomputeAnyDisregard(card);
-  return set;
+  return LoadedSet{std::move(store), std::move(card)};
 }
 
 }  // namespace
@@ -206,7 +303,7 @@ std::variant<LoadedSet, LoadError> readPageZeroFile(const fs::path& file,
     return parsePageZeroFile(file, dataFolder);
   } catch (const std::bad_alloc&) {
     // Sixteen pages of horses may not fit beside everything else; the program goes on as it was.
-    return unreadableFile(file, {std::nullopt, ReadFault::OutOfMemory});
+    return unreadableFile(file, ReadFault::OutOfMemory);
   }
 }
 
@@ -244,32 +341,35 @@ std::variant<LoadedSet, LoadError> readAllHorses(const fs::path& dataFolder, Lin
 
 SetSave writeStore(LineWriter& writer, const fs::path& dataFolder, const fs::path& editedFile,
                    HorseStore& store, const TRaceCard& card) {
-  std::span<std::string> header(store.page[0].data(), kHeaderLines);
+  std::vector<std::string> header;
+  for (int L = 1; L <= kHeaderLines; ++L) header.emplace_back(store.headerLine(L));
   writeRaceHeader(card, header);
   header[kHeaderLines - 1] = std::to_string(store.count);
+  store.setHeader(std::move(header));
 
+  std::vector<std::vector<std::string_view>> pages;
+  for (int p = 0; p == 0 || kHorsesPerPage * p < store.count; ++p) {
+    pages.push_back(store.pageLines(p));
+  }
   if (editedFile == allHorsesFileName()) {
     std::vector<std::string> orderLines;
     orderLines.reserve(store.order.size());
     for (int n : store.order) orderLines.push_back(std::to_string(n));
+    const std::vector<std::string_view> orderViews = lineViews(orderLines);
 
-    std::vector<SetFile> files{{allHorsesFileName(), store.page[0]}};
-    for (int p = 1; kHorsesPerPage * p < store.count; ++p) {
-      files.push_back({continuationName(p), store.page[p]});
+    std::vector<SetFile> files{{allHorsesFileName(), pages[0]}};
+    for (std::size_t p = 1; p < pages.size(); ++p) {
+      files.push_back({continuationName(static_cast<int>(p)), pages[p]});
     }
-    files.push_back({orderFileName(), orderLines});
+    files.push_back({orderFileName(), orderViews});
     return saveFileSet(writer, dataFolder, files);
   }
   // A race file keeps every one of its horses in the one file, even past the first page.
-  std::vector<std::string> joined;
-  std::span<const std::string> lines = store.page[0];
-  if (store.count > kHorsesPerPage) {
-    for (int p = 0; p < kPageCount; ++p) {
-      joined.insert(joined.end(), store.page[p].begin(), store.page[p].end());
-    }
-    lines = joined;
+  std::vector<std::string_view> joined;
+  for (const std::vector<std::string_view>& page : pages) {
+    joined.insert(joined.end(), page.begin(), page.end());
   }
-  if (!writer.writeLines(editedFile, lines)) return SetSave{false, {editedFile}};
+  if (!writer.writeLines(editedFile, joined)) return SetSave{false, {editedFile}};
   return SetSave{true, {}};
 }
 

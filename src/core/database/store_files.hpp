@@ -3,6 +3,7 @@
 // reading of any file in the main-file form (61 header lines, then 42-line blocks).
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -24,7 +25,7 @@ struct LoadError {
 };
 
 // The load error of a file that could not be read at all, with the system's reason.
-LoadError unreadableFile(const std::filesystem::path& file, const LinesRead& read);
+LoadError unreadableFile(const std::filesystem::path& file, ReadFault fault, int systemError = 0);
 
 // The message window lines for a load error: names the file and the line.
 std::vector<std::string> loadErrorMessage(const LoadError& error);
@@ -39,15 +40,16 @@ struct LoadedSet {
   TRaceCard card;
 };
 
-// Checks `blocks` horse blocks that start at index `first` of a file's lines: every line must be
-// Shift-JIS, and the numbers that are read without a fallback (3rd corner, last 3F, finish) must
-// be numbers in every run that holds data. The error names the file's line.
-std::optional<LoadError> checkHorseBlocks(std::span<const std::string> lines, std::size_t first,
-                                          int blocks, const std::filesystem::path& file);
-
-// Repairs every horse name of `blocks` checked blocks that start at index `first` whose last byte
-// is the first half of a character (repairCutName).
-void repairCutNames(std::span<std::string> lines, std::size_t first, int blocks);
+// Reads `blocks` horse blocks of a file from the cursor on, the next line being the file's line
+// `firstLine` + 1. Every block's 42 lines must be there and be Shift-JIS, and the numbers that are
+// read without a fallback (3rd corner, last 3F, finish) must be numbers in every run that holds
+// data. The error names the file's line; the horses are checked in file order, each one's bytes
+// before its numbers. Each block, once checked, goes to `take` with its text (its lines with
+// their ends, as splitBlock reads them).
+using TakeBlock = std::function<void(std::string_view text, const BlockLines& lines)>;
+std::optional<LoadError> readHorseBlocks(LineCursor& cursor, std::size_t firstLine, int blocks,
+                                         const std::filesystem::path& file,
+                                         const TakeBlock& take = {});
 
 // Reads a main-format file and, as its count needs, the continuation files 全競走馬2.um0 ... from
 // `dataFolder`. Recomputes every style line and the odds-derived values. Nothing is changed

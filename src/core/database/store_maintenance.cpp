@@ -18,7 +18,7 @@ constexpr int kCenturyWindow = 50;  // two-digit years farther apart belong to a
 void changeAllAges(HorseStore& store, int step) {
   for (int n = 1; n <= store.count; ++n) {
     const int age = std::clamp(horseAge(store, n) + step, 1, kMaxAge);
-    store.setLine(n, 1, withAge(store.line(n, 1), age));
+    store.setLine(n, 1, withAge(std::string(store.line(n, 1)), age));
   }
 }
 
@@ -38,7 +38,8 @@ bool lastRanLongAgo(std::string_view latest, int todayYear, int todayMonth, int 
 std::vector<int> findOldHorses(const HorseStore& store, int todayYear, int todayMonth, int years) {
   std::vector<int> old;
   for (int n = 1; n <= store.count && static_cast<int>(old.size()) < kMaxMovedHorses; ++n) {
-    const std::vector<std::string_view> months = presentMonths(store.block(n));
+    const BlockLines block = store.block(n);
+    const std::vector<std::string_view> months = presentMonths(block);
     const std::string_view latest = months.empty() ? kUndated : months.front();
     if (lastRanLongAgo(latest, todayYear, todayMonth, years)) old.push_back(n);
   }
@@ -50,8 +51,9 @@ std::vector<std::string> movedHorsesFile(const HorseStore& store, std::span<cons
   lines[kHeaderLines - 1] = std::to_string(horses.size());
   lines.reserve(lines.size() + horses.size() * kBlockLines);
   for (int n : horses) {
-    const std::span<const std::string> block = store.block(n);
-    lines.insert(lines.end(), block.begin(), block.end());
+    const BlockLines block = store.block(n);
+    const std::span<const std::string_view> blockLines = block;
+    lines.insert(lines.end(), blockLines.begin(), blockLines.end());
   }
   return lines;
 }

@@ -70,8 +70,8 @@ Registration registerHorse(HorseStore& store, const NameChoice& choice, int& add
       identityLine(choice.name, ageOf(choice.ageIndex), sexOf(choice.sexIndex));
   const std::string_view name = std::string_view(identity).substr(0, kNameBytes);
   for (int n = 1; n <= store.count; ++n) {
-    const std::string& line1 = store.line(n, 1);
-    if (storedName(std::string_view(line1).substr(0, std::min(line1.size(), kNameBytes))) == name) {
+    const std::string_view line1 = store.line(n, 1);
+    if (storedName(line1.substr(0, std::min(line1.size(), kNameBytes))) == name) {
       return Registration::SameName;
     }
   }

@@ -103,10 +103,11 @@ constexpr CodeRun kAssignedRuns[] = {
     {0xFB40, 0xFB7E}, {0xFB80, 0xFBFC}, {0xFC40, 0xFC4B},
 };
 
-// One bit per double-byte code, set from the runs when the program is built.
-using CodeBits = std::array<std::uint64_t, 0x10000 / 64>;
-constexpr CodeBits kAssigned = [] {
-  CodeBits bits{};
+}  // namespace
+
+// Set from the runs when the program is built.
+constexpr std::array<std::uint64_t, 0x10000 / 64> kAssignedCp932Codes = [] {
+  std::array<std::uint64_t, 0x10000 / 64> bits{};
   for (const CodeRun& run : kAssignedRuns) {
     for (unsigned code = run.first; code <= run.last; ++code) {
       bits[code / 64] |= 1ull << (code % 64);
@@ -114,13 +115,6 @@ constexpr CodeBits kAssigned = [] {
   }
   return bits;
 }();
-
-}  // namespace
-
-bool isAssignedCp932Pair(unsigned char lead, unsigned char trail) {
-  const unsigned code = static_cast<unsigned>(lead) << 8 | trail;
-  return kAssigned[code / 64] >> (code % 64) & 1u;
-}
 
 Converted cp932ToUtf8(std::string_view cp932) {
   return convert("UTF-8", "CP932", cp932);

@@ -2,7 +2,9 @@
 // Conversion between cp932 (the files and all domain text) and UTF-8 (the screen, the terminal,
 // file names). Text that cannot be converted is reported, never dropped or replaced.
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -16,8 +18,14 @@ struct Converted {
 };
 
 Converted cp932ToUtf8(std::string_view cp932);
+// One bit per double-byte code (lead << 8 | trail) that cp932 gives a character.
+extern const std::array<std::uint64_t, 0x10000 / 64> kAssignedCp932Codes;
+
 // True when the two bytes form a character of cp932 (unassigned codes such as 85 40 do not).
-bool isAssignedCp932Pair(unsigned char lead, unsigned char trail);
+inline bool isAssignedCp932Pair(unsigned char lead, unsigned char trail) {
+  const unsigned code = static_cast<unsigned>(lead) << 8 | trail;
+  return kAssignedCp932Codes[code / 64] >> (code % 64) & 1u;
+}
 Converted utf8ToCp932(std::string_view utf8);
 
 // For messages only: a UTF-8 text (such as a file name) in cp932, with every character that cp932

@@ -19,7 +19,7 @@ namespace korvane {
 
 struct SetFile {
   std::filesystem::path name;  // a plain file name inside the folder
-  std::span<const std::string> lines;
+  std::span<const std::string_view> lines;
 };
 
 struct SetSave {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -74,7 +75,8 @@ LinesRead readContent(const std::filesystem::path& path, std::size_t maxBytes,
   if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
     return {std::nullopt, ReadFault::TooLarge};
   }
-  content.resize(static_cast<std::size_t>(info.st_size));
+  // One byte more than the file holds, so that the read that finds its end needs no more room.
+  content.resize(static_cast<std::size_t>(info.st_size) + 1);
   std::size_t done = 0;
   // A file that grows while it is read is still held to the limit.
   while (true) {
@@ -95,21 +97,21 @@ LinesRead readContent(const std::filesystem::path& path, std::size_t maxBytes,
   return {};
 }
 
-std::vector<std::string> splitLines(const std::string& content) {
-  std::vector<std::string> lines;
-  lines.reserve(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
-  // Most lines are a few bytes: looking for the end byte by byte beats a library call per line.
-  const char* const end = content.data() + content.size();
-  for (const char* start = content.data(); start < end;) {
-    const char* stop = start;
-    while (stop < end && *stop != '\n') ++stop;
-    const char* next = stop < end ? stop + 1 : end;
-    if (stop > start && stop[-1] == '\r') --stop;
-    lines.emplace_back(start, stop);
-    start = next;
+}  // namespace
+
+std::size_t countLines(std::string_view text) {
+  std::size_t lines = 0;
+  for (std::size_t pos = 0; pos < text.size(); ++lines) {
+    pos = findLineFeed(text, pos) + 1;
   }
   return lines;
 }
+
+std::vector<std::string_view> lineViews(std::span<const std::string> lines) {
+  return std::vector<std::string_view>(lines.begin(), lines.end());
+}
+
+namespace {
 
 bool writeAll(int fd, const std::string& data) {
   std::size_t written = 0;
@@ -153,13 +155,25 @@ std::string systemErrorReason(int error) {
 
 }  // namespace
 
+ReadStatus readText(const std::filesystem::path& path, std::string& text, std::size_t maxBytes) {
+  try {
+    const LinesRead read = readContent(path, maxBytes, text);
+    return {read.fault, read.systemError};
+  } catch (const std::bad_alloc&) {
+    return {ReadFault::OutOfMemory};
+  }
+}
+
 LinesRead readLines(const std::filesystem::path& path, std::size_t maxBytes) {
   try {
-    std::string content;
-    LinesRead read = readContent(path, maxBytes, content);
-    if (read.fault != ReadFault::None) return read;
-    read.lines = splitLines(content);
-    return read;
+    std::string text;
+    const ReadStatus read = readText(path, text, maxBytes);
+    if (read.fault != ReadFault::None) return {std::nullopt, read.fault, read.systemError};
+    std::vector<std::string> strings;
+    strings.reserve(countLines(text));
+    LineCursor cursor(text);
+    for (std::string_view line; cursor.next(line);) strings.emplace_back(line);
+    return {std::move(strings)};
   } catch (const std::bad_alloc&) {
     return {std::nullopt, ReadFault::OutOfMemory};
   }
@@ -190,12 +204,12 @@ std::string readFaultReason(ReadFault fault, int systemError) {
 }
 
 bool AtomicLineWriter::writeStaged(const std::filesystem::path& path,
-                                   std::span<const std::string> lines) {
+                                   std::span<const std::string_view> lines) {
   std::string data;
   std::size_t size = 0;
-  for (const std::string& line : lines) size += line.size() + 2;
+  for (const std::string_view line : lines) size += line.size() + 2;
   data.reserve(size);
-  for (const std::string& line : lines) {
+  for (const std::string_view line : lines) {
     data += line;
     data += "\r\n";
   }
@@ -206,7 +220,7 @@ bool AtomicLineWriter::writeStaged(const std::filesystem::path& path,
 }
 
 bool AtomicLineWriter::writeLines(const std::filesystem::path& path,
-                                  std::span<const std::string> lines) {
+                                  std::span<const std::string_view> lines) {
   std::filesystem::path temp = path;
   temp += ".tmp";
   if (!writeStaged(temp, lines) || std::rename(temp.c_str(), path.c_str()) != 0) {

@@ -1,31 +1,52 @@
 #include "core/text/sjis.hpp"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 #include "core/text/encoding.hpp"
 
 namespace korvane {
 
+// The first byte of a word read from memory is its lowest.
+static_assert(std::endian::native == std::endian::little);
+
 namespace {
 constexpr std::string_view kZenSpace = "\x81\x40";  // "　" in cp932
 }
 
-std::size_t charBytesAt(std::string_view s, std::size_t pos) {
-  return (isLeadByte(static_cast<unsigned char>(s[pos])) && pos + 1 < s.size()) ? 2 : 1;
-}
-
 bool isWellFormedCp932(std::string_view s) {
-  for (std::size_t pos = 0; pos < s.size(); ++pos) {
-    const auto c = static_cast<unsigned char>(s[pos]);
-    if (c < 0x80) continue;  // most bytes of a file: digits, letters, blanks
-    if (isLeadByte(c)) {
-      if (++pos == s.size()) return false;
-      if (!isAssignedCp932Pair(c, static_cast<unsigned char>(s[pos]))) return false;
-    } else if (c == 0x80 || c == 0xA0 || c > 0xDF) {
-      return false;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+  const auto* const data = reinterpret_cast<const unsigned char*>(s.data());
+  const std::size_t size = s.size();
+  std::size_t pos = 0;
+  while (true) {
+    // Digits, letters and blanks, most bytes of a file, pass eight at a time, and up to the
+    // first byte of a character that is not one of them.
+    for (; pos + 8 <= size; pos += 8) {
+      std::uint64_t word;
+      std::memcpy(&word, data + pos, 8);
+      if (const std::uint64_t high = word & kHighBits; high != 0) {
+        pos += static_cast<std::size_t>(std::countr_zero(high)) / 8;
+        break;
+      }
     }
+    while (pos < size && data[pos] < 0x80) ++pos;
+    if (pos == size) return true;
+    // Then the characters that are not, one after another (a name is a run of them).
+    do {
+      const unsigned char c = data[pos];
+      if (isLeadByte(c)) {
+        if (pos + 1 == size || !isAssignedCp932Pair(c, data[pos + 1])) return false;
+        pos += 2;
+      } else if (c >= 0xA1 && c <= 0xDF) {
+        ++pos;  // half-width katakana
+      } else {
+        return false;
+      }
+    } while (pos < size && data[pos] >= 0x80);
   }
-  return true;
 }
 
 std::string cutBytes(std::string_view s, std::size_t n) {

@@ -15,7 +15,9 @@ inline bool isLeadByte(unsigned char c) {
 }
 
 // Bytes of the character that starts at pos: 2 for a lead byte followed by another byte, else 1.
-std::size_t charBytesAt(std::string_view s, std::size_t pos);
+inline std::size_t charBytesAt(std::string_view s, std::size_t pos) {
+  return (isLeadByte(static_cast<unsigned char>(s[pos])) && pos + 1 < s.size()) ? 2 : 1;
+}
 
 // True when every byte belongs to a cp932 character: a single byte 0x00-0x7F or 0xA1-0xDF, or a
 // lead byte followed by a trail byte that together are an assigned character.
