@@ -32,6 +32,13 @@ std::string_view HorseStore::line(int n, int L) const {
   return line;
 }
 
+std::span<const std::string_view> HorseStore::runnerBlock(int n) const {
+  const std::string_view text = blocks_[static_cast<std::size_t>(n - 1)];
+  auto [at, added] = runnerLines_.try_emplace(text.data());
+  if (added) at->second = splitBlock(text);
+  return at->second;
+}
+
 void HorseStore::setLine(int n, int L, std::string_view text) {
   // Most changes leave most lines as they were; those keep no second copy.
   if (line(n, L) == text) return;

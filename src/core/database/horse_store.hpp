@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/database/horse_record.hpp"
@@ -58,6 +59,9 @@ class HorseStore {
   void setLine(int n, int L, std::string_view text);
   // The 42 lines of horse n.
   BlockLines block(int n) const { return splitBlock(blocks_[n - 1]); }
+  // The same lines, split once and kept with the store: for the runners of a race, whose lines
+  // every prediction reads again. Valid as long as the store lives.
+  std::span<const std::string_view> runnerBlock(int n) const;
   // Replaces the 42 lines of horse n at once.
   void setBlock(int n, std::span<const std::string_view> lines);
 
@@ -85,6 +89,9 @@ class HorseStore {
  private:
   std::vector<std::string> header_;
   std::vector<std::string_view> blocks_;
+  // runnerBlock's lines by the text of the block; a block's text never changes, a changed horse
+  // gets a new one.
+  mutable std::unordered_map<const char*, BlockLines> runnerLines_;
   // Shared by copies of the store; only ever added to.
   std::shared_ptr<std::deque<std::string>> text_;
 };

@@ -202,9 +202,8 @@ void fillRunCache(RunCache& cache, const HorseStore& store, const TRaceCard& car
     const bool hasHorse = k <= n && horse >= 1 && horse <= store.count;
     // The whole block at once: the fields are read by their place in it, as the record accessors
     // read them, without looking the horse up again for every field.
-    const BlockLines lines = hasHorse ? store.block(horse) : BlockLines();
     const std::span<const std::string_view> block =
-        hasHorse ? std::span<const std::string_view>(lines) : std::span<const std::string_view>();
+        hasHorse ? store.runnerBlock(horse) : std::span<const std::string_view>();
     for (int r = 1; r <= kRuns; ++r) {
       CachedRun& run = cache[k][r];
       run = CachedRun{};
