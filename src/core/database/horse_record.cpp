@@ -166,6 +166,12 @@ std::string storedName(std::string_view name) {
 
 std::optional<std::string> repairedCutName(std::string_view identity) {
   constexpr std::size_t kNameBytes = 18;
+  // Only a character that begins on the last byte of the field can be cut; a name that ends in
+  // a blank, as most do, needs no walk through its characters.
+  if (identity.size() <= kNameBytes ||
+      !isLeadByte(static_cast<unsigned char>(identity[kNameBytes - 1]))) {
+    return std::nullopt;
+  }
   std::size_t pos = 0;
   while (pos < kNameBytes && pos < identity.size()) pos += charBytesAt(identity, pos);
   if (pos != kNameBytes + 1) return std::nullopt;
