@@ -167,6 +167,23 @@ TEST(StoreEdit, LinesStayValidAndCopiesChangeApart) {
   EXPECT_EQ(store.line(2, 1), copy.line(3, 1));
 }
 
+// The runners' lines, split once for the predictions, follow every change of the horse.
+TEST(StoreEdit, TheRunnersLinesFollowAChangedHorse) {
+  HorseStore store;
+  for (int i = 1; i <= 2; ++i) appendHorse(store, taggedRecord(nameFor(i), i));
+  const int time = runLine(3, RunField::Time);
+  const std::span<const std::string_view> before = store.runnerBlock(2);
+  EXPECT_EQ(before[time - 1], "t2");
+  store.setLine(2, time, "t7");
+  EXPECT_EQ(store.runnerBlock(2)[time - 1], "t7");
+  EXPECT_EQ(before[time - 1], "t2");  // what was read before stays as it was read
+  replaceHorse(store, 1, taggedRecord(nameFor(1), 5));
+  EXPECT_EQ(store.runnerBlock(1)[time - 1], "t5");
+  TRaceCard card;
+  deleteHorse(store, card, 1);
+  EXPECT_EQ(store.runnerBlock(1)[time - 1], "t7");
+}
+
 TEST(StoreEdit, TheTwelveThousandthHorseIsTheLast) {
   HorseStore store = bulkStoreOf(kMaxHorses - 1);
   EXPECT_EQ(appendHorse(store, taggedRecord(nameFor(kMaxHorses), kMaxHorses)), kMaxHorses);
