@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -41,39 +40,39 @@ class Descriptor {
 };
 
 // The refusal of the system, from its errno.
-LinesRead refusal(int error) {
+ReadStatus refusal(int error) {
   switch (error) {
     case ENOENT:
     case ENOTDIR:
-      return {std::nullopt, ReadFault::Missing};
+      return {ReadFault::Missing};
     case EACCES:
     case EPERM:
-      return {std::nullopt, ReadFault::NoPermission};
+      return {ReadFault::NoPermission};
     case EISDIR:
-      return {std::nullopt, ReadFault::Folder};
+      return {ReadFault::Folder};
     case ELOOP:
-      return {std::nullopt, ReadFault::LinkLoop};
+      return {ReadFault::LinkLoop};
     case ENXIO:  // a socket or a device without its driver
     case ENODEV:
-      return {std::nullopt, ReadFault::NotAFile};
+      return {ReadFault::NotAFile};
     case ENOMEM:
-      return {std::nullopt, ReadFault::OutOfMemory};
+      return {ReadFault::OutOfMemory};
     default:
-      return {std::nullopt, ReadFault::Unreadable, error};
+      return {ReadFault::Unreadable, error};
   }
 }
 
 // The file's bytes, at most maxBytes; a pipe opened without waiting never blocks the program.
-LinesRead readContent(const std::filesystem::path& path, std::size_t maxBytes,
-                      std::string& content) {
+ReadStatus readContent(const std::filesystem::path& path, std::size_t maxBytes,
+                       std::string& content) {
   const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.get() < 0) return refusal(errno);
   struct stat info {};
   if (::fstat(fd.get(), &info) != 0) return refusal(errno);
-  if (S_ISDIR(info.st_mode)) return {std::nullopt, ReadFault::Folder};
-  if (!S_ISREG(info.st_mode)) return {std::nullopt, ReadFault::NotAFile};
+  if (S_ISDIR(info.st_mode)) return {ReadFault::Folder};
+  if (!S_ISREG(info.st_mode)) return {ReadFault::NotAFile};
   if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
-    return {std::nullopt, ReadFault::TooLarge};
+    return {ReadFault::TooLarge};
   }
   // One byte more than the file holds, so that the read that finds its end needs no more room.
   content.resize(static_cast<std::size_t>(info.st_size) + 1);
@@ -81,7 +80,7 @@ LinesRead readContent(const std::filesystem::path& path, std::size_t maxBytes,
   // A file that grows while it is read is still held to the limit.
   while (true) {
     if (done == content.size()) {
-      if (content.size() > maxBytes) return {std::nullopt, ReadFault::TooLarge};
+      if (content.size() > maxBytes) return {ReadFault::TooLarge};
       content.resize(content.size() + 4096);
     }
     const ssize_t n = ::read(fd.get(), content.data() + done, content.size() - done);
@@ -93,7 +92,7 @@ LinesRead readContent(const std::filesystem::path& path, std::size_t maxBytes,
     done += static_cast<std::size_t>(n);
   }
   content.resize(done);
-  if (done > maxBytes) return {std::nullopt, ReadFault::TooLarge};
+  if (done > maxBytes) return {ReadFault::TooLarge};
   return {};
 }
 
@@ -157,8 +156,7 @@ std::string systemErrorReason(int error) {
 
 ReadStatus readText(const std::filesystem::path& path, std::string& text, std::size_t maxBytes) {
   try {
-    const LinesRead read = readContent(path, maxBytes, text);
-    return {read.fault, read.systemError};
+    return readContent(path, maxBytes, text);
   } catch (const std::bad_alloc&) {
     return {ReadFault::OutOfMemory};
   }
@@ -170,7 +168,6 @@ LinesRead readLines(const std::filesystem::path& path, std::size_t maxBytes) {
     const ReadStatus read = readText(path, text, maxBytes);
     if (read.fault != ReadFault::None) return {std::nullopt, read.fault, read.systemError};
     std::vector<std::string> strings;
-    strings.reserve(countLines(text));
     LineCursor cursor(text);
     for (std::string_view line; cursor.next(line);) strings.emplace_back(line);
     return {std::move(strings)};
