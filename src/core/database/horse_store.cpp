@@ -48,10 +48,7 @@ void HorseStore::setLine(int n, int L, std::string_view text) {
 }
 
 void HorseStore::setBlock(int n, std::span<const std::string_view> lines) {
-  const std::size_t last = blocks_.size();
-  pushBlock(lines);
-  blocks_[static_cast<std::size_t>(n - 1)] = blocks_.back();
-  blocks_.resize(last);
+  blocks_[static_cast<std::size_t>(n - 1)] = keepBlock(lines);
 }
 
 std::vector<std::string_view> HorseStore::pageLines(int p) const {
@@ -70,6 +67,10 @@ std::vector<std::string_view> HorseStore::pageLines(int p) const {
 }
 
 void HorseStore::pushBlock(std::span<const std::string_view> lines) {
+  blocks_.push_back(keepBlock(lines));
+}
+
+std::string_view HorseStore::keepBlock(std::span<const std::string_view> lines) {
   std::string& joined = keepText();
   std::size_t size = 0;
   for (std::size_t i = 0; i < kBlockLines; ++i) size += (i < lines.size() ? lines[i].size() : 0) + 2;
@@ -78,7 +79,7 @@ void HorseStore::pushBlock(std::span<const std::string_view> lines) {
     if (i < lines.size()) joined += lines[i];
     joined += "\r\n";
   }
-  blocks_.push_back(joined);
+  return joined;
 }
 
 void HorseStore::reserveBlocks(int horses) {

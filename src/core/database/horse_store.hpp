@@ -87,6 +87,9 @@ class HorseStore {
   std::string& keepText();
 
  private:
+  // A copy of `lines` (the first 42; missing ones empty), each ended by CR LF, kept with the store.
+  std::string_view keepBlock(std::span<const std::string_view> lines);
+
   std::vector<std::string> header_;
   std::vector<std::string_view> blocks_;
   // runnerBlock's lines by the text of the block; a block's text never changes, a changed horse
