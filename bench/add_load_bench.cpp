@@ -75,8 +75,9 @@ void addLoad(benchmark::State& state, const HorseStore& base, const std::string&
     state.PauseTiming();
     HorseStore store = base;
     state.ResumeTiming();
-    const auto checked = checkRaceFileBlocks(file, "bench.uma");
-    const AddLoadTally tally = mergeRaceBlocks(store, file, std::get<int>(checked));
+    const auto blocks = readRaceFileBlocks(file, "bench.uma");
+    const AddLoadTally tally =
+        mergeRaceBlocks(store, std::get<std::vector<std::string_view>>(blocks));
     benchmark::DoNotOptimize(tally);
   }
 }

@@ -70,39 +70,31 @@ std::vector<std::string> raceFileLines(const HorseStore& store, const TRaceCard&
   return lines;
 }
 
-namespace {
-
-// Moves the cursor past the header of a race file; the count its line 61 announces, or the fault.
-std::variant<int, LoadError> skipRaceHeader(LineCursor& cursor, const fs::path& file) {
-  std::string_view line;
-  for (int L = 1; L <= kHeaderLines; ++L) {
-    if (!cursor.next(line)) return LoadError{file, L, sj("ファイルが途中で終わっています。")};
-  }
-  const std::optional<int> count = parseStrict(line);
-  if (!count) return LoadError{file, kHeaderLines, sj("数字ではありません。")};
-  return *count;
-}
-
-}  // namespace
-
-std::variant<int, LoadError> checkRaceFileBlocks(std::string_view text, const fs::path& file) {
+std::variant<std::vector<std::string_view>, LoadError> readRaceFileBlocks(std::string_view text,
+                                                                          const fs::path& file) {
   LineCursor cursor(text);
-  std::variant<int, LoadError> count = skipRaceHeader(cursor, file);
-  if (const int* blocks = std::get_if<int>(&count)) {
-    if (auto error = readHorseBlocks(cursor, kHeaderLines, *blocks, file)) return *error;
-  }
-  return count;
+  auto headerRead = readHeaderLines(cursor, file);
+  if (auto* error = std::get_if<LoadError>(&headerRead)) return std::move(*error);
+  const auto& header = std::get<std::vector<std::string_view>>(headerRead);
+  const std::optional<int> count = parseStrict(header.back());
+  if (!count) return LoadError{file, kHeaderLines, sj("数字ではありません。")};
+  std::vector<std::string_view> blocks;
+  const auto keep = [&](std::string_view blockText, const BlockLines&) {
+    blocks.push_back(blockText);
+  };
+  if (auto error = readHorseBlocks(cursor, kHeaderLines, *count, file, keep)) return *error;
+  return blocks;
 }
 
-AddLoadTally mergeRaceBlocks(HorseStore& store, std::string_view text, int blocks) {
+AddLoadTally mergeRaceBlocks(HorseStore& store, std::span<const std::string_view> blocks) {
   AddLoadTally tally;
   // The first stored horse of every name, so that a name is found without a scan of the store.
   std::unordered_map<std::string, int> byName;
-  byName.reserve(static_cast<std::size_t>(store.count + blocks));
+  byName.reserve(static_cast<std::size_t>(store.count) + blocks.size());
   for (int n = 1; n <= store.count; ++n) byName.emplace(matchName(store.line(n, 1)), n);
 
-  const auto merge = [&](std::string_view, const BlockLines& lines) {
-    BlockLines block = lines;
+  for (const std::string_view text : blocks) {
+    BlockLines block = splitBlock(text);
     // A name cut in half a character is mended before it is matched.
     const std::optional<std::string> mended = repairedCutName(block[0]);
     if (mended) block[0] = *mended;
@@ -117,19 +109,15 @@ AddLoadTally mergeRaceBlocks(HorseStore& store, std::string_view text, int block
       } else {
         ++tally.kept;
       }
-      return;
+      continue;
     }
     if (store.count >= kMaxHorses) {
       ++tally.refused;
-      return;
+      continue;
     }
     byName.emplace(name, appendHorse(store, record));
     ++tally.appended;
-  };
-  LineCursor cursor(text);
-  std::string_view line;
-  for (int L = 1; L <= kHeaderLines; ++L) cursor.next(line);
-  readHorseBlocks(cursor, kHeaderLines, blocks, {}, merge);
+  }
   store.setHeaderLine(kHeaderLines, std::to_string(store.count));
   return tally;
 }
@@ -141,9 +129,9 @@ std::variant<AddLoadTally, LoadError> addLoadFile(HorseStore& store, const fs::p
     std::string text;
     const ReadStatus read = readText(file, text);
     if (read.fault != ReadFault::None) return unreadableFile(file, read.fault, read.systemError);
-    std::variant<int, LoadError> checked = checkRaceFileBlocks(text, file);
-    if (LoadError* fault = std::get_if<LoadError>(&checked)) return std::move(*fault);
-    return mergeRaceBlocks(store, text, std::get<int>(checked));
+    auto blocks = readRaceFileBlocks(text, file);
+    if (LoadError* fault = std::get_if<LoadError>(&blocks)) return std::move(*fault);
+    return mergeRaceBlocks(store, std::get<std::vector<std::string_view>>(blocks));
   } catch (const std::bad_alloc&) {
     return unreadableFile(file, ReadFault::OutOfMemory);
   }

@@ -24,10 +24,10 @@ void writeRaceHeader(const TRaceCard& card, std::span<std::string> header);
 // in the file, then the blocks of the runners in slot order.
 std::vector<std::string> raceFileLines(const HorseStore& store, const TRaceCard& card);
 
-// The number of horse blocks a race file's text announces on line 61, once every block it
-// announces is there and its strictly read fields are numbers.
-std::variant<int, LoadError> checkRaceFileBlocks(std::string_view text,
-                                                 const std::filesystem::path& file);
+// The texts of the horse blocks a race file's text announces on line 61 (as splitBlock reads
+// them), once every one is there and its strictly read fields are numbers.
+std::variant<std::vector<std::string_view>, LoadError> readRaceFileBlocks(
+    std::string_view text, const std::filesystem::path& file);
 
 // What the add-load did with the blocks of a file.
 struct AddLoadTally {
@@ -37,9 +37,8 @@ struct AddLoadTally {
   int refused = 0;  // no room left below 12000 horses
 };
 
-// Merges `blocks` checked blocks (from line 62 of the file's `text`) into the store; the race
-// card is not touched.
-AddLoadTally mergeRaceBlocks(HorseStore& store, std::string_view text, int blocks);
+// Merges the checked blocks of a race file into the store; the race card is not touched.
+AddLoadTally mergeRaceBlocks(HorseStore& store, std::span<const std::string_view> blocks);
 
 // Reads and checks the whole race file, then merges its horses into the store; a file that cannot
 // be read or fails a check adds nothing.

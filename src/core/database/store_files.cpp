@@ -120,6 +120,17 @@ std::optional<LoadError> readHorseBlocks(LineCursor& cursor, std::size_t firstLi
   return std::nullopt;
 }
 
+std::variant<std::vector<std::string_view>, LoadError> readHeaderLines(LineCursor& cursor,
+                                                                       const fs::path& file) {
+  std::vector<std::string_view> header(kHeaderLines);
+  for (std::size_t i = 0; i < header.size(); ++i) {
+    if (!cursor.next(header[i])) {
+      return errorAt(file, static_cast<int>(i) + 1, "ファイルが途中で終わっています。");
+    }
+  }
+  return header;
+}
+
 LoadError unreadableFile(const fs::path& file, ReadFault fault, int systemError) {
   return LoadError{file, 0, readFaultReason(fault, systemError)};
 }
@@ -235,12 +246,9 @@ std::variant<LoadedSet, LoadError> parsePageZeroFile(const fs::path& file,
   const ReadStatus read = readText(file, text);
   if (read.fault != ReadFault::None) return unreadableFile(file, read.fault, read.systemError);
   LineCursor cursor(text);
-  std::vector<std::string_view> header(kHeaderLines);
-  for (std::size_t i = 0; i < header.size(); ++i) {
-    if (!cursor.next(header[i])) {
-      return errorAt(file, static_cast<int>(i) + 1, "ファイルが途中で終わっています。");
-    }
-  }
+  auto headerRead = readHeaderLines(cursor, file);
+  if (auto* error = std::get_if<LoadError>(&headerRead)) return std::move(*error);
+  const std::vector<std::string_view>& header = std::get<std::vector<std::string_view>>(headerRead);
 
   const std::optional<int> announced = parseStrict(header[kHeaderLines - 1]);
   if (!announced) return errorAt(file, kHeaderLines, "数字ではありません。");

@@ -40,6 +40,11 @@ struct LoadedSet {
   TRaceCard card;
 };
 
+// The 61 header lines of a main-format file from the cursor on, or the fault of a file that ends
+// before them.
+std::variant<std::vector<std::string_view>, LoadError> readHeaderLines(
+    LineCursor& cursor, const std::filesystem::path& file);
+
 // Reads `blocks` horse blocks of a file from the cursor on, the next line being the file's line
 // `firstLine` + 1. Every block's 42 lines must be there and be Shift-JIS, and the numbers that are
 // read without a fallback (3rd corner, last 3F, finish) must be numbers in every run that holds
