@@ -6,10 +6,12 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "core/text/byte_masks.hpp"
 #include "core/text/encoding.hpp"
 #include "core/text/line_file.hpp"
 #include "core/text/sjis.hpp"
@@ -44,14 +46,15 @@ TEST(Sjis, WellFormedShiftJis) {
   EXPECT_TRUE(isWellFormedCp932("\x87\x40\xFA\x40"));
 }
 
-// The check that passes ASCII eight bytes at a time says what a byte-by-byte reading says, for
-// characters that straddle the eight-byte steps anywhere and for a fault at any place.
-TEST(Sjis, TheWordAtATimeCheckAgreesWithAByteByByteReading) {
+// The check that passes 64 bytes at a time says what a byte-by-byte reading says, for characters
+// that straddle the 64-byte steps anywhere and for a fault at any place.
+TEST(Sjis, TheWindowedCheckAgreesWithAByteByByteReading) {
   const auto byteByByte = [](std::string_view s) {
     for (std::size_t i = 0; i < s.size(); ++i) {
       const auto c = static_cast<unsigned char>(s[i]);
       if (c < 0x80 || (c >= 0xA1 && c <= 0xDF)) continue;
-      if (!isLeadByte(c) || i + 1 == s.size() ||
+      const bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+      if (!lead || i + 1 == s.size() ||
           !isAssignedCp932Pair(c, static_cast<unsigned char>(s[i + 1]))) {
         return false;
       }
@@ -66,7 +69,7 @@ TEST(Sjis, TheWordAtATimeCheckAgreesWithAByteByByteReading) {
   int refused = 0;
   for (int trial = 0; trial < 20000; ++trial) {
     std::string text;
-    const int length = static_cast<int>(random() % 24);
+    const int length = static_cast<int>(random() % 64);
     for (int i = 0; i < length; ++i) {
       // Mostly well-formed pieces, so that both answers come up often.
       text += random() % 40 == 0 ? bad[random() % bad.size()] : good[random() % good.size()];
@@ -75,6 +78,34 @@ TEST(Sjis, TheWordAtATimeCheckAgreesWithAByteByByteReading) {
     refused += !byteByByte(text);
   }
   EXPECT_GT(refused, 500);
+}
+
+TEST(Sjis, LeadBytesAreThoseOfTheTwoRanges) {
+  for (unsigned c = 0; c <= 0xFF; ++c) {
+    EXPECT_EQ(isLeadByte(static_cast<unsigned char>(c)),
+              (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC))
+        << std::hex << c;
+  }
+}
+
+// The line feeds and the high bytes of 64 bytes, and of the bytes left at the end of a text,
+// are those a byte-by-byte look finds.
+TEST(ByteMasks, MarkWhatAByteByByteLookFinds) {
+  std::mt19937 random(64);
+  for (int trial = 0; trial < 2000; ++trial) {
+    std::string text(static_cast<std::size_t>(random() % 150), ' ');
+    for (char& c : text) c = static_cast<char>(random() % 4 == 0 ? '\n' : random() % 256);
+    for (std::size_t from = 0; from < text.size(); from += kMaskBytes) {
+      std::uint64_t feeds = 0, high = 0;
+      for (std::size_t i = 0; i < kMaskBytes && from + i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[from + i]);
+        feeds |= std::uint64_t{c == '\n'} << i;
+        high |= std::uint64_t{c >= 0x80} << i;
+      }
+      ASSERT_EQ(bitsAt<lineFeedBits>(text.data(), text.size(), from), feeds) << trial;
+      ASSERT_EQ(bitsAt<highByteBits>(text.data(), text.size(), from), high) << trial;
+    }
+  }
 }
 
 // The table of assigned codes says of every double-byte code what the conversion says.
@@ -156,8 +187,6 @@ TEST_F(LineFileTest, ReadsCrLfLfAndAMissingLastLineEnd) {
   EXPECT_EQ(*lines, (std::vector<std::string>{"one", "two", "three", "", "last"}));
 }
 
-// Only regular files of plausible size are read; everything else is refused at once, so that
-// no file picked in a dialog can hang the program or fill its memory.
 // The cursor cuts lines as a plain reading of the bytes does: CR LF or LF ends a line, a CR
 // elsewhere stays in it, and a last line without an end is still a line.
 TEST(LineCursor, CutsLinesAsAPlainReadingDoes) {
@@ -184,7 +213,7 @@ TEST(LineCursor, CutsLinesAsAPlainReadingDoes) {
   std::mt19937 random(42);
   for (int trial = 0; trial < 5000; ++trial) {
     std::string text;
-    const int length = static_cast<int>(random() % 30);
+    const int length = static_cast<int>(random() % 60);
     for (int i = 0; i < length; ++i) text += pieces[random() % pieces.size()];
     std::vector<std::string> cut;
     LineCursor cursor(text);
@@ -195,6 +224,8 @@ TEST(LineCursor, CutsLinesAsAPlainReadingDoes) {
   }
 }
 
+// Only regular files of plausible size are read; everything else is refused at once, so that
+// no file picked in a dialog can hang the program or fill its memory.
 TEST_F(LineFileTest, RefusesWhatIsNoPlausibleFileAtOnce) {
   namespace fs = std::filesystem;
   const auto start = std::chrono::steady_clock::now();

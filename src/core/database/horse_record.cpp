@@ -73,17 +73,24 @@ std::vector<std::string> placeholderRecord(std::string identity) {
 }
 
 std::string computeStyle(std::span<const std::string_view> block) {
+  std::array<std::string_view, kRuns> corners;
+  for (int r = 1; r <= kRuns; ++r) {
+    const auto L = static_cast<std::size_t>(runLine(r, RunField::Corners));
+    if (L <= block.size()) corners[r - 1] = block[L - 1];
+  }
+  return std::string(styleFromCorners(corners));
+}
+
+std::string_view styleFromCorners(std::span<const std::string_view, kRuns> corners) {
   int nige = 0, senkou = 0, koui = 0, sashi = 0, oikomi = 0;
   int earlyFront = 0, earlyLate = 0;
   int valid = 0;
   for (int r = 1; r <= kRuns && valid < 3; ++r) {
-    const auto L = static_cast<std::size_t>(runLine(r, RunField::Corners));
-    if (L > block.size()) break;
-    const std::string_view corners = block[L - 1];
-    const int c4 = parseLenient(field(corners, 4, 2));
+    const std::string_view line = corners[r - 1];
+    const int c4 = parseLenient(field(line, 4, 2));
     // A run without a 4th-corner position says nothing about where the horse races.
     if (c4 <= 0) continue;
-    const int c3 = parseStrict(field(corners, 2, 2)).value_or(0);
+    const int c3 = parseStrict(field(line, 2, 2)).value_or(0);
     if (c3 == 1) {
       ++nige;
     } else if (c3 == 2 || c3 == 3) {

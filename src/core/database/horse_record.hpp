@@ -71,6 +71,8 @@ std::vector<std::string> placeholderRecord(std::string identity);
 // The running style (逃 先 好 差 追, one full-width character) from the corner positions of up to
 // three valid runs. `block` holds at least the 41 record lines (index 0 = line 1).
 std::string computeStyle(std::span<const std::string_view> block);
+// The same from the corners lines of the five runs alone, run 1 first.
+std::string_view styleFromCorners(std::span<const std::string_view, kRuns> corners);
 
 // The meeting months (YYMM) of the runs the block really has (surface line not "無"), most
 // recent first.

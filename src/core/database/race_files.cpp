@@ -79,9 +79,7 @@ std::variant<std::vector<std::string_view>, LoadError> readRaceFileBlocks(std::s
   const std::optional<int> count = parseStrict(header.back());
   if (!count) return LoadError{file, kHeaderLines, sj("数字ではありません。")};
   std::vector<std::string_view> blocks;
-  const auto keep = [&](std::string_view blockText, const BlockLines&) {
-    blocks.push_back(blockText);
-  };
+  const auto keep = [&](const ReadBlock& block) { blocks.push_back(block.text()); };
   if (auto error = readHorseBlocks(cursor, kHeaderLines, *count, file, keep)) return *error;
   return blocks;
 }

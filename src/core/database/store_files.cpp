@@ -72,7 +72,7 @@ const char* const kNotShiftJis = "Shift-JISの文字として読めないバイ�
 
 // The numbers of one block that are read without a fallback. An empty run ("無") is never read
 // past its surface line, so its other lines are not checked.
-std::optional<LoadError> checkBlockNumbers(const BlockLines& block, std::size_t first,
+std::optional<LoadError> checkBlockNumbers(const ReadBlock& block, std::size_t first,
                                            const fs::path& file) {
   static const std::string none = sj("無");
   const std::string_view notANumber = "数字ではありません。";
@@ -95,19 +95,26 @@ std::optional<LoadError> checkBlockNumbers(const BlockLines& block, std::size_t 
 
 }  // namespace
 
+std::array<std::string_view, kRuns> ReadBlock::corners() const {
+  std::array<std::string_view, kRuns> lines;
+  for (int r = 1; r <= kRuns; ++r) lines[r - 1] = (*this)[runLine(r, RunField::Corners) - 1];
+  return lines;
+}
+
 std::optional<LoadError> readHorseBlocks(LineCursor& cursor, std::size_t firstLine, int blocks,
                                          const fs::path& file, const TakeBlock& take) {
   for (int k = 0; k < blocks; ++k) {
     const std::size_t first = firstLine + static_cast<std::size_t>(kBlockLines * k);
     const std::size_t from = cursor.offset();
-    BlockLines block;
-    for (std::size_t i = 0; i < kBlockLines; ++i) {
-      if (!cursor.next(block[i])) return shortFile(file, first + i, blocks);
+    std::array<std::size_t, kBlockLines> ends;
+    if (const std::size_t read = cursor.nextLineEnds(ends.data(), kBlockLines);
+        read < kBlockLines) {
+      return shortFile(file, first + read, blocks);
     }
-    const std::string_view text = cursor.text().substr(from, cursor.offset() - from);
+    const ReadBlock block(cursor, from, ends);
     // The block's bytes in one sweep: its line ends are plain ASCII and never the second byte of
     // a character, so a bad byte is always in one of its lines.
-    if (!isWellFormedCp932(text)) {
+    if (!isWellFormedCp932(block.text())) {
       for (std::size_t i = 0; i < kBlockLines; ++i) {
         if (!isWellFormedCp932(block[i])) {
           return errorAt(file, static_cast<int>(first + i) + 1, kNotShiftJis);
@@ -115,7 +122,7 @@ std::optional<LoadError> readHorseBlocks(LineCursor& cursor, std::size_t firstLi
       }
     }
     if (auto error = checkBlockNumbers(block, first, file)) return error;
-    if (take) take(text, block);
+    if (take) take(block);
   }
   return std::nullopt;
 }
@@ -161,14 +168,14 @@ PageRead readPage(LineCursor& cursor, std::size_t firstLine, int blocks, const f
   PageRead page;
   page.blocks.reserve(static_cast<std::size_t>(std::max(blocks, 0)));
   page.error = readHorseBlocks(
-      cursor, firstLine, blocks, file, [&](std::string_view text, const BlockLines& block) {
+      cursor, firstLine, blocks, file, [&](const ReadBlock& block) {
         const std::size_t k = page.blocks.size();
-        page.blocks.push_back(text);
+        page.blocks.push_back(block.text());
         if (std::optional<std::string> mended = repairedCutName(block[0])) {
           page.mendedNames.emplace_back(k, std::move(*mended));
         }
-        std::string style = computeStyle(block);
-        if (style != block[kStyleLine - 1]) page.styles.emplace_back(k, std::move(style));
+        const std::string_view style = styleFromCorners(block.corners());
+        if (style != block[kStyleLine - 1]) page.styles.emplace_back(k, std::string(style));
       });
   return page;
 }

@@ -2,6 +2,7 @@
 // The all-horses file set (全競走馬.um0, 全競走馬2.um0 .. 全競走馬16.um0, 馬並び順.um0) and the
 // reading of any file in the main-file form (61 header lines, then 42-line blocks).
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -45,13 +46,36 @@ struct LoadedSet {
 std::variant<std::vector<std::string_view>, LoadError> readHeaderLines(
     LineCursor& cursor, const std::filesystem::path& file);
 
+// One horse block as the reader finds it in a file's text: where each of its 42 lines ends. It is
+// handed over while the cursor stands right after it.
+class ReadBlock {
+ public:
+  ReadBlock(const LineCursor& cursor, std::size_t from,
+            const std::array<std::size_t, kBlockLines>& ends)
+      : cursor_(cursor), from_(from), ends_(ends) {}
+  // Its lines with their ends, as splitBlock reads them.
+  std::string_view text() const {
+    return cursor_.text().substr(from_, cursor_.offset() - from_);
+  }
+  // Line i + 1 of the block, without its end.
+  std::string_view operator[](std::size_t i) const {
+    return cursor_.lineBetween(i == 0 ? from_ : ends_[i - 1] + 1, ends_[i]);
+  }
+  // The corners lines of the five runs, run 1 first.
+  std::array<std::string_view, kRuns> corners() const;
+
+ private:
+  const LineCursor& cursor_;
+  std::size_t from_;
+  const std::array<std::size_t, kBlockLines>& ends_;
+};
+
 // Reads `blocks` horse blocks of a file from the cursor on, the next line being the file's line
 // `firstLine` + 1. Every block's 42 lines must be there and be Shift-JIS, and the numbers that are
 // read without a fallback (3rd corner, last 3F, finish) must be numbers in every run that holds
 // data. The error names the file's line; the horses are checked in file order, each one's bytes
-// before its numbers. Each block, once checked, goes to `take` with its text (its lines with
-// their ends, as splitBlock reads them).
-using TakeBlock = std::function<void(std::string_view text, const BlockLines& lines)>;
+// before its numbers. Each block, once checked, goes to `take`.
+using TakeBlock = std::function<void(const ReadBlock& block)>;
 std::optional<LoadError> readHorseBlocks(LineCursor& cursor, std::size_t firstLine, int blocks,
                                          const std::filesystem::path& file,
                                          const TakeBlock& take = {});

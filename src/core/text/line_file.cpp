@@ -100,9 +100,8 @@ ReadStatus readContent(const std::filesystem::path& path, std::size_t maxBytes,
 
 std::size_t countLines(std::string_view text) {
   std::size_t lines = 0;
-  for (std::size_t pos = 0; pos < text.size(); ++lines) {
-    pos = findLineFeed(text, pos) + 1;
-  }
+  LineCursor cursor(text);
+  for (std::string_view line; cursor.next(line);) ++lines;
   return lines;
 }
 

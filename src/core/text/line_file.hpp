@@ -4,13 +4,14 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/text/byte_masks.hpp"
 
 namespace korvane {
 
@@ -54,50 +55,66 @@ struct ReadStatus {
 ReadStatus readText(const std::filesystem::path& path, std::string& text,
                     std::size_t maxBytes = kMaxDataFileBytes);
 
-// Where the first line feed at or after `from` stands in `text`, or text.size() when none does.
-// Eight bytes are looked at at once: most lines of the files are a few bytes.
-inline std::size_t findLineFeed(std::string_view text, std::size_t from) {
-  static_assert(std::endian::native == std::endian::little, "the first byte is the lowest");
-  constexpr std::uint64_t kEveryByte = 0x0101010101010101ull;
-  constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7Full;
-  const char* const data = text.data();
-  std::size_t pos = from;
-  for (; pos + 8 <= text.size(); pos += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, data + pos, 8);
-    // The top bit of every byte that is a line feed, and no other bit.
-    const std::uint64_t x = word ^ (kEveryByte * '\n');
-    const std::uint64_t feeds = ~(((x & kLowBits) + kLowBits) | x | kLowBits);
-    if (feeds != 0) return pos + static_cast<std::size_t>(std::countr_zero(feeds)) / 8;
-  }
-  for (; pos < text.size(); ++pos) {
-    if (data[pos] == '\n') return pos;
-  }
-  return text.size();
-}
-
 // Reads the lines of a text one after another, ended as readLines ends them: CR LF or LF, and a
-// last line without an end is still a line.
+// last line without an end is still a line. The line feeds are found 64 bytes at a time and then
+// taken one by one.
 class LineCursor {
  public:
-  explicit LineCursor(std::string_view text) : text_(text) {}
+  explicit LineCursor(std::string_view text)
+      : text_(text), feeds_(bitsAt<lineFeedBits>(text.data(), text.size(), 0)) {}
   // Where the next line begins.
   std::size_t offset() const { return pos_; }
   std::string_view text() const { return text_; }
   // Puts the next line into `line`; false at the end of the text.
   bool next(std::string_view& line) {
-    const std::size_t size = text_.size();
-    if (pos_ >= size) return false;
-    const std::size_t feed = findLineFeed(text_, pos_);
-    const std::size_t stop = feed > pos_ && text_[feed - 1] == '\r' ? feed - 1 : feed;
-    line = std::string_view(text_.data() + pos_, stop - pos_);
-    pos_ = feed + (feed < size ? 1 : 0);
+    std::size_t end;
+    const std::size_t from = pos_;
+    if (nextLineEnds(&end, 1) == 0) return false;
+    line = lineBetween(from, end);
     return true;
+  }
+  // Finds where the next `count` lines end, as far as the text has them, and gives how many it
+  // found: ends[k] is where the line feed of the k-th stands (the text's size for a last line
+  // without one).
+  std::size_t nextLineEnds(std::size_t* ends, std::size_t count) {
+    const std::size_t size = text_.size();
+    std::size_t pos = pos_, window = window_;
+    std::uint64_t feeds = feeds_;
+    std::size_t done = 0;
+    while (done < count && pos < size) {
+      // The lines that end in this window.
+      for (; feeds != 0 && done < count; ++done) {
+        const std::size_t feed = window + static_cast<std::size_t>(std::countr_zero(feeds));
+        feeds &= feeds - 1;
+        ends[done] = feed;
+        pos = feed + 1;
+      }
+      if (done == count || pos >= size) break;
+      window += kMaskBytes;
+      if (window >= size) {
+        ends[done++] = size;  // the last line, without an end
+        pos = size;
+        break;
+      }
+      feeds = bitsAt<lineFeedBits>(text_.data(), size, window);
+    }
+    pos_ = pos;
+    window_ = window;
+    feeds_ = feeds;
+    return done;
+  }
+  // The line that begins at `from` and whose line feed (or the text's end) stands at `end`,
+  // without its CR.
+  std::string_view lineBetween(std::size_t from, std::size_t end) const {
+    const std::size_t stop = end > from && text_[end - 1] == '\r' ? end - 1 : end;
+    return std::string_view(text_.data() + from, stop - from);
   }
 
  private:
   std::string_view text_;
-  std::size_t pos_ = 0;
+  std::size_t pos_ = 0;     // where the next line begins
+  std::size_t window_ = 0;  // where the 64 bytes begin whose line feeds are in feeds_
+  std::uint64_t feeds_;     // the line feeds of the window not yet passed
 };
 
 // The number of lines of a text, as LineCursor reads them.

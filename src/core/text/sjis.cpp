@@ -2,51 +2,44 @@
 
 #include <bit>
 #include <cstdint>
-#include <cstring>
 #include <stdexcept>
 
+#include "core/text/byte_masks.hpp"
 #include "core/text/encoding.hpp"
 
 namespace korvane {
-
-// The first byte of a word read from memory is its lowest.
-static_assert(std::endian::native == std::endian::little);
 
 namespace {
 constexpr std::string_view kZenSpace = "\x81\x40";  // "　" in cp932
 }
 
 bool isWellFormedCp932(std::string_view s) {
-  constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
-  const auto* const data = reinterpret_cast<const unsigned char*>(s.data());
+  const char* const text = s.data();
   const std::size_t size = s.size();
-  std::size_t pos = 0;
-  while (true) {
-    // Digits, letters and blanks, most bytes of a file, pass eight at a time, and up to the
-    // first byte of a character that is not one of them.
-    for (; pos + 8 <= size; pos += 8) {
-      std::uint64_t word;
-      std::memcpy(&word, data + pos, 8);
-      if (const std::uint64_t high = word & kHighBits; high != 0) {
-        pos += static_cast<std::size_t>(std::countr_zero(high)) / 8;
-        break;
-      }
-    }
-    while (pos < size && data[pos] < 0x80) ++pos;
-    if (pos == size) return true;
-    // Then the characters that are not, one after another (a name is a run of them).
-    do {
-      const unsigned char c = data[pos];
+  // Digits, letters and blanks, most bytes of a file, are passed 64 at a time; only the bytes of
+  // Japanese characters are looked at one by one.
+  std::uint64_t trailInFront = 0;  // 1 when the window begins with the trail byte of a character
+  for (std::size_t window = 0; window < size; window += kMaskBytes) {
+    std::uint64_t high = bitsAt<highByteBits>(text, size, window) & ~trailInFront;
+    trailInFront = 0;
+    while (high != 0) {
+      const int at = std::countr_zero(high);
+      const std::size_t pos = window + static_cast<std::size_t>(at);
+      const auto c = static_cast<unsigned char>(text[pos]);
       if (isLeadByte(c)) {
-        if (pos + 1 == size || !isAssignedCp932Pair(c, data[pos + 1])) return false;
-        pos += 2;
-      } else if (c >= 0xA1 && c <= 0xDF) {
-        ++pos;  // half-width katakana
+        if (pos + 1 == size || !isAssignedCp932Pair(c, static_cast<unsigned char>(text[pos + 1]))) {
+          return false;
+        }
+        high &= ~(std::uint64_t{3} << at);  // the character and its trail byte
+        trailInFront = at == kMaskBytes - 1 ? 1 : 0;
+      } else if (static_cast<unsigned char>(c - 0xA1) <= 0xDF - 0xA1) {
+        high &= high - 1;  // half-width katakana
       } else {
         return false;
       }
-    } while (pos < size && data[pos] >= 0x80);
+    }
   }
+  return true;
 }
 
 std::string cutBytes(std::string_view s, std::size_t n) {

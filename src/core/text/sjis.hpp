@@ -11,7 +11,8 @@ namespace korvane {
 
 // True for the first byte of a double-byte cp932 character (0x81-0x9F, 0xE0-0xFC).
 inline bool isLeadByte(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+  // With bit 5 flipped the two ranges are one: 0xA1-0xBF and 0xC0-0xDC.
+  return static_cast<unsigned char>((c ^ 0x20) - 0xA1) <= 0xDC - 0xA1;
 }
 
 // Bytes of the character that starts at pos: 2 for a lead byte followed by another byte, else 1.
