@@ -17,16 +17,6 @@ std::string ageField(int age) {
   return padLeft(std::to_string(std::clamp(age, 0, 99)), 2);
 }
 
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-int accumulate(std::string_view digits) {
-  long long value = 0;
-  for (char c : digits) value = std::min<long long>(value * 10 + (c - '0'), kNumberCeiling);
-  return static_cast<int>(value);
-}
-
 std::string_view field(std::string_view line, std::size_t from, std::size_t bytes) {
   if (from >= line.size()) return {};
   return line.substr(from, bytes);
@@ -44,13 +34,6 @@ const StyleMarks& styleMarks() {
 }
 
 }  // namespace
-
-int parseLenient(std::string_view text) {
-  const std::size_t start = blanksInFront(text);
-  std::size_t end = start;
-  while (end < text.size() && isDigit(text[end])) ++end;
-  return accumulate(text.substr(start, end - start));
-}
 
 std::string identityLine(std::string_view name, int age, std::string_view sex) {
   return storedName(name) + ageField(age) + fitBytes(sex, 2);

@@ -42,7 +42,15 @@ inline std::size_t blanksInFront(std::string_view text) {
   return pos;
 }
 
-int parseLenient(std::string_view text);
+inline int parseLenient(std::string_view text) {
+  long long value = 0;
+  for (std::size_t pos = blanksInFront(text); pos < text.size(); ++pos) {
+    const unsigned digit = static_cast<unsigned char>(text[pos]) - unsigned{'0'};
+    if (digit > 9) break;
+    value = std::min(value * 10 + digit, kNumberCeiling);
+  }
+  return static_cast<int>(value);
+}
 inline std::optional<int> parseStrict(std::string_view text) {
   std::size_t pos = blanksInFront(text);
   if (pos == text.size()) return std::nullopt;

@@ -7,9 +7,8 @@
 #include <numeric>
 #include <optional>
 #include <string_view>
-#include <system_error>
-#include <thread>
 
+#include "core/database/helper_thread.hpp"
 #include "core/database/horse_fields.hpp"
 #include "core/database/horse_record.hpp"
 #include "core/database/race_files.hpp"
@@ -222,25 +221,16 @@ std::vector<PageRead> readContinuations(HorseStore& store, const fs::path& dataF
   for (int p = 1; p <= pages; ++p) texts.push_back(&store.keepText());
   std::vector<PageRead> read(static_cast<std::size_t>(pages));
   std::atomic<int> next{1};
-  const auto work = [&] {
+  const std::function<void()> work = [&] {
     for (int p = next++; p <= pages; p = next++) {
       const auto i = static_cast<std::size_t>(p - 1);
       read[i] = readContinuation(dataFolder, p, count, *texts[i]);
     }
   };
-  std::thread helper;
-  try {
-    if (pages > 0) helper = std::thread(work);
-  } catch (const std::system_error&) {
-    // Without a second thread this one reads every page.
-  }
-  // The helper is waited for however this thread leaves: the pages it fills live here.
-  struct Wait {
-    std::thread& thread;
-    ~Wait() {
-      if (thread.joinable()) thread.join();
-    }
-  } wait{helper};
+  // Without a second thread this one reads every page. The helper is waited for however this
+  // thread leaves: the pages it fills live here.
+  std::optional<HelperThread> helper;
+  if (pages > 0) helper.emplace(work);
   alongside();
   work();
   return read;
