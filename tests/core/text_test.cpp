@@ -44,6 +44,13 @@ TEST(Sjis, WellFormedShiftJis) {
   }
   // The NEC and IBM extensions are characters of cp932 (①, ⅰ).
   EXPECT_TRUE(isWellFormedCp932("\x87\x40\xFA\x40"));
+  // A character whose trail byte begins the next 64 bytes, and a lead byte that ends a text of
+  // exactly 64 bytes.
+  const std::string digits(63, '1');
+  EXPECT_TRUE(isWellFormedCp932(digits + sj("サ") + "1"));
+  EXPECT_TRUE(isWellFormedCp932(digits + sj("芝")));
+  EXPECT_FALSE(isWellFormedCp932(digits + "\x83"));
+  EXPECT_FALSE(isWellFormedCp932(digits + "\x83\x20"));
 }
 
 // The check that passes 64 bytes at a time says what a byte-by-byte reading says, for characters

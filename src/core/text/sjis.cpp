@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 #include "core/text/byte_masks.hpp"
@@ -19,19 +20,29 @@ bool isWellFormedCp932(std::string_view s) {
   // Digits, letters and blanks, most bytes of a file, are passed 64 at a time; only the bytes of
   // Japanese characters are looked at one by one.
   std::uint64_t trailInFront = 0;  // 1 when the window begins with the trail byte of a character
+  char end[kMaskBytes];            // the last bytes of the text, then zeros (which end no pair)
   for (std::size_t window = 0; window < size; window += kMaskBytes) {
-    std::uint64_t high = bitsAt<highByteBits>(text, size, window) & ~trailInFront;
+    const char* bytes = text + window;
+    if (size - window < kMaskBytes) {
+      std::memset(end, 0, sizeof end);
+      std::memcpy(end, bytes, size - window);
+      bytes = end;
+    }
+    std::uint64_t high = highByteBits(bytes) & ~trailInFront;
     trailInFront = 0;
     while (high != 0) {
-      const int at = std::countr_zero(high);
-      const std::size_t pos = window + static_cast<std::size_t>(at);
-      const auto c = static_cast<unsigned char>(text[pos]);
+      const auto at = static_cast<unsigned>(std::countr_zero(high));
+      const auto c = static_cast<unsigned char>(bytes[at]);
       if (isLeadByte(c)) {
-        if (pos + 1 == size || !isAssignedCp932Pair(c, static_cast<unsigned char>(text[pos + 1]))) {
-          return false;
+        unsigned char trail = 0;
+        if (at + 1 < kMaskBytes) {
+          trail = static_cast<unsigned char>(bytes[at + 1]);
+        } else if (window + kMaskBytes < size) {
+          trail = static_cast<unsigned char>(text[window + kMaskBytes]);
+          trailInFront = 1;
         }
+        if (!isAssignedCp932Pair(c, trail)) return false;
         high &= ~(std::uint64_t{3} << at);  // the character and its trail byte
-        trailInFront = at == kMaskBytes - 1 ? 1 : 0;
       } else if (static_cast<unsigned char>(c - 0xA1) <= 0xDF - 0xA1) {
         high &= high - 1;  // half-width katakana
       } else {
