@@ -1,6 +1,7 @@
 #pragma once
-// All registered horses: 16 pages of up to 750 blocks. Page 0 starts with the 61 header lines of
-// the race card; horse n lies in block (n-1) mod 750 of page (n-1) div 750.
+// All registered horses, each one block of 42 lines kept as one text, behind the 61 header lines
+// of the race card. In the files they stand in 16 pages of up to 750 blocks: horse n in block
+// (n-1) mod 750 of page (n-1) div 750, page 0 starting with the header.
 
 #include <array>
 #include <cstdint>

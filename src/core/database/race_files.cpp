@@ -60,8 +60,14 @@ std::vector<std::string> raceFileLines(const HorseStore& store, const TRaceCard&
     if (runs) horses.push_back(n);
     lines[kFirstRunnerLine + k - 2] = runs ? std::to_string(static_cast<int>(horses.size())) : "0";
   }
-  lines[kHeaderLines - 1] = std::to_string(static_cast<int>(horses.size()));
-  lines.reserve(kHeaderLines + horses.size() * kBlockLines);
+  return raceFileOf(store, std::move(lines), horses);
+}
+
+std::vector<std::string> raceFileOf(const HorseStore& store, std::vector<std::string> header,
+                                    std::span<const int> horses) {
+  std::vector<std::string> lines = std::move(header);
+  lines[kHeaderLines - 1] = std::to_string(horses.size());
+  lines.reserve(lines.size() + horses.size() * kBlockLines);
   for (int n : horses) {
     const BlockLines block = store.block(n);
     const std::span<const std::string_view> blockLines = block;

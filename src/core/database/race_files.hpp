@@ -23,6 +23,10 @@ void writeRaceHeader(const TRaceCard& card, std::span<std::string> header);
 // A race file of the card: the header with every running slot renumbered to its block's position
 // in the file, then the blocks of the runners in slot order.
 std::vector<std::string> raceFileLines(const HorseStore& store, const TRaceCard& card);
+// A race file of `header` (61 lines) followed by the blocks of `horses` in that order; line 61
+// gets their number.
+std::vector<std::string> raceFileOf(const HorseStore& store, std::vector<std::string> header,
+                                    std::span<const int> horses);
 
 // The texts of the horse blocks a race file's text announces on line 61 (as splitBlock reads
 // them), once every one is there and its strictly read fields are numbers.

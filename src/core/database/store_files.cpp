@@ -45,6 +45,11 @@ LoadError shortFile(const fs::path& file, std::size_t lines, int horses) {
                        sj("頭分の競走馬データが必要です）。")};
 }
 
+// The pages a set of `count` horses fills; page 0 stands even without a horse.
+int pagesHolding(int count) {
+  return std::max(1, (count + kHorsesPerPage - 1) / kHorsesPerPage);
+}
+
 int blocksOnPage(int count, int page) {
   return std::clamp(count - kHorsesPerPage * page, 0, kHorsesPerPage);
 }
@@ -215,8 +220,7 @@ void takePage(HorseStore& store, const PageRead& page) {
 // the pages in turn, each into text of its own that the store keeps.
 std::vector<PageRead> readContinuations(HorseStore& store, const fs::path& dataFolder, int count,
                                         const std::function<void()>& alongside) {
-  int pages = 0;
-  while (kHorsesPerPage * (pages + 1) < count) ++pages;
+  const int pages = pagesHolding(count) - 1;
   std::vector<std::string*> texts;
   for (int p = 1; p <= pages; ++p) texts.push_back(&store.keepText());
   std::vector<PageRead> read(static_cast<std::size_t>(pages));
@@ -353,7 +357,7 @@ SetSave writeStore(LineWriter& writer, const fs::path& dataFolder, const fs::pat
   store.setHeader(std::move(header));
 
   std::vector<std::vector<std::string_view>> pages;
-  for (int p = 0; p == 0 || kHorsesPerPage * p < store.count; ++p) {
+  for (int p = 0; p < pagesHolding(store.count); ++p) {
     pages.push_back(store.pageLines(p));
   }
   if (editedFile == allHorsesFileName()) {

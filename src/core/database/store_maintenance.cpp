@@ -4,6 +4,7 @@
 
 #include "core/database/horse_fields.hpp"
 #include "core/database/horse_record.hpp"
+#include "core/database/race_files.hpp"
 
 namespace korvane {
 
@@ -47,15 +48,7 @@ std::vector<int> findOldHorses(const HorseStore& store, int todayYear, int today
 }
 
 std::vector<std::string> movedHorsesFile(const HorseStore& store, std::span<const int> horses) {
-  std::vector<std::string> lines = emptyRaceHeader(kRaceFileBanner);
-  lines[kHeaderLines - 1] = std::to_string(horses.size());
-  lines.reserve(lines.size() + horses.size() * kBlockLines);
-  for (int n : horses) {
-    const BlockLines block = store.block(n);
-    const std::span<const std::string_view> blockLines = block;
-    lines.insert(lines.end(), blockLines.begin(), blockLines.end());
-  }
-  return lines;
+  return raceFileOf(store, emptyRaceHeader(kRaceFileBanner), horses);
 }
 
 }  // namespace korvane
