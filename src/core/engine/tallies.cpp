@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <bit>
+#include <functional>
 #include <limits>
 #include <utility>
 
 #include "core/engine/meetings.hpp"
 #include "core/engine/yosou_result.hpp"
+#include "core/text/byte_masks.hpp"
 #include "core/text/sjis.hpp"
 
 namespace korvane {
@@ -51,25 +53,27 @@ std::array<std::int32_t, kPadded> padded(const SlotValues& values, int n, std::i
   return out;
 }
 
+// Competition ranks of value[1..n]: one more than the number of runners whose value comes
+// `before`; an empty slot holds `empty`, which comes before nobody.
+template <typename Before>
+void rankBy(const SlotValues& value, SlotValues& rank, int n, std::int32_t empty, Before before) {
+  const auto values = padded(value, n, empty);
+  // Every runner's count at once, one rival at a time.
+  std::array<std::int32_t, kPadded> ahead{};
+  for (int k = 0; k < kMaxRunners; ++k) {
+    for (int i = 0; i < kPadded; ++i) ahead[i] += before(values[k], values[i]);
+  }
+  for (int i = 1; i <= n; ++i) rank[i] = ahead[i - 1] + 1;
+}
+
 }  // namespace
 
 void rankDescending(const SlotValues& score, SlotValues& rank, int n) {
-  const auto values = padded(score, n, std::numeric_limits<std::int32_t>::min());  // an empty slot is above nobody
-  // Every runner's count at once, one rival at a time.
-  std::array<std::int32_t, kPadded> higher{};
-  for (int k = 0; k < kMaxRunners; ++k) {
-    for (int i = 0; i < kPadded; ++i) higher[i] += values[k] > values[i];
-  }
-  for (int i = 1; i <= n; ++i) rank[i] = higher[i - 1] + 1;
+  rankBy(score, rank, n, std::numeric_limits<std::int32_t>::min(), std::greater<>());
 }
 
 void rankAscending(const SlotValues& value, SlotValues& rank, int n) {
-  const auto values = padded(value, n, std::numeric_limits<std::int32_t>::max());  // an empty slot is below nobody
-  std::array<std::int32_t, kPadded> lower{};
-  for (int k = 0; k < kMaxRunners; ++k) {
-    for (int i = 0; i < kPadded; ++i) lower[i] += values[k] < values[i];
-  }
-  for (int i = 1; i <= n; ++i) rank[i] = lower[i - 1] + 1;
+  rankBy(value, rank, n, std::numeric_limits<std::int32_t>::max(), std::less<>());
 }
 
 namespace {
@@ -89,11 +93,6 @@ std::uint64_t greater(std::uint64_t a, std::uint64_t b) {
   return ((a | kHighBits) - (b + kLowBits)) & kHighBits;
 }
 
-// The high bits of eight entries as eight bits, entry j to bit j.
-std::uint32_t highBits(std::uint64_t x) {
-  return static_cast<std::uint32_t>(((x >> 7) * 0x0102040810204080ull) >> 56);
-}
-
 }  // namespace
 
 Standing standingOf(const PairTable& win, const PairTable& loss, int n) {
@@ -107,9 +106,9 @@ Standing standingOf(const PairTable& win, const PairTable& loss, int n) {
       const std::uint64_t wins = eightEntries(win[i], w), losses = eightEntries(loss[i], w);
       const std::uint64_t more = greater(wins, losses), fewer = greater(losses, wins);
       const std::uint64_t even = ~(more | fewer) & greater(wins, 0);
-      ahead |= highBits(more) << (8 * w);
-      behind |= highBits(fewer) << (8 * w);
-      level |= highBits(even) << (8 * w);
+      ahead |= topBitsOfWord(more) << (8 * w);
+      behind |= topBitsOfWord(fewer) << (8 * w);
+      level |= topBitsOfWord(even) << (8 * w);
     }
     const std::uint32_t others = field & ~(1u << i);
     s.ahead[i] = ahead & others;
@@ -126,7 +125,8 @@ SlotSums::SlotSums(const SlotValues& weight) {
       const int k = 4 * g + std::countr_zero(bits);
       sums_[g][bits] = sums_[g][bits & (bits - 1)] + (k < kSlots ? weight[k] : 0);
     }
-  }}
+  }
+}
 
 namespace {
 
@@ -262,26 +262,21 @@ void transitiveStep(Tallies& t, Standing& s, int n) {
     const std::uint32_t open = field & ~decided & ~(1u << i);
     if (open == 0) continue;
     // i beat k and k beat m: i is taken to beat m; i lost to k and k lost to m: i to lose to m.
-    for (std::uint32_t ks = decided & s.ahead[i]; ks != 0; ks &= ks - 1) {
-      const int k = std::countr_zero(ks);
-      for (std::uint32_t ms = open & t.decided[k] & s.ahead[k]; ms != 0; ms &= ms - 1) {
-        const int m = std::countr_zero(ms);
-        ++t.win2[i][m];
-        ++t.loss2[m][i];
-        touched[i] |= 1u << m;
-        touched[m] |= 1u << i;
+    // `side` is ahead or behind; i's entry goes to `own`, m's mirror entry to `mirror`.
+    const auto carryOver = [&](const std::array<std::uint32_t, kSlots>& side, PairTable& own, PairTable& mirror) {
+      for (std::uint32_t ks = decided & side[i]; ks != 0; ks &= ks - 1) {
+        const int k = std::countr_zero(ks);
+        for (std::uint32_t ms = open & t.decided[k] & side[k]; ms != 0; ms &= ms - 1) {
+          const int m = std::countr_zero(ms);
+          ++own[i][m];
+          ++mirror[m][i];
+          touched[i] |= 1u << m;
+          touched[m] |= 1u << i;
+        }
       }
-    }
-    for (std::uint32_t ks = decided & s.behind[i]; ks != 0; ks &= ks - 1) {
-      const int k = std::countr_zero(ks);
-      for (std::uint32_t ms = open & t.decided[k] & s.behind[k]; ms != 0; ms &= ms - 1) {
-        const int m = std::countr_zero(ms);
-        ++t.loss2[i][m];
-        ++t.win2[m][i];
-        touched[i] |= 1u << m;
-        touched[m] |= 1u << i;
-      }
-    }
+    };
+    carryOver(s.ahead, t.win2, t.loss2);
+    carryOver(s.behind, t.loss2, t.win2);
   }
   t.win = t.win2;
   t.loss = t.loss2;

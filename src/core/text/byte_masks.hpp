@@ -16,17 +16,17 @@ namespace korvane {
 
 inline constexpr std::size_t kMaskBytes = 64;
 
-namespace byte_masks_detail {
+// The top bit of each of the eight bytes of a word, as the eight low bits of the result: the
+// byte in bits 8j..8j+7 gives bit j.
+inline std::uint32_t topBitsOfWord(std::uint64_t word) {
+  return static_cast<std::uint32_t>(((word & 0x8080808080808080ull) >> 7) * 0x0102040810204080ull >>
+                                    56);
+}
 
 #if !defined(__SSE2__)
-// The top bit of each of the eight bytes of a word, as the eight low bits of the result.
-inline std::uint64_t topBitsOfWord(std::uint64_t word) {
-  static_assert(std::endian::native == std::endian::little, "the first byte is the lowest");
-  return ((word & 0x8080808080808080ull) >> 7) * 0x0102040810204080ull >> 56;
-}
+// The words below are read from memory: the first byte must be the lowest.
+static_assert(std::endian::native == std::endian::little, "the first byte is the lowest");
 #endif
-
-}  // namespace byte_masks_detail
 
 // Bit i is set when p[i] is a line feed, for the 64 bytes from p on.
 inline std::uint64_t lineFeedBits(const char* p) {
@@ -47,7 +47,7 @@ inline std::uint64_t lineFeedBits(const char* p) {
     // The top bit of every byte that is a line feed, and no other bit.
     const std::uint64_t x = word ^ (kEveryByte * '\n');
     const std::uint64_t feeds = ~(((x & kLowBits) + kLowBits) | x | kLowBits);
-    bits |= byte_masks_detail::topBitsOfWord(feeds) << (8 * i);
+    bits |= std::uint64_t{topBitsOfWord(feeds)} << (8 * i);
   }
 #endif
   return bits;
@@ -66,7 +66,7 @@ inline std::uint64_t highByteBits(const char* p) {
   for (int i = 0; i < 8; ++i) {
     std::uint64_t word;
     std::memcpy(&word, p + 8 * i, 8);
-    bits |= byte_masks_detail::topBitsOfWord(word) << (8 * i);
+    bits |= std::uint64_t{topBitsOfWord(word)} << (8 * i);
   }
 #endif
   return bits;
