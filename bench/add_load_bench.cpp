@@ -57,7 +57,7 @@ HorseStore storeOf(int count) {
 // A race file of 750 horses named after every `stride`-th stored horse, with `suffix` making them
 // new horses (sorting in between the stored ones) or, when blank, the stored horses themselves.
 // The race file's text as the add-load reads it.
-std::string raceFileOf(int stride, char suffix, int latest) {
+std::string raceFileText(int stride, char suffix, int latest) {
   std::vector<std::string> lines = emptyRaceHeader("KORVANE DATA 1998-2009");
   lines[kHeaderLines - 1] = std::to_string(kFileHorses);
   for (int i = 1; i <= kFileHorses; ++i) {
@@ -85,7 +85,7 @@ void addLoad(benchmark::State& state, const HorseStore& base, const std::string&
 // 11250 stored horses, 750 new ones that fall all over the name order: the store ends full.
 void BM_AddLoadAppendsIntoANearlyFullStore(benchmark::State& state) {
   static const HorseStore base = storeOf(kMaxHorses - kFileHorses);
-  static const std::string file = raceFileOf(15, 'B', 906);
+  static const std::string file = raceFileText(15, 'B', 906);
   addLoad(state, base, file);
 }
 BENCHMARK(BM_AddLoadAppendsIntoANearlyFullStore)->Unit(benchmark::kMillisecond);
@@ -93,7 +93,7 @@ BENCHMARK(BM_AddLoadAppendsIntoANearlyFullStore)->Unit(benchmark::kMillisecond);
 // 12000 stored horses, 750 of them in the file with a newer last run: every block replaces one.
 void BM_AddLoadReplacesInAFullStore(benchmark::State& state) {
   static const HorseStore base = storeOf(kMaxHorses);
-  static const std::string file = raceFileOf(16, ' ', 906);
+  static const std::string file = raceFileText(16, ' ', 906);
   addLoad(state, base, file);
 }
 BENCHMARK(BM_AddLoadReplacesInAFullStore)->Unit(benchmark::kMillisecond);
